@@ -1,0 +1,28 @@
+#pragma once
+
+#include "chart/canvas/TChartFont.h"
+
+class TCustomAxisPanel;
+
+// A part of the chart that draws text in a font of its own; a change of the font repaints the chart.
+class TChartFontObject {
+public:
+    explicit TChartFontObject(TCustomAxisPanel& chart);
+    TChartFontObject(const TChartFontObject&) = delete;
+    TChartFontObject& operator=(const TChartFontObject&) = delete;
+    virtual ~TChartFontObject() = default;
+
+    TCustomAxisPanel& ParentChart() const { return chart_; }
+
+    TChartFont& Font() { return font_; }
+    const TChartFont& Font() const { return font_; }
+    void SetFont(const TChartFont& value) { font_.Assign(value); }
+
+protected:
+    // Asks the owning chart for a new picture.
+    void Repaint() const;
+
+private:
+    TCustomAxisPanel& chart_;
+    TChartFont font_;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "chart/canvas/TChartBrush.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TColor.h"
+#include "chart/canvas/TRect.h"
+#include "chart/frame/TChartFontObject.h"
+#include "chart/frame/TLegendAlignment.h"
+#include "chart/frame/TLegendStyle.h"
+
+#include <string>
+
+class TCustomChart;
+
+// The box beside, above or below the plot that lists the series (or the values of one series).
+class TChartLegend : public TChartFontObject {
+public:
+    explicit TChartLegend(TCustomChart& chart);
+
+    TLegendAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TLegendAlignment value);
+    TChartBrush& Brush() { return brush_; }
+    const TChartBrush& Brush() const { return brush_; }
+    void SetBrush(const TChartBrush& value) { brush_.Assign(value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    int ColorWidth() const { return colorWidth_; }
+    // Refuses a value outside 0..100 with a LegendException.
+    void SetColorWidth(int value);
+    TChartHiddenPen& DividingLines() { return dividingLines_; }
+    const TChartHiddenPen& DividingLines() const { return dividingLines_; }
+    void SetDividingLines(const TChartPen& value) { dividingLines_.Assign(value); }
+    int FirstValue() const { return firstValue_; }
+    // Refuses a negative value with a LegendException.
+    void SetFirstValue(int value);
+    TChartPen& Frame() { return frame_; }
+    const TChartPen& Frame() const { return frame_; }
+    void SetFrame(const TChartPen& value) { frame_.Assign(value); }
+    int HorizMargin() const { return horizMargin_; }
+    void SetHorizMargin(int value);
+    bool Inverted() const { return inverted_; }
+    void SetInverted(bool value);
+    TLegendStyle LegendStyle() const { return legendStyle_; }
+    void SetLegendStyle(TLegendStyle value);
+    int MaxNumRows() const { return maxNumRows_; }
+    void SetMaxNumRows(int value);
+    bool ResizeChart() const { return resizeChart_; }
+    void SetResizeChart(bool value);
+    TColor ShadowColor() const { return shadowColor_; }
+    void SetShadowColor(TColor value);
+    int ShadowSize() const { return shadowSize_; }
+    void SetShadowSize(int value);
+    int TopPos() const { return topPos_; }
+    // Refuses a value outside 0..100 with a LegendException.
+    void SetTopPos(int value);
+    int VertMargin() const { return vertMargin_; }
+    void SetVertMargin(int value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+
+    // LegendStyle, with lsAuto resolved against the chart's active series.
+    TLegendStyle EffectiveLegendStyle() const;
+    // Layout of the last draw, used by the hit test.
+    int ColorBoxWidth() const { return colorBoxWidth_; }
+    int ColumnCount() const { return columnCount_; }
+    int RowCount() const { return rowCount_; }
+    TRect LegendBox() const { return legendBox_; }
+
+    // The number of items to list, FirstValue skipped; never negative.
+    int LegendEntryCount() const;
+    // The text of item index (FirstValue counted), after OnGetLegendText.
+    std::string ItemText(int index) const;
+    // The widest canvas text of count items from FirstValue (all items for -1); the legend font must be selected.
+    int WidestItemText(int count) const;
+
+    // The position (from the first drawn item) of the item under the point, or -1.
+    int ItemAt(int x, int y) const;
+
+    // Lays the legend out, draws it and takes its room from PlotRect.
+    void Draw();
+
+private:
+    TCustomChart& chart_;
+    TLegendAlignment alignment_ = laRight;
+    TChartBrush brush_;
+    TColor color_ = clWhite;
+    int colorWidth_ = 12;
+    TChartHiddenPen dividingLines_;
+    int firstValue_ = 0;
+    TChartPen frame_;
+    int horizMargin_ = 0;
+    bool inverted_ = false;
+    TLegendStyle legendStyle_ = lsAuto;
+    int maxNumRows_ = 10;
+    bool resizeChart_ = true;
+    TColor shadowColor_ = clBlack;
+    int shadowSize_ = 3;
+    int topPos_ = 10;
+    int vertMargin_ = 0;
+    bool visible_ = true;
+
+    int colorBoxWidth_ = 0;
+    int columnCount_ = 0;
+    int rowCount_ = 0;
+    TRect legendBox_;
+};

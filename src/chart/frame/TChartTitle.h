@@ -1,0 +1,56 @@
+#pragma once
+
+#include "chart/canvas/TChartBrush.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TColor.h"
+#include "chart/canvas/TRect.h"
+#include "chart/frame/TAlignment.h"
+#include "chart/frame/TChartFontObject.h"
+
+#include <string>
+#include <vector>
+
+// Lines of text above the plot (the title) or below it (the foot); each takes its height from PlotRect.
+class TChartTitle : public TChartFontObject {
+public:
+    static constexpr TColor DefaultFontColor = clBlue;
+
+    explicit TChartTitle(TCustomAxisPanel& chart);
+
+    bool AdjustFrame() const { return adjustFrame_; }
+    void SetAdjustFrame(bool value);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    TChartBrush& Brush() { return brush_; }
+    const TChartBrush& Brush() const { return brush_; }
+    void SetBrush(const TChartBrush& value) { brush_.Assign(value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    TChartHiddenPen& Frame() { return frame_; }
+    const TChartHiddenPen& Frame() const { return frame_; }
+    void SetFrame(const TChartPen& value) { frame_.Assign(value); }
+    const std::vector<std::string>& Text() const { return text_; }
+    void SetText(const std::vector<std::string>& lines);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+
+    // The font is written to a form description only when it differs from the title's own defaults.
+    bool IsFontStored() const;
+
+    // The rectangle of the last drawing, for hit testing.
+    TRect TitleBox() const { return titleBox_; }
+    bool TitleContains(int x, int y) const;
+
+    // Draws the title at the top of PlotRect (isTitle) or the foot at its bottom, and takes that room from PlotRect.
+    void PaintTitle(bool isTitle);
+
+private:
+    bool adjustFrame_ = true;
+    TAlignment alignment_ = taCenter;
+    TChartBrush brush_;
+    TColor color_ = clAutoColor;
+    TChartHiddenPen frame_;
+    std::vector<std::string> text_;
+    bool visible_ = true;
+    TRect titleBox_;
+};
