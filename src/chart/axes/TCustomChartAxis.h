@@ -1,0 +1,262 @@
+#pragma once
+
+#include "chart/axes/TAxisKind.h"
+#include "chart/axes/TAxisLabelStyle.h"
+#include "chart/axes/TChartAxisTitle.h"
+#include "chart/canvas/TChartFont.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TRect.h"
+
+#include <string>
+
+class TCustomAxisPanel;
+class TChartSeries;
+class TAxisTickPositions;
+
+// One axis of a chart: its limits, the value <-> pixel mapping, the label sequence and texts,
+// the room it claims beside the plot, and its drawing (title, labels, line, ticks, grid).
+class TCustomChartAxis {
+public:
+    static constexpr const char* DefaultAxisValuesFormat = "#,##0.###";
+    static constexpr int MaxTickPositions = 2000;
+
+    TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind);
+    TCustomChartAxis(const TCustomChartAxis&) = delete;
+    TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+    virtual ~TCustomChartAxis();
+
+    TCustomAxisPanel& ParentChart() const { return chart_; }
+    TAxisKind Kind() const { return kind_; }
+
+    // Copies every published property, the title, the pens, the font and the orientation flags.
+    void Assign(const TCustomChartAxis& source);
+
+    bool Automatic() const { return automatic_; }
+    void SetAutomatic(bool value);
+    bool AutomaticMaximum() const { return automaticMaximum_; }
+    void SetAutomaticMaximum(bool value);
+    bool AutomaticMinimum() const { return automaticMinimum_; }
+    void SetAutomaticMinimum(bool value);
+    TChartPen& Axis() { return axis_; }
+    const TChartPen& Axis() const { return axis_; }
+    void SetAxis(const TChartPen& value) { axis_.Assign(value); }
+    const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
+    void SetAxisValuesFormat(const std::string& value);
+    bool IsAxisValuesFormatStored() const { return axisValuesFormat_ != DefaultAxisValuesFormat; }
+    const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+    void SetDateTimeFormat(const std::string& value);
+    bool ExactDateTime() const { return exactDateTime_; }
+    void SetExactDateTime(bool value);
+    TChartPen& Grid() { return grid_; }
+    const TChartPen& Grid() const { return grid_; }
+    void SetGrid(const TChartPen& value) { grid_.Assign(value); }
+    bool GridCentered() const { return gridCentered_; }
+    void SetGridCentered(bool value);
+    double Increment() const { return increment_; }
+    void SetIncrement(double value);
+    bool Inverted() const { return inverted_; }
+    void SetInverted(bool value);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool value);
+    int LabelsAngle() const { return labelsAngle_; }
+    void SetLabelsAngle(int value);
+    TChartFont& LabelsFont() { return labelsFont_; }
+    const TChartFont& LabelsFont() const { return labelsFont_; }
+    void SetLabelsFont(const TChartFont& value) { labelsFont_.Assign(value); }
+    bool LabelsMultiLine() const { return labelsMultiLine_; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return labelsOnAxis_; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSeparation() const { return labelsSeparation_; }
+    void SetLabelsSeparation(int value);
+    int LabelsSize() const { return labelsSize_; }
+    void SetLabelsSize(int value);
+    TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    bool Logarithmic() const { return logarithmic_; }
+    void SetLogarithmic(bool value);
+    int LogarithmicBase() const { return logarithmicBase_; }
+    void SetLogarithmicBase(int value);
+    double Maximum() const { return maximum_; }
+    void SetMaximum(double value);
+    double Minimum() const { return minimum_; }
+    void SetMinimum(double value);
+    bool IsMaximumStored() const { return !automatic_ && !automaticMaximum_; }
+    bool IsMinimumStored() const { return !automatic_ && !automaticMinimum_; }
+    TChartPen& MinorGrid() { return minorGrid_; }
+    const TChartPen& MinorGrid() const { return minorGrid_; }
+    void SetMinorGrid(const TChartPen& value) { minorGrid_.Assign(value); }
+    int MinorTickCount() const { return minorTickCount_; }
+    void SetMinorTickCount(int value);
+    int MinorTickLength() const { return minorTickLength_; }
+    void SetMinorTickLength(int value);
+    TChartPen& MinorTicks() { return minorTicks_; }
+    const TChartPen& MinorTicks() const { return minorTicks_; }
+    void SetMinorTicks(const TChartPen& value) { minorTicks_.Assign(value); }
+    double StartPosition() const { return startPosition_; }
+    void SetStartPosition(double value);
+    double EndPosition() const { return endPosition_; }
+    void SetEndPosition(double value);
+    double PositionPercent() const { return positionPercent_; }
+    void SetPositionPercent(double value);
+    bool RoundFirstLabel() const { return roundFirstLabel_; }
+    void SetRoundFirstLabel(bool value);
+    int TickInnerLength() const { return tickInnerLength_; }
+    void SetTickInnerLength(int value);
+    int TickLength() const { return tickLength_; }
+    void SetTickLength(int value);
+    bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+    void SetTickOnLabelsOnly(bool value);
+    TChartPen& Ticks() { return ticks_; }
+    const TChartPen& Ticks() const { return ticks_; }
+    void SetTicks(const TChartPen& value) { ticks_.Assign(value); }
+    TChartPen& TicksInner() { return ticksInner_; }
+    const TChartPen& TicksInner() const { return ticksInner_; }
+    void SetTicksInner(const TChartPen& value) { ticksInner_.Assign(value); }
+    TChartAxisTitle& Title() { return title_; }
+    const TChartAxisTitle& Title() const { return title_; }
+    void SetTitle(const TChartAxisTitle& value) { title_.Assign(value); }
+    int TitleSize() const { return titleSize_; }
+    void SetTitleSize(int value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+
+    bool IsHorizontal() const { return isHorizontal_; }
+    bool IsOtherSide() const { return isOtherSide_; }
+    bool IsDepthAxis() const { return isDepthAxis_; }
+    int DefaultTitleAngle() const { return title_.DefaultAngle(); }
+    double ScaleMinimum() const { return scaleMinimum_; }
+    double ScaleMaximum() const { return scaleMaximum_; }
+    double ScaleRange() const { return scaleRange_; }
+    bool IsDateTimeScale() const { return isDateTimeScale_; }
+    int PixelStart() const { return pixelStart_; }
+    int PixelEnd() const { return pixelEnd_; }
+    int PixelLength() const { return pixelLength_; }
+    int PixelCentre() const { return pixelCentre_; }
+    int LinePos() const { return linePos_; }
+    int LabelsPos() const { return labelsPos_; }
+    int TitlePos() const { return titlePos_; }
+
+    // Layout, in the order one chart layout calls them.
+    void PrepareScale();
+    void ReserveSpace(TRect& rect, bool inflateChartRectangle);
+    void PlacePixels();
+    void ApplySeriesMargins(int before, int after);
+    void DrawAxis(bool calculateLinePos);
+    // Draws one label or title text at (x, y) with the font already selected.
+    void DrawAxisText(int x, int y, int angle, const std::string& text);
+
+    int XValueToPixel(double value) const;
+    int YValueToPixel(double value) const;
+    int ValueToPixel(double value) const;
+    double PixelToValue(int pixel) const;
+
+    double ComputeIncrement() const;
+    // The next step of the 1, 2, 5, 10 ... sequence above x.
+    static double NextStep(double x);
+    TAxisLabelStyle EffectiveLabelStyle() const;
+    std::string LabelText(double value) const;
+    int LabelWidth(double value) const;
+    int LabelHeight(double value) const;
+    int MaxLabelsWidth() const;
+
+    void SetMinMax(double min, double max);
+    void Scroll(double offset, bool checkLimits);
+    bool HitTest(int x, int y) const;
+
+    // Refreshes IsDateTimeScale from the first active series on this axis.
+    void RefreshDateTimeScale();
+
+private:
+    enum class TLabelHandlerCall { Call, Skip };
+
+    void Changed() const;
+    std::string FormatLabel(double value, TLabelHandlerCall handler) const;
+    int TextWidthOfWidestLine(const std::string& text) const;
+    int FontHeight() const;
+    bool HasActiveSeries() const;
+    int ShiftByPositionPercent(int coordinate) const;
+    int AxisSideEdge(const TRect& rect) const;
+    void ShrinkSide(TRect& rect, int amount) const;
+    int OutwardFrom(int coordinate, int amount) const;
+    int TickBandSize() const;
+
+    bool ValueLabelsVisible(double inc) const;
+    void DrawTitle();
+    void ProduceLabels(double inc);
+    void DrawValueLabels(double inc);
+    bool DrawHandlerLabels();
+    void DrawLogarithmicLabels();
+    void DrawSeriesLabels(TAxisLabelStyle style);
+    void DrawDepthLabels();
+    void PlaceLabel(double value);
+    void DrawLabel(int pos, const std::string& text);
+    void DrawAxisLine();
+    void DrawTicks(const TChartPen& pen, int direction, int length);
+    void DrawGrid();
+    void DrawGridLine(int pos);
+    void DrawMinorTicksAndGrid();
+    template <typename Draw>
+    void ForEachMinorPosition(Draw draw) const;
+    int LogarithmicPixel(double value) const;
+    double LogarithmicValue(int pixel) const;
+
+    TCustomAxisPanel& chart_;
+    TAxisKind kind_;
+
+    bool automatic_ = true;
+    bool automaticMaximum_ = true;
+    bool automaticMinimum_ = true;
+    TChartAxisPen axis_;
+    std::string axisValuesFormat_ = DefaultAxisValuesFormat;
+    std::string dateTimeFormat_;
+    bool exactDateTime_ = true;
+    TDottedGrayPen grid_;
+    bool gridCentered_ = false;
+    double increment_ = 0;
+    bool inverted_ = false;
+    bool labels_ = true;
+    int labelsAngle_ = 0;
+    TChartFont labelsFont_;
+    bool labelsMultiLine_ = false;
+    bool labelsOnAxis_ = true;
+    int labelsSeparation_ = 10;
+    int labelsSize_ = 0;
+    TAxisLabelStyle labelStyle_ = talAuto;
+    bool logarithmic_ = false;
+    int logarithmicBase_ = 10;
+    double maximum_ = 0;
+    double minimum_ = 0;
+    TChartHiddenPen minorGrid_;
+    int minorTickCount_ = 3;
+    int minorTickLength_ = 2;
+    TDarkGrayPen minorTicks_;
+    double startPosition_ = 0;
+    double endPosition_ = 100;
+    double positionPercent_ = 0;
+    bool roundFirstLabel_ = true;
+    int tickInnerLength_ = 0;
+    int tickLength_ = 4;
+    bool tickOnLabelsOnly_ = true;
+    TDarkGrayPen ticks_;
+    TDarkGrayPen ticksInner_;
+    TChartAxisTitle title_;
+    int titleSize_ = 0;
+    bool visible_ = true;
+
+    bool isHorizontal_ = false;
+    bool isOtherSide_ = false;
+    bool isDepthAxis_ = false;
+    double scaleMinimum_ = 0;
+    double scaleMaximum_ = 0;
+    double scaleRange_ = 0;
+    bool isDateTimeScale_ = false;
+    int pixelStart_ = 0;
+    int pixelEnd_ = 0;
+    int pixelLength_ = 0;
+    int pixelCentre_ = 0;
+    int linePos_ = 0;
+    int labelsPos_ = 0;
+    int titlePos_ = 0;
+    TAxisTickPositions* tickPositions_ = nullptr;
+};
