@@ -1,9 +1,9 @@
 #pragma once
 
-#include <stdexcept>
+#include "chart/panel/EChartException.h"
 
-// A refused legend property value; what() is the message shown to the user.
-class LegendException : public std::runtime_error {
+// A refused legend property value; what() is the exact message shown to the user.
+class LegendException : public EChartException {
 public:
-    using std::runtime_error::runtime_error;
+    using EChartException::EChartException;
 };
