@@ -1,0 +1,5 @@
+#pragma once
+
+#include <cstdint>
+
+enum TBrushStyle : std::uint8_t { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+// x * y / z rounded to the nearest integer, halves away from zero, with a 64-bit intermediate.
+// A zero divisor or a result outside int gives -1, as the platform's integer scaling does.
+int MulDiv(int x, int y, int z);
+
+// Rounds to the nearest integer, ties to even (the default rounding mode).
+inline int Round(long double v)
+{
+    return static_cast<int>(std::nearbyint(v));
+}

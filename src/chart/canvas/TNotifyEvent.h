@@ -1,0 +1,6 @@
+#pragma once
+
+#include <functional>
+
+// A change notification bound to its owner; an empty one is skipped.
+using TNotifyEvent = std::function<void()>;

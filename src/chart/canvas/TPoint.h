@@ -1,0 +1,9 @@
+#pragma once
+
+// A pixel position in the coordinates of the surface being drawn.
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+
+    friend constexpr bool operator==(const TPoint&, const TPoint&) = default;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+// A width and height in pixels, as text measurement returns it.
+struct TSize {
+    int Width = 0;
+    int Height = 0;
+
+    friend constexpr bool operator==(const TSize&, const TSize&) = default;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "chart/canvas/TColor.h"
+
+// The system colour of a classic index taken from the application's palette
+// (button face from QPalette::Button, window from QPalette::Base, ...).
+TColor QtSystemColor(int index);
+
+// Makes ColorToRGB resolve system colours through the application's palette; call after the QApplication exists.
+void InstallQtSystemColors();

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "chart/canvas/TBitmapDevice.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <memory>
+#include <optional>
+
+// The chart canvas's device on Qt: aliased QPainter drawing with the classic desktop effects
+// (lines without their end point, shapes without their right and bottom edges, text placed by
+// alignment flags, not-xor pens, alternate-dot pens, hatch brushes). "Arial" and "MS Sans Serif"
+// are drawn with Liberation Sans. One painter stays open while drawing and closes on EndPaint,
+// on Image() and when the device is destroyed.
+class TQtDevice : public TBitmapDevice {
+public:
+    // Draws on an RGB32 image of its own, initially white.
+    TQtDevice(int width, int height, TBitmapFormat format = bfColor);
+    // Draws on the caller's paint device (an image, or a widget while it handles its paint event).
+    explicit TQtDevice(QPaintDevice& target);
+    TQtDevice(const TQtDevice&) = delete;
+    TQtDevice& operator=(const TQtDevice&) = delete;
+    ~TQtDevice() override;
+
+    // The finished pixels of the device's own image (or of a target image); closes the painter.
+    const QImage& Image();
+    // Closes the painter; the next drawing call opens it again with the current state.
+    void EndPaint();
+
+    int Width() const override;
+    int Height() const override;
+
+    void SetPen(const TDevicePen& pen) override;
+    void SetBrush(const TDeviceBrush& brush) override;
+    void SetFont(const TDeviceFont& font) override;
+    void SetTextAlign(unsigned flags) override { textAlign_ = flags; }
+    unsigned GetTextAlign() const override { return textAlign_; }
+    void SetBackMode(TBackMode mode) override;
+    TBackMode GetBackMode() const override { return backMode_; }
+    void SetBackColor(TColor rgb) override;
+    TColor GetBackColor() const override { return backColor_; }
+
+    TSize TextExtent(std::string_view text) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Rectangle(const TRect& rect) override;
+    void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) override;
+    void Ellipse(const TRect& rect) override;
+    void Polygon(std::span<const TPoint> points) override;
+    void Polyline(std::span<const TPoint> points) override;
+    void SetPixel(int x, int y, TColor rgb) override;
+    void Arc(const TRect& rect, TPoint start, TPoint end) override;
+    void Pie(const TRect& rect, TPoint start, TPoint end) override;
+    void ClipRect(const TRect& rect) override;
+    void UnClip() override;
+    std::unique_ptr<TBitmapDevice> CreateBitmap(int width, int height, TBitmapFormat format) override;
+    void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) override;
+
+private:
+    QPainter& Painter();
+    void ApplyPen();
+    void ApplyBrush();
+    // Draws the path of a shape in the rectangle without its right and bottom edges.
+    void DrawShape(const TRect& rect, const QPainterPath& path);
+    void DrawSegment(QPoint from, QPoint to);
+
+    std::unique_ptr<QImage> ownImage_;
+    QPaintDevice* target_ = nullptr;
+    TBitmapFormat format_ = bfColor;
+    QPainter painter_;
+
+    TDevicePen pen_;
+    TDeviceBrush brush_;
+    TDeviceFont font_;
+    QPen qpen_;
+    QBrush qbrush_;
+    QFont qfont_;
+    std::optional<QFontMetrics> metrics_;
+    bool penApplied_ = false;
+    bool brushApplied_ = false;
+    bool fontApplied_ = false;
+
+    unsigned textAlign_ = TA_LEFT | TA_TOP;
+    TBackMode backMode_ = bmOpaque;
+    TColor backColor_ = clWhite;
+    QPoint position_;
+    std::optional<QRect> clip_;
+};
