@@ -1,9 +1,9 @@
 #pragma once
 
-#include <stdexcept>
+#include "chart/panel/EChartException.h"
 
 // A refused axis property value; what() is the message shown to the user.
-class AxisException : public std::runtime_error {
+class AxisException : public EChartException {
 public:
-    using std::runtime_error::runtime_error;
+    using EChartException::EChartException;
 };
