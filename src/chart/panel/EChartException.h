@@ -1,0 +1,10 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The base of the engine's refusals; what() is the exact message shown to the user.
+class EChartException : public std::runtime_error {
+public:
+    explicit EChartException(const std::string& message) : std::runtime_error(message) {}
+};

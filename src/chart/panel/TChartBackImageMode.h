@@ -1,0 +1,5 @@
+#pragma once
+
+#include <cstdint>
+
+enum TChartBackImageMode : std::uint8_t { pbmStretch, pbmTile, pbmCenter };

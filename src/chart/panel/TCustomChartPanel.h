@@ -1,0 +1,168 @@
+#pragma once
+
+#include "chart/canvas/TColor.h"
+#include "chart/canvas/TNotifyEvent.h"
+#include "chart/canvas/TRect.h"
+#include "chart/panel/TBevelCut.h"
+#include "chart/panel/TCursor.h"
+#include "chart/panel/TZoomPanningRecord.h"
+
+#include <functional>
+#include <memory>
+
+class TChartCanvas3D;
+class TDrawingDevice;
+class TView3DOptions;
+
+// The chart control's base: size, colour, bevels, the canvas with its off-screen buffer, margins,
+// the 3D switch and the plot rectangle. Drawing the contents is left to the derived layers.
+class TCustomChartPanel {
+public:
+    // onInvalidate is the platform's repaint request; it is also settable later through OnInvalidate.
+    explicit TCustomChartPanel(TNotifyEvent onInvalidate = {});
+    TCustomChartPanel(const TCustomChartPanel&) = delete;
+    TCustomChartPanel& operator=(const TCustomChartPanel&) = delete;
+    virtual ~TCustomChartPanel();
+
+    // Called by Invalidate after the buffer is marked stale; the platform schedules a paint.
+    TNotifyEvent OnInvalidate;
+    // Called when the control's cursor changes; the platform shows it.
+    std::function<void(TCursor)> OnCursorChange;
+
+    // Control properties.
+    int Width() const { return width_; }
+    void SetWidth(int value);
+    int Height() const { return height_; }
+    void SetHeight(int value);
+    void SetSize(int width, int height);
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut value);
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut value);
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int value);
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value);
+    // The cursor remembered after loading; restored when the mouse leaves.
+    TCursor OriginalCursor() const { return originalCursor_; }
+    void RememberCursor() { originalCursor_ = cursor_; }
+
+    int Chart3DPercent() const { return chart3DPercent_; }
+    // Refuses a value outside 1..100 with ChartException; the old value stays.
+    void SetChart3DPercent(int value);
+    bool View3D() const { return view3D_; }
+    void SetView3D(bool value);
+    TView3DOptions& View3DOptions() { return *view3DOptions_; }
+    const TView3DOptions& View3DOptions() const { return *view3DOptions_; }
+    void SetView3DOptions(const TView3DOptions& value);
+
+    int MarginLeft() const { return marginLeft_; }
+    void SetMarginLeft(int value);
+    int MarginTop() const { return marginTop_; }
+    void SetMarginTop(int value);
+    int MarginRight() const { return marginRight_; }
+    void SetMarginRight(int value);
+    int MarginBottom() const { return marginBottom_; }
+    void SetMarginBottom(int value);
+
+    bool PrintProportional() const { return printProportional_; }
+    void SetPrintProportional(bool value) { printProportional_ = value; }
+    bool PrintingNow() const { return printingNow_; }
+    bool Monochrome() const;
+    void SetMonochrome(bool value);
+    bool UseBitmapBuffer() const;
+    void SetUseBitmapBuffer(bool value);
+
+    TChartCanvas3D& Canvas() { return *canvas_; }
+    const TChartCanvas3D& Canvas() const { return *canvas_; }
+    TZoomPanningRecord& Zoom() { return zoom_; }
+    const TZoomPanningRecord& Zoom() const { return zoom_; }
+    TZoomPanningRecord& Panning() { return panning_; }
+    const TZoomPanningRecord& Panning() const { return panning_; }
+
+    TRect PanelRect() const { return panelRect_; }
+    TRect PlotRect() const { return plotRect_; }
+    // Stores the rectangle and runs UpdatePlotSize.
+    void SetPlotRect(const TRect& value);
+    int PlotWidth() const { return plotWidth_; }
+    int PlotHeight() const { return plotHeight_; }
+    int PlotXCenter() const { return plotXCenter_; }
+    int PlotYCenter() const { return plotYCenter_; }
+    // Keeps PlotRect inside the panel and non-empty, then recomputes the derived sizes.
+    void UpdatePlotSize();
+    int Depth3DX() const { return depth3DX_; }
+    int Depth3DY() const { return depth3DY_; }
+
+    // Marks the buffer stale and asks the platform to repaint; ignored during construction.
+    void Invalidate();
+    // The change notification of every pen, brush, font and string list of the chart and its parts.
+    void SubObjectChanged() { Invalidate(); }
+
+    // The surface the canvas stays attached to between paints (the control's own canvas).
+    void SetWindowDevice(TDrawingDevice* device);
+    // The window's paint request: one bitmap copy when nothing changed, else a full draw.
+    void Paint(TDrawingDevice& window);
+    // Draws the whole chart into the device within the rectangle.
+    void DrawToCanvas(TDrawingDevice& destination, const TRect& rect);
+
+    // The mouse left the control: the remembered cursor returns and a scroll drag ends.
+    void MouseLeave();
+
+protected:
+    // The ordered draw pass of the chart, into the rectangle InitWindow returned.
+    virtual void DrawChartContents(const TRect& panelRect) = 0;
+    // The number of z-planes the depth offsets are multiplied by.
+    virtual int ZPlaneCount() const { return 1; }
+    // Recomputes Depth3DX and Depth3DY from the current PlotRect.
+    void CalcDepth3D();
+    // The panel bevels, border and inner bevel on the rectangle.
+    void DrawPanelBevels(TRect rect);
+    // The setter rule: a changed value is stored and repainted; an equal one costs nothing.
+    template <typename T>
+    void Store(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
+private:
+    void DrawBevelFrame(TRect& rect, TBevelCut cut);
+
+    bool constructed_ = false;
+    int width_ = 400;
+    int height_ = 250;
+    TColor color_ = clBtnFace;
+    TBevelCut bevelInner_ = bvNone;
+    TBevelCut bevelOuter_ = bvRaised;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    TCursor cursor_ = crDefault;
+    TCursor originalCursor_ = crDefault;
+    int chart3DPercent_ = 15;
+    bool view3D_ = true;
+    std::unique_ptr<TView3DOptions> view3DOptions_;
+    std::unique_ptr<TChartCanvas3D> canvas_;
+    TDrawingDevice* windowDevice_ = nullptr;
+    int marginLeft_ = 3;
+    int marginTop_ = 4;
+    int marginRight_ = 3;
+    int marginBottom_ = 4;
+    bool printProportional_ = true;
+    bool printingNow_ = false;
+    TZoomPanningRecord zoom_;
+    TZoomPanningRecord panning_;
+    TRect panelRect_;
+    TRect plotRect_;
+    int plotWidth_ = 0;
+    int plotHeight_ = 0;
+    int plotXCenter_ = 0;
+    int plotYCenter_ = 0;
+    int depth3DX_ = 0;
+    int depth3DY_ = 0;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <cstdint>
+
+enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <cstdint>
+
+enum TPanningMode : std::uint8_t { pmNone, pmHorizontal, pmVertical, pmBoth };
