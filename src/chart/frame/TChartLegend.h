@@ -17,6 +17,9 @@ class TChartLegend : public TChartFontObject {
 public:
     explicit TChartLegend(TCustomChart& chart);
 
+    // Copies every published property; the owning chart stays.
+    void Assign(const TChartLegend& source);
+
     TLegendAlignment Alignment() const { return alignment_; }
     void SetAlignment(TLegendAlignment value);
     TChartBrush& Brush() { return brush_; }

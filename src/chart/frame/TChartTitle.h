@@ -17,6 +17,9 @@ public:
 
     explicit TChartTitle(TCustomAxisPanel& chart);
 
+    // Copies every published property; the owning chart stays.
+    void Assign(const TChartTitle& source);
+
     bool AdjustFrame() const { return adjustFrame_; }
     void SetAdjustFrame(bool value);
     TAlignment Alignment() const { return alignment_; }

@@ -19,6 +19,9 @@ public:
     TCustomAxisPanel& ParentChart() const { return chart_; }
     TWallKind Kind() const { return kind_; }
 
+    // Copies brush, colour, Dark3D, pen and size; the kind and its default colour stay.
+    void Assign(const TChartWall& source);
+
     TChartBrush& Brush() { return brush_; }
     const TChartBrush& Brush() const { return brush_; }
     void SetBrush(const TChartBrush& value) { brush_.Assign(value); }
