@@ -1,0 +1,10 @@
+#include "model/EOverflow.h"
+
+namespace BHNcalc {
+
+EOverflow::EOverflow()
+    : std::runtime_error("Floating point overflow")
+{
+}
+
+}

@@ -1,0 +1,124 @@
+#include "model/ParseHardness.h"
+
+#include "model/EOverflow.h"
+#include "model/PowerOfTen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace BHNcalc {
+
+namespace {
+
+// Powers of ten this far out give infinity or zero without any arithmetic.
+constexpr std::int64_t InfinitePower = 5120;
+// An exponent beyond this already decides the result; saturating keeps the count from wrapping.
+constexpr std::int64_t ExponentCeiling = 1'000'000'000;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Appends one digit to the accumulated mantissa; a result beyond the extended range is an overflow.
+void Accumulate(long double& v, char digit)
+{
+    v = v * 10 + (digit - '0');
+    if (std::isinf(v)) {
+        throw EOverflow();
+    }
+}
+
+TNumberText Failure(std::size_t position)
+{
+    return TNumberText{0.0L, position};
+}
+
+}
+
+TNumberText TextToNumber(std::string_view text)
+{
+    const std::size_t length = text.size();
+    if (length == 0) {
+        return Failure(1);
+    }
+    std::size_t i = 0;
+    while (i < length && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < length && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == length) {
+        return Failure(length + 1);
+    }
+
+    long double v = 0.0L;
+    std::int64_t power = 0;
+    for (; i < length && IsDigit(text[i]); ++i) {
+        Accumulate(v, text[i]);
+    }
+    if (i < length && text[i] == '.') {
+        for (++i; i < length && IsDigit(text[i]); ++i) {
+            Accumulate(v, text[i]);
+            --power;
+        }
+    }
+    if (i < length && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < length && (text[i] == '-' || text[i] == '+')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        if (i == length) {
+            return Failure(length + 1);
+        }
+        if (!IsDigit(text[i])) {
+            return Failure(i + 1);
+        }
+        std::int64_t exponent = 0;
+        for (; i < length && IsDigit(text[i]); ++i) {
+            exponent = std::min(exponent * 10 + (text[i] - '0'), ExponentCeiling);
+        }
+        power += negativeExponent ? -exponent : exponent;
+    }
+    if (i < length) {
+        return Failure(i + 1);
+    }
+
+    if (power >= InfinitePower) {
+        v = std::numeric_limits<long double>::infinity();
+    } else if (power <= -InfinitePower) {
+        v = 0.0L;
+    } else {
+        v = ScaleByPowerOfTen(v, power);
+        if (std::isinf(v)) {
+            throw EOverflow();
+        }
+    }
+    return TNumberText{negative ? -v : v, 0};
+}
+
+void ParseHardness(std::string_view text, double minimum, double maximum, bool& valid, double& value)
+{
+    valid = false;
+    value = 0.0;
+    const TNumberText number = TextToNumber(text);
+    const double v = static_cast<double>(number.value);
+    if (text.empty()) {
+        valid = minimum == 0.0;
+        return;
+    }
+    if (number.errorPosition != 0 || v < minimum || v > maximum) {
+        return;
+    }
+    valid = true;
+    value = v;
+}
+
+}
