@@ -50,6 +50,7 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(const TRect& rect) override;
+    void FillRect(const TRect& rect) override;
     void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) override;
     void Ellipse(const TRect& rect) override;
     void Polygon(std::span<const TPoint> points) override;

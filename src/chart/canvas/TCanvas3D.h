@@ -43,7 +43,9 @@ public:
     virtual void RectangleY(int left, int top, int right, int z0, int z1) = 0;
     // A box: the front face filled with the brush and, in 3D, its top and right faces projected.
     virtual void Cube(int left, int right, int top, int bottom, int z0, int z1) = 0;
-    // Fills the rectangle blending from startColor to endColor in the direction; no outline.
+    // Fills the rectangle with a blend and no outline. gdTopBottom and gdLeftRight start with startColor at
+    // the top or left; the other directions put endColor at the place they name (bottom, right, centre,
+    // top-left, bottom-left corner) and startColor at the far side.
     virtual void GradientFill(const TRect& rect, TColor startColor, TColor endColor, TGradientDirection direction) = 0;
 
     // 2D: ClipRectangle(left + 1, top + 1, right, bottom - 1); 3D: the region around the projected box.
@@ -58,6 +60,12 @@ public:
     virtual void SetProjection(int depth, const TRect& plotRect) = 0;
     virtual void ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position) = 0;
     virtual bool PaintFromBuffer() = 0;
+    // Attaches the window device first; for windows whose device lives only during one paint.
+    bool PaintFromBuffer(TDrawingDevice& window)
+    {
+        AttachCanvas(window);
+        return PaintFromBuffer();
+    }
     virtual void Invalidate() = 0;
     virtual bool BufferDirty() const = 0;
     virtual bool Buffered() const = 0;

@@ -20,10 +20,15 @@ public:
     // Makes the device the target; the whole state is sent to it before its first call.
     void AttachCanvas(TDrawingDevice& device);
     TDrawingDevice* Device() const { return device_; }
+    // Leaves the canvas without a device (drawing calls then do nothing, measurements give 0).
+    void DetachCanvas() { device_ = nullptr; }
 
     TPen& Pen() { return pen_; }
     TChartBrush& Brush() { return brush_; }
     TChartFont& Font() { return font_; }
+    const TPen& Pen() const { return pen_; }
+    const TChartBrush& Brush() const { return brush_; }
+    const TChartFont& Font() const { return font_; }
 
     // Black solid pen of width 1, white solid brush, black 10-point font, white transparent background.
     void ResetState();

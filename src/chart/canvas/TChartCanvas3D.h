@@ -41,6 +41,7 @@ public:
     TRect InitWindow(TDrawingDevice& destination, TView3DOptions* options, const TRect& rect, bool is3D) override;
     void SetProjection(int depth, const TRect& plotRect) override;
     void ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position) override;
+    using TCanvas3D::PaintFromBuffer;
     bool PaintFromBuffer() override;
     void Invalidate() override { bufferDirty_ = true; }
     bool BufferDirty() const override { return bufferDirty_; }
@@ -59,6 +60,7 @@ private:
     // The text font scaled by the zoom factor when zoomed text applies.
     int ZoomedFontHeight() const;
     void CalcRotation();
+    void DiscardBitmap();
 
     TView3DOptions* options_ = nullptr;
     bool is3D_ = false;

@@ -40,6 +40,8 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void Rectangle(const TRect& rect) = 0;
+    // The rectangle filled with the brush alone, right and bottom edges excluded.
+    virtual void FillRect(const TRect& rect) = 0;
     virtual void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) = 0;
     virtual void Ellipse(const TRect& rect) = 0;
     virtual void Polygon(std::span<const TPoint> points) = 0;

@@ -30,6 +30,8 @@ public:
 
 protected:
     void Changed() const;
+    // Copies the settings without notifying; tells whether anything changed.
+    bool CopySettings(const TPen& source);
 
 private:
     TColor color_ = clBlack;

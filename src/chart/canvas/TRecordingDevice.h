@@ -22,12 +22,12 @@ struct TRecordedState {
 };
 
 enum class TDrawOp : std::uint8_t {
-    MoveTo, LineTo, TextOut, Rectangle, RoundRect, Ellipse, Polygon, Polyline, SetPixel, Arc, Pie,
+    MoveTo, LineTo, TextOut, Rectangle, FillRect, RoundRect, Ellipse, Polygon, Polyline, SetPixel, Arc, Pie,
     ClipRect, UnClip, CopyBitmap,
 };
 
 // One recorded device call. Which fields mean something depends on Op:
-// MoveTo P1; LineTo P1 (from) and P2 (to); TextOut P1 and Text; Rectangle, Ellipse, ClipRect Rect;
+// MoveTo P1; LineTo P1 (from) and P2 (to); TextOut P1 and Text; Rectangle, FillRect, Ellipse, ClipRect Rect;
 // RoundRect Rect and P1 (corner width, height); Polygon, Polyline Points; SetPixel P1 and Color;
 // Arc, Pie Rect, P1 (start), P2 (end); CopyBitmap P1 (position), Source and Rect (0, 0, w, h).
 struct TDrawRecord {
@@ -84,6 +84,7 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(const TRect& rect) override;
+    void FillRect(const TRect& rect) override;
     void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) override;
     void Ellipse(const TRect& rect) override;
     void Polygon(std::span<const TPoint> points) override;

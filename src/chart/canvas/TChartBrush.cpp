@@ -1,0 +1,43 @@
+#include "chart/canvas/TChartBrush.h"
+
+#include <utility>
+
+TChartBrush::TChartBrush(TColor color, TBrushStyle style) : color_(color), style_(style)
+{
+}
+
+void TChartBrush::SetColor(TColor value)
+{
+    if (color_ == value)
+        return;
+    color_ = value;
+    Changed();
+}
+
+void TChartBrush::SetStyle(TBrushStyle value)
+{
+    if (style_ == value)
+        return;
+    style_ = value;
+    Changed();
+}
+
+void TChartBrush::Assign(const TChartBrush& source)
+{
+    if (color_ == source.color_ && style_ == source.style_)
+        return;
+    color_ = source.color_;
+    style_ = source.style_;
+    Changed();
+}
+
+void TChartBrush::SetOnChange(TNotifyEvent handler)
+{
+    onChange_ = std::move(handler);
+}
+
+void TChartBrush::Changed() const
+{
+    if (onChange_)
+        onChange_();
+}

@@ -1,0 +1,50 @@
+#include "chart/canvas/TChartPen.h"
+
+#include <utility>
+
+TChartPen::TChartPen(TNotifyEvent onChange)
+{
+    SetOnChange(std::move(onChange));
+}
+
+TChartPen::TChartPen(TColor color, TPenStyle style, int width, bool visible)
+    : TPen(color, style, width, pmCopy),
+      defaultColor_(color),
+      defaultStyle_(style),
+      defaultWidth_(width),
+      defaultVisible_(visible),
+      visible_(visible)
+{
+}
+
+void TChartPen::SetSmallDots(bool value)
+{
+    if (smallDots_ == value)
+        return;
+    smallDots_ = value;
+    Changed();
+}
+
+void TChartPen::SetVisible(bool value)
+{
+    if (visible_ == value)
+        return;
+    visible_ = value;
+    Changed();
+}
+
+void TChartPen::Assign(const TChartPen& source)
+{
+    bool changed = CopySettings(source);
+    changed = changed || smallDots_ != source.smallDots_ || visible_ != source.visible_;
+    smallDots_ = source.smallDots_;
+    visible_ = source.visible_;
+    if (changed)
+        Changed();
+}
+
+bool TChartPen::IsDefault() const
+{
+    return Color() == defaultColor_ && Style() == defaultStyle_ && Width() == defaultWidth_ && Mode() == pmCopy
+        && visible_ == defaultVisible_ && !smallDots_;
+}
