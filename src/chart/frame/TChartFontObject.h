@@ -21,6 +21,15 @@ public:
 protected:
     // Asks the owning chart for a new picture.
     void Repaint() const;
+    // The setter rule: a changed value is stored and repainted; an equal one costs nothing.
+    template <typename T>
+    void Store(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Repaint();
+    }
 
 private:
     TCustomAxisPanel& chart_;

@@ -7,6 +7,7 @@
 #include "chart/frame/TChartFontObject.h"
 #include "chart/frame/TLegendAlignment.h"
 #include "chart/frame/TLegendStyle.h"
+#include "chart/series/TLegendTextStyle.h"
 
 #include <string>
 
@@ -53,6 +54,8 @@ public:
     void SetShadowColor(TColor value);
     int ShadowSize() const { return shadowSize_; }
     void SetShadowSize(int value);
+    TLegendTextStyle TextStyle() const { return textStyle_; }
+    void SetTextStyle(TLegendTextStyle value);
     int TopPos() const { return topPos_; }
     // Refuses a value outside 0..100 with a LegendException.
     void SetTopPos(int value);
@@ -83,6 +86,24 @@ public:
     void Draw();
 
 private:
+    // What the item loop needs from the layout.
+    struct TItemPlace {
+        int Top = 0;
+        int XColor = 0;
+        int XText = 0;
+        int ItemWidth = 0;
+        int ItemHeight = 0;
+    };
+
+    bool IsVertical() const { return alignment_ == laLeft || alignment_ == laRight; }
+    // Columns and rows of a top or bottom legend.
+    void CalcColumnsRows(int itemWidth, int entryCount);
+    // Frame, shadow and background around LegendBox.
+    void DrawBox();
+    void DrawItems(const TItemPlace& place, TLegendStyle style, int entryCount);
+    // Takes the legend's box and margin from PlotRect.
+    void TakeSpace();
+
     TCustomChart& chart_;
     TLegendAlignment alignment_ = laRight;
     TChartBrush brush_;
@@ -98,6 +119,7 @@ private:
     bool resizeChart_ = true;
     TColor shadowColor_ = clBlack;
     int shadowSize_ = 3;
+    TLegendTextStyle textStyle_ = ltsLeftValue;
     int topPos_ = 10;
     int vertMargin_ = 0;
     bool visible_ = true;

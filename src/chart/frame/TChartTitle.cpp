@@ -35,42 +35,27 @@ void TChartTitle::Assign(const TChartTitle& source)
 
 void TChartTitle::SetAdjustFrame(bool value)
 {
-    if (adjustFrame_ == value)
-        return;
-    adjustFrame_ = value;
-    Repaint();
+    Store(adjustFrame_, value);
 }
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    if (alignment_ == value)
-        return;
-    alignment_ = value;
-    Repaint();
+    Store(alignment_, value);
 }
 
 void TChartTitle::SetColor(TColor value)
 {
-    if (color_ == value)
-        return;
-    color_ = value;
-    Repaint();
+    Store(color_, value);
 }
 
 void TChartTitle::SetText(const std::vector<std::string>& lines)
 {
-    if (text_ == lines)
-        return;
-    text_ = lines;
-    Repaint();
+    Store(text_, lines);
 }
 
 void TChartTitle::SetVisible(bool value)
 {
-    if (visible_ == value)
-        return;
-    visible_ = value;
-    Repaint();
+    Store(visible_, value);
 }
 
 bool TChartTitle::IsFontStored() const
