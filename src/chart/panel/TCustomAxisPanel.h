@@ -3,6 +3,7 @@
 #include "chart/canvas/BrushTypes.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -125,7 +126,11 @@ protected:
     void PaintSeries(TChartSeries& series);
 
 private:
-    double AxisRange(const TCustomChartAxis& axis, bool isX, bool isMax) const;
+    enum class TValueDimension : std::uint8_t { X, Y };
+    enum class TRangeEnd : std::uint8_t { Minimum, Maximum };
+    double AxisRange(const TCustomChartAxis& axis, TValueDimension dimension, TRangeEnd end) const;
+    // The range of the current page of the series' X values.
+    double PageRange(const TChartSeries& series, TRangeEnd end) const;
     int AxisPageCount(const TCustomChartAxis& axis) const;
 
     int loading_ = 0;

@@ -111,12 +111,16 @@ public:
 
     // The mouse left the control: the remembered cursor returns and a scroll drag ends.
     void MouseLeave();
+    // The zoom record's rectangle in the inverting pen; drawing it twice erases it.
+    void DrawZoomRectangle();
 
 protected:
     // The ordered draw pass of the chart, into the rectangle InitWindow returned.
     virtual void DrawChartContents(const TRect& panelRect) = 0;
     // The number of z-planes the depth offsets are multiplied by.
     virtual int ZPlaneCount() const { return 1; }
+    // Clipping is possible unless the canvas rotates freely or the output goes to a printer.
+    bool CanClip() const;
     // Recomputes Depth3DX and Depth3DY from the current PlotRect.
     void CalcDepth3D();
     // The panel bevels, border and inner bevel on the rectangle.
@@ -133,6 +137,8 @@ protected:
 
 private:
     void DrawBevelFrame(TRect& rect, TBevelCut cut);
+    // Frames of width pixels: top and left edges in one colour, bottom and right in the other; rect shrinks.
+    void DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int width);
 
     bool constructed_ = false;
     int width_ = 400;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/panel/TBackImagePlace.h"
 #include "chart/panel/TChartBackImageMode.h"
 #include "chart/panel/TChartGradient.h"
 #include "chart/panel/TChartPicture.h"
@@ -31,6 +32,9 @@ public:
     bool Zoomed() const { return zoomed_; }
     void SetZoomed(bool value) { zoomed_ = value; }
 
+    // Draws the back image into the rectangle in BackImageMode (nothing without a graphic).
+    void DrawBackImage(const TRect& rect, TBackImagePlace place);
+
     TNotifyEvent OnAfterDraw;
     TNotifyEvent OnScroll;
     TNotifyEvent OnUndoZoom;
@@ -39,8 +43,6 @@ public:
 protected:
     // Fills the rectangle with the gradient when it is visible, else (unless printing) with Color.
     void FillPanelBackground(const TRect& rect);
-    // Draws the back image into the rectangle in BackImageMode.
-    void DrawBackImage(const TRect& rect);
 
 private:
     TChartGradient gradient_;
