@@ -1,0 +1,3 @@
+#pragma once
+
+enum TChartListOrder { loNone, loAscending, loDescending };

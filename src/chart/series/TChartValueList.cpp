@@ -1,0 +1,248 @@
+#include "chart/series/TChartValueList.h"
+
+#include "chart/series/EListError.h"
+#include "chart/series/TChartSeries.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+TChartValueList::TChartValueList(TChartSeries& owner, std::string name)
+    : owner_(owner)
+    , name_(std::move(name))
+{
+    owner_.RegisterValueList(*this);
+    RemoveAll();
+}
+
+void TChartValueList::CheckIndex(int index) const
+{
+    if (index < 0 || index >= ValueCount())
+        throw EListError(index);
+}
+
+double TChartValueList::ValueAt(int index) const
+{
+    CheckIndex(index);
+    return values_[static_cast<std::size_t>(index)] * multiplier_;
+}
+
+void TChartValueList::SetValueAt(int index, double value)
+{
+    CheckIndex(index);
+    values_[static_cast<std::size_t>(index)] = value;
+    statsDirty_ = true;
+    owner_.NotifyDependents(snValueChange, index);
+}
+
+int TChartValueList::AddValue(double value)
+{
+    statsDirty_ = true;
+    const int count = ValueCount();
+    if (order_ == loNone || count == 0) {
+        values_.push_back(value);
+        return count;
+    }
+    int at = count - 1;
+    if (order_ == loAscending) {
+        if (values_.back() <= value) {
+            values_.push_back(value);
+            return count;
+        }
+        while (at >= 0 && values_[static_cast<std::size_t>(at)] > value)
+            --at;
+    } else {
+        if (values_.back() >= value) {
+            values_.push_back(value);
+            return count;
+        }
+        while (at >= 0 && values_[static_cast<std::size_t>(at)] < value)
+            --at;
+    }
+    values_.insert(values_.begin() + (at + 1), value);
+    return at + 1;
+}
+
+void TChartValueList::InsertValue(int index, double value)
+{
+    if (index < 0 || index > ValueCount())
+        throw EListError(index);
+    values_.insert(values_.begin() + index, value);
+    statsDirty_ = true;
+}
+
+void TChartValueList::DeleteValue(int index)
+{
+    CheckIndex(index);
+    values_.erase(values_.begin() + index);
+    statsDirty_ = true;
+}
+
+void TChartValueList::RemoveAll()
+{
+    values_.clear();
+    values_.shrink_to_fit();
+    statsDirty_ = true;
+}
+
+double TChartValueList::LastValue() const
+{
+    return ValueAt(ValueCount() - 1);
+}
+
+int TChartValueList::IndexOfValue(double value) const
+{
+    for (int i = 0; i < ValueCount(); ++i)
+        if (ValueAt(i) == value)
+            return i;
+    return -1;
+}
+
+void TChartValueList::RecalcStatistics() const
+{
+    if (values_.empty()) {
+        maximum_ = minimum_ = total_ = absTotal_ = 0.0;
+    } else {
+        const double first = ValueAt(0);
+        maximum_ = minimum_ = total_ = first;
+        absTotal_ = std::fabs(first);
+        for (int i = 1; i < ValueCount(); ++i) {
+            const double v = ValueAt(i);
+            if (v < minimum_)
+                minimum_ = v;
+            else if (v > maximum_)
+                maximum_ = v;
+            total_ += v;
+            absTotal_ += std::fabs(v);
+        }
+    }
+    statsDirty_ = false;
+}
+
+double TChartValueList::Maximum() const
+{
+    if (statsDirty_)
+        RecalcStatistics();
+    return maximum_;
+}
+
+double TChartValueList::Minimum() const
+{
+    if (statsDirty_)
+        RecalcStatistics();
+    return minimum_;
+}
+
+double TChartValueList::Total() const
+{
+    if (statsDirty_)
+        RecalcStatistics();
+    return total_;
+}
+
+double TChartValueList::AbsTotal() const
+{
+    if (statsDirty_)
+        RecalcStatistics();
+    return absTotal_;
+}
+
+void TChartValueList::RotateFirstToLast()
+{
+    if (values_.empty())
+        return;
+    std::rotate(values_.begin(), values_.begin() + 1, values_.end());
+    statsDirty_ = true;
+}
+
+void TChartValueList::FillWithIndexes()
+{
+    for (int i = 0; i < ValueCount(); ++i)
+        SetValueAt(i, i);
+}
+
+int TChartValueList::CompareValues(int a, int b) const
+{
+    const double va = values_[static_cast<std::size_t>(a)];
+    const double vb = values_[static_cast<std::size_t>(b)];
+    const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+    return order_ == loDescending ? -result : result;
+}
+
+void TChartValueList::Sort(int left, int right)
+{
+    int i = left;
+    int j = right;
+    int pivot = (left + right) / 2;
+    while (i < j) {
+        while (CompareValues(i, pivot) < 0)
+            ++i;
+        while (CompareValues(pivot, j) < 0)
+            --j;
+        if (i < j) {
+            owner_.SwapPoints(i, j);
+            if (i == pivot)
+                pivot = j;
+            else if (j == pivot)
+                pivot = i;
+        }
+        if (i <= j) {
+            ++i;
+            --j;
+        }
+    }
+    if (left < j)
+        Sort(left, j);
+    if (i < right)
+        Sort(i, right);
+}
+
+void TChartValueList::SortByValue()
+{
+    if (order_ == loNone || ValueCount() < 2)
+        return;
+    Sort(0, ValueCount() - 1);
+}
+
+void TChartValueList::Exchange(int i, int j)
+{
+    CheckIndex(i);
+    CheckIndex(j);
+    std::swap(values_[static_cast<std::size_t>(i)], values_[static_cast<std::size_t>(j)]);
+    statsDirty_ = true;
+}
+
+void TChartValueList::CopySettingsFrom(const TChartValueList& source)
+{
+    order_ = source.order_;
+    dateTime_ = source.dateTime_;
+    multiplier_ = source.multiplier_;
+    valueSource_ = source.valueSource_;
+    statsDirty_ = true;
+}
+
+void TChartValueList::SetMultiplier(double value)
+{
+    if (value == multiplier_)
+        return;
+    multiplier_ = value;
+    statsDirty_ = true;
+    owner_.NotifyDependents(snRefresh, 0);
+    owner_.RequestRepaint();
+}
+
+void TChartValueList::SetDateTime(bool value)
+{
+    if (value == dateTime_)
+        return;
+    dateTime_ = value;
+    owner_.RequestRepaint();
+}
+
+void TChartValueList::SetValueSource(const std::string& value)
+{
+    if (value == valueSource_)
+        return;
+    valueSource_ = value;
+    owner_.CheckDataSource();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "chart/series/TChartListOrder.h"
+
+#include <string>
+#include <vector>
+
+class TChartSeries;
+
+// One coordinate of every point of a series, in point order, with lazily cached statistics.
+class TChartValueList {
+public:
+    // Registers the list with its owner (index 0 is X, 1 is Y, further lists after).
+    TChartValueList(TChartSeries& owner, std::string name);
+    TChartValueList(const TChartValueList&) = delete;
+    TChartValueList& operator=(const TChartValueList&) = delete;
+
+    TChartSeries& Owner() const { return owner_; }
+
+    int ValueCount() const { return static_cast<int>(values_.size()); }
+    // The stored value times Multiplier.
+    double ValueAt(int index) const;
+    double operator[](int index) const { return ValueAt(index); }
+    // Stores the value as given (not divided by Multiplier) and tells the owner's dependents.
+    void SetValueAt(int index, double value);
+    // Inserts by Order, searching from the end; equal values go after those present. Returns the index.
+    int AddValue(double value);
+    void InsertValue(int index, double value);
+    void DeleteValue(int index);
+    // Empties the list and releases its storage.
+    void RemoveAll();
+    double LastValue() const;
+    int IndexOfValue(double value) const;
+
+    double Maximum() const;
+    double Minimum() const;
+    double Total() const;
+    double AbsTotal() const;
+    void RecalcStatistics() const;
+
+    void RotateFirstToLast();
+    void FillWithIndexes();
+    // Reorders every point of the owner series by this list's values (nothing when Order is loNone).
+    void SortByValue();
+    void CopySettingsFrom(const TChartValueList& source);
+    // Exchanges two stored values; the owner's SwapPoints calls it for every list.
+    void Exchange(int i, int j);
+
+    double Multiplier() const { return multiplier_; }
+    void SetMultiplier(double value);
+    bool DateTime() const { return dateTime_; }
+    void SetDateTime(bool value);
+    const std::string& ValueSource() const { return valueSource_; }
+    void SetValueSource(const std::string& value);
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& value) { name_ = value; }
+    TChartListOrder Order() const { return order_; }
+    void SetOrder(TChartListOrder value) { order_ = value; }
+
+    // The value staged by the series just before an add.
+    double PendingValue = 0.0;
+
+private:
+    void CheckIndex(int index) const;
+    int CompareValues(int a, int b) const;
+    void Sort(int left, int right);
+
+    TChartSeries& owner_;
+    bool dateTime_ = false;
+    std::vector<double> values_;
+    mutable double maximum_ = 0.0;
+    mutable double minimum_ = 0.0;
+    double multiplier_ = 1.0;
+    std::string name_;
+    TChartListOrder order_ = loNone;
+    mutable double total_ = 0.0;
+    mutable double absTotal_ = 0.0;
+    std::string valueSource_;
+    mutable bool statsDirty_ = true;
+};

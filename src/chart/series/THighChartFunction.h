@@ -1,0 +1,14 @@
+#pragma once
+
+#include "chart/series/TChartValueList.h"
+#include "chart/series/TExtremeChartFunction.h"
+
+// The largest value.
+class THighChartFunction : public TExtremeChartFunction {
+public:
+    static constexpr const char* ClassNameText = "THighChartFunction";
+
+protected:
+    bool Beyond(double value, double result) const override { return value > result; }
+    double WholeList(const TChartValueList& list) const override { return list.Maximum(); }
+};

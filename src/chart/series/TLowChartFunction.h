@@ -1,0 +1,14 @@
+#pragma once
+
+#include "chart/series/TChartValueList.h"
+#include "chart/series/TExtremeChartFunction.h"
+
+// The smallest value.
+class TLowChartFunction : public TExtremeChartFunction {
+public:
+    static constexpr const char* ClassNameText = "TLowChartFunction";
+
+protected:
+    bool Beyond(double value, double result) const override { return value < result; }
+    double WholeList(const TChartValueList& list) const override { return list.Minimum(); }
+};
