@@ -228,7 +228,14 @@ void TCustomChartPanel::DrawToCanvas(TDrawingDevice& destination, const TRect& r
     };
     UpdatePlotSize();
     DrawChartContents(panelRect_);
-    canvas_->ShowImage(destination, windowDevice_ != nullptr ? *windowDevice_ : destination, rect.TopLeft());
+    if (windowDevice_ != nullptr) {
+        canvas_->ShowImage(destination, *windowDevice_, rect.TopLeft());
+        return;
+    }
+    canvas_->ShowImage(destination, destination, rect.TopLeft());
+    // Without a window the canvas stays on its own bitmap, which outlives the destination.
+    if (TBitmapDevice* bitmap = canvas_->Bitmap())
+        canvas_->AttachCanvas(*bitmap);
 }
 
 void TCustomChartPanel::MouseLeave()

@@ -1,0 +1,129 @@
+#include "platform/TChartWidget.h"
+
+#include "chart/canvas/TChartCanvas3D.h"
+#include "platform/QtSystemColors.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
+
+namespace {
+
+TMouseButton ToMouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+Qt::CursorShape ToCursorShape(TCursor cursor)
+{
+    switch (cursor) {
+    case crCross:
+        return Qt::CrossCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+TChartWidget::TChartWidget(QWidget* parent)
+    : QWidget(parent)
+    , referenceDevice_(1, 1)
+    , chart_(std::make_unique<TChart>())
+{
+    InstallQtSystemColors();
+    // The chart covers every pixel, so Qt need not erase anything first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    resize(chart_->Width(), chart_->Height());
+    chart_->SetWindowDevice(&referenceDevice_);
+    chart_->OnInvalidate = [this] { update(); };
+    chart_->OnCursorChange = [this](TCursor cursor) { ShowCursor(cursor); };
+}
+
+TChartWidget::~TChartWidget() = default;
+
+void TChartWidget::ShowCursor(TCursor cursor)
+{
+    if (cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(ToCursorShape(cursor));
+}
+
+void TChartWidget::paintEvent(QPaintEvent*)
+{
+    TQtDevice window(*this);
+    chart_->Paint(window);
+}
+
+void TChartWidget::resizeEvent(QResizeEvent* event)
+{
+    chart_->SetSize(event->size().width(), event->size().height());
+}
+
+void TChartWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    chart_->MouseDown(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TChartWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    chart_->MouseMove(ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TChartWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    chart_->MouseUp(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TChartWidget::wheelEvent(QWheelEvent* event)
+{
+    chart_->MouseWheel(event->angleDelta().y());
+    event->accept();
+}
+
+void TChartWidget::leaveEvent(QEvent*)
+{
+    chart_->MouseLeave();
+}
+
+QImage RenderChart(TChart& chart, int width, int height)
+{
+    chart.SetSize(width, height);
+    TQtDevice device(width, height);
+    chart.DrawToCanvas(device, TRect{0, 0, width, height});
+    return device.Image().copy();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "chart/panel/TChart.h"
+#include "platform/TQtDevice.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// The chart control on screen: a widget that owns a TChart, paints it through its off-screen
+// buffer and forwards mouse, wheel and leave events to it.
+class TChartWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TChartWidget(QWidget* parent = nullptr);
+    ~TChartWidget() override;
+
+    TChart& Chart() { return *chart_; }
+    const TChart& Chart() const { return *chart_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void ShowCursor(TCursor cursor);
+
+    // The chart's canvas measures text on it between paints.
+    TQtDevice referenceDevice_;
+    std::unique_ptr<TChart> chart_;
+};
+
+// Draws the chart at the given size into a new image, without a window.
+QImage RenderChart(TChart& chart, int width, int height);
