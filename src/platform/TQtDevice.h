@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The chart canvas's device on Qt: aliased QPainter drawing with the classic desktop effects
 // (lines without their end point, shapes without their right and bottom edges, text placed by
@@ -64,17 +65,21 @@ public:
     void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) override;
 
 private:
-    QPainter& Painter();
-    void ApplyPen();
-    void ApplyBrush();
-    // Draws the path of a shape in the rectangle without its right and bottom edges.
-    void DrawShape(const TRect& rect, const QPainterPath& path);
-    void DrawSegment(QPoint from, QPoint to);
+    // The open painter with the current state, or none when the surface cannot be painted.
+    QPainter* Painter();
+    // The image drawn on (own or target), with the painter closed; none for a widget target.
+    const QImage* FinishedImage() const;
+    // Shapes use the raster operation of the pen mode; text and pixels do not.
+    void UseShapeMode(QPainter& painter);
+    void UsePlainMode(QPainter& painter);
+    QPainter::CompositionMode ShapeMode() const;
 
     std::unique_ptr<QImage> ownImage_;
     QPaintDevice* target_ = nullptr;
+    QImage* targetImage_ = nullptr;
     TBitmapFormat format_ = bfColor;
-    QPainter painter_;
+    mutable QPainter painter_;
+    QPainter::CompositionMode currentMode_ = QPainter::CompositionMode_SourceOver;
 
     TDevicePen pen_;
     TDeviceBrush brush_;
@@ -83,13 +88,17 @@ private:
     QBrush qbrush_;
     QFont qfont_;
     std::optional<QFontMetrics> metrics_;
+    int ascent_ = 0;
+    int cellHeight_ = 0;
     bool penApplied_ = false;
     bool brushApplied_ = false;
     bool fontApplied_ = false;
+    bool backApplied_ = false;
 
     unsigned textAlign_ = TA_LEFT | TA_TOP;
     TBackMode backMode_ = bmOpaque;
     TColor backColor_ = clWhite;
     QPoint position_;
     std::optional<QRect> clip_;
+    std::vector<QPoint> points_;
 };

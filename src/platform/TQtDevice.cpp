@@ -1,0 +1,500 @@
+#include "platform/TQtDevice.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+QColor ToQColor(TColor rgb)
+{
+    return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+QPainter::CompositionMode CompositionOf(TPenMode mode)
+{
+    switch (mode) {
+    case pmBlack: return QPainter::RasterOp_ClearDestination;
+    case pmWhite: return QPainter::RasterOp_SetDestination;
+    case pmNop: return QPainter::CompositionMode_Destination;
+    case pmNot: return QPainter::RasterOp_NotDestination;
+    case pmCopy: return QPainter::CompositionMode_SourceOver;
+    case pmNotCopy: return QPainter::RasterOp_NotSource;
+    case pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    }
+    return QPainter::CompositionMode_SourceOver;
+}
+
+QPen MakePen(const TDevicePen& pen)
+{
+    if (pen.Style == psClear)
+        return QPen(Qt::NoPen);
+    QPen result(ToQColor(pen.Color));
+    result.setCapStyle(Qt::FlatCap);
+    result.setJoinStyle(Qt::MiterJoin);
+    if (pen.Width > 1) {
+        // Wide pens are always solid, as on the classic device.
+        result.setWidth(pen.Width);
+        return result;
+    }
+    result.setWidth(0);
+    // The dash lengths of the classic device's cosmetic pens, in pixels.
+    switch (pen.Style) {
+    case psDash: result.setDashPattern({18, 6}); break;
+    case psDot: result.setDashPattern({3, 3}); break;
+    case psDashDot: result.setDashPattern({9, 6, 3, 6}); break;
+    case psDashDotDot: result.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+    case psAlternate: result.setDashPattern({1, 1}); break;
+    default: break;
+    }
+    return result;
+}
+
+QBrush MakeBrush(const TDeviceBrush& brush)
+{
+    const QColor color = ToQColor(brush.Color);
+    switch (brush.Style) {
+    case bsSolid: return QBrush(color, Qt::SolidPattern);
+    case bsClear: return QBrush(Qt::NoBrush);
+    case bsHorizontal: return QBrush(color, Qt::HorPattern);
+    case bsVertical: return QBrush(color, Qt::VerPattern);
+    case bsFDiagonal: return QBrush(color, Qt::BDiagPattern);
+    case bsBDiagonal: return QBrush(color, Qt::FDiagPattern);
+    case bsCross: return QBrush(color, Qt::CrossPattern);
+    case bsDiagCross: return QBrush(color, Qt::DiagCrossPattern);
+    }
+    return QBrush(Qt::NoBrush);
+}
+
+QString FamilyOf(const std::string& name)
+{
+    if (name == "Arial" || name == "MS Sans Serif")
+        return QStringLiteral("Liberation Sans");
+    return QString::fromStdString(name);
+}
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The counter-clockwise angle (degrees) of the ray from the ellipse's centre towards p, in the
+// ellipse's own parameter so that Qt's arc starts where that ray meets the ellipse.
+double EllipseAngle(const QRectF& r, TPoint p)
+{
+    const double dx = (p.X - r.center().x()) * r.height();
+    const double dy = (r.center().y() - p.Y) * r.width();
+    if (dx == 0 && dy == 0)
+        return 0;
+    return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+}
+
+}
+
+TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
+    : ownImage_(std::make_unique<QImage>(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)),
+      target_(ownImage_.get()),
+      targetImage_(ownImage_.get()),
+      format_(format)
+{
+    ownImage_->fill(Qt::white);
+    qpen_ = MakePen(pen_);
+    qbrush_ = MakeBrush(brush_);
+    font_.Name.clear();
+    SetFont(TDeviceFont{});
+}
+
+TQtDevice::TQtDevice(QPaintDevice& target) : target_(&target)
+{
+    if (target.devType() == QInternal::Image)
+        targetImage_ = static_cast<QImage*>(&target);
+    qpen_ = MakePen(pen_);
+    qbrush_ = MakeBrush(brush_);
+    font_.Name.clear();
+    SetFont(TDeviceFont{});
+}
+
+TQtDevice::~TQtDevice()
+{
+    EndPaint();
+}
+
+const QImage& TQtDevice::Image()
+{
+    static const QImage none;
+    const QImage* image = FinishedImage();
+    return image ? *image : none;
+}
+
+const QImage* TQtDevice::FinishedImage() const
+{
+    if (painter_.isActive())
+        painter_.end();
+    return targetImage_;
+}
+
+void TQtDevice::EndPaint()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+int TQtDevice::Width() const
+{
+    return target_->width();
+}
+
+int TQtDevice::Height() const
+{
+    return target_->height();
+}
+
+QPainter* TQtDevice::Painter()
+{
+    if (!painter_.isActive()) {
+        if (target_->width() <= 0 || target_->height() <= 0 || !painter_.begin(target_))
+            return nullptr;
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        currentMode_ = QPainter::CompositionMode_SourceOver;
+        penApplied_ = false;
+        brushApplied_ = false;
+        fontApplied_ = false;
+        backApplied_ = false;
+        if (clip_)
+            painter_.setClipRect(*clip_);
+    }
+    if (!penApplied_) {
+        painter_.setPen(qpen_);
+        penApplied_ = true;
+    }
+    if (!brushApplied_) {
+        painter_.setBrush(qbrush_);
+        brushApplied_ = true;
+    }
+    if (!backApplied_) {
+        painter_.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter_.setBackground(ToQColor(backColor_));
+        backApplied_ = true;
+    }
+    return &painter_;
+}
+
+QPainter::CompositionMode TQtDevice::ShapeMode() const
+{
+    return CompositionOf(pen_.Mode);
+}
+
+void TQtDevice::UseShapeMode(QPainter& painter)
+{
+    const QPainter::CompositionMode mode = ShapeMode();
+    if (currentMode_ != mode) {
+        painter.setCompositionMode(mode);
+        currentMode_ = mode;
+    }
+}
+
+void TQtDevice::UsePlainMode(QPainter& painter)
+{
+    if (currentMode_ != QPainter::CompositionMode_SourceOver) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        currentMode_ = QPainter::CompositionMode_SourceOver;
+    }
+}
+
+void TQtDevice::SetPen(const TDevicePen& pen)
+{
+    if (pen == pen_)
+        return;
+    pen_ = pen;
+    qpen_ = MakePen(pen);
+    penApplied_ = false;
+}
+
+void TQtDevice::SetBrush(const TDeviceBrush& brush)
+{
+    if (brush == brush_)
+        return;
+    brush_ = brush;
+    qbrush_ = MakeBrush(brush);
+    brushApplied_ = false;
+}
+
+void TQtDevice::SetFont(const TDeviceFont& font)
+{
+    if (font == font_)
+        return;
+    font_ = font;
+    QFont qfont(FamilyOf(font.Name));
+    qfont.setStyleStrategy(QFont::NoAntialias);
+    qfont.setKerning(false);
+    qfont.setBold(font.Style.Contains(fsBold));
+    qfont.setItalic(font.Style.Contains(fsItalic));
+    qfont.setUnderline(font.Style.Contains(fsUnderline));
+    qfont.setStrikeOut(font.Style.Contains(fsStrikeOut));
+    // A negative height is the character (em) height; a positive one the whole cell; zero the default.
+    const int pixels = font.Height < 0 ? -font.Height : (font.Height > 0 ? font.Height : 11);
+    qfont.setPixelSize(std::max(1, pixels));
+    if (font.Height > 0) {
+        const QFontMetricsF cell(qfont);
+        const double height = cell.ascent() + cell.descent();
+        if (height > 0)
+            qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * pixels / height))));
+    }
+    qfont_ = qfont;
+    metrics_.emplace(qfont_);
+    // The cell is ascent + descent rounded up, as the classic device reports a text height.
+    const QFontMetricsF exact(qfont_);
+    ascent_ = static_cast<int>(std::ceil(exact.ascent()));
+    cellHeight_ = std::max(ascent_, static_cast<int>(std::ceil(exact.ascent() + exact.descent())));
+    fontApplied_ = false;
+}
+
+void TQtDevice::SetBackMode(TBackMode mode)
+{
+    if (backMode_ == mode)
+        return;
+    backMode_ = mode;
+    backApplied_ = false;
+}
+
+void TQtDevice::SetBackColor(TColor rgb)
+{
+    if (backColor_ == rgb)
+        return;
+    backColor_ = rgb;
+    backApplied_ = false;
+}
+
+TSize TQtDevice::TextExtent(std::string_view text)
+{
+    if (text.empty())
+        return {0, cellHeight_};
+    return {metrics_->horizontalAdvance(ToQString(text)), cellHeight_};
+}
+
+void TQtDevice::TextOut(int x, int y, std::string_view text)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr || text.empty())
+        return;
+    const QString s = ToQString(text);
+    const int width = metrics_->horizontalAdvance(s);
+    const unsigned horizontal = textAlign_ & TA_HORIZONTAL_MASK;
+    const unsigned vertical = textAlign_ & TA_VERTICAL_MASK;
+    const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);
+    const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? ascent_ - cellHeight_ : ascent_);
+    UsePlainMode(*painter);
+    // The cell background is filled here, exactly as large as the measured cell.
+    painter->setBackgroundMode(Qt::TransparentMode);
+    backApplied_ = false;
+    const bool rotated = font_.Escapement % 3600 != 0;
+    QPoint origin(x, y);
+    if (rotated) {
+        painter->save();
+        painter->translate(x, y);
+        painter->rotate(-font_.Escapement / 10.0);
+        origin = QPoint(0, 0);
+    }
+    if (backMode_ == bmOpaque)
+        painter->fillRect(QRect(origin.x() + dx, origin.y() + baseline - ascent_, width, cellHeight_), ToQColor(backColor_));
+    if (!fontApplied_ || rotated) {
+        painter->setFont(qfont_);
+        fontApplied_ = !rotated;
+    }
+    painter->setPen(ToQColor(font_.Color));
+    penApplied_ = false;
+    painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), s);
+    if (rotated) {
+        painter->restore();
+        brushApplied_ = false;
+    }
+}
+
+void TQtDevice::MoveTo(int x, int y)
+{
+    position_ = QPoint(x, y);
+}
+
+void TQtDevice::LineTo(int x, int y)
+{
+    const QPoint to(x, y);
+    if (QPainter* painter = Painter()) {
+        UseShapeMode(*painter);
+        painter->drawLine(position_, to);
+    }
+    position_ = to;
+}
+
+void TQtDevice::Rectangle(const TRect& rect)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    const QRect r = QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized();
+    UseShapeMode(*painter);
+    if (pen_.Style == psClear) {
+        painter->fillRect(r, qbrush_);
+        return;
+    }
+    // Fill the inside and outline the border separately, so that no pixel is painted twice.
+    if (qbrush_.style() != Qt::NoBrush && r.width() > 2 && r.height() > 2)
+        painter->fillRect(r.adjusted(1, 1, -1, -1), qbrush_);
+    painter->setBrush(Qt::NoBrush);
+    brushApplied_ = false;
+    if (r.width() == 1 || r.height() == 1)
+        painter->drawLine(r.topLeft(), r.bottomRight());
+    else
+        painter->drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void TQtDevice::FillRect(const TRect& rect)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    UseShapeMode(*painter);
+    painter->fillRect(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized(), qbrush_);
+}
+
+void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    UseShapeMode(*painter);
+    const QRect r = QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized();
+    painter->drawRoundedRect(r, cornerWidth / 2.0, cornerHeight / 2.0);
+}
+
+void TQtDevice::Ellipse(const TRect& rect)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    UseShapeMode(*painter);
+    painter->drawEllipse(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
+}
+
+void TQtDevice::Polygon(std::span<const TPoint> points)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr || points.empty())
+        return;
+    points_.clear();
+    for (const TPoint& p : points)
+        points_.emplace_back(p.X, p.Y);
+    UseShapeMode(*painter);
+    painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill);
+}
+
+void TQtDevice::Polyline(std::span<const TPoint> points)
+{
+    if (points.empty())
+        return;
+    QPainter* painter = Painter();
+    if (painter != nullptr) {
+        points_.clear();
+        for (const TPoint& p : points)
+            points_.emplace_back(p.X, p.Y);
+        UseShapeMode(*painter);
+        painter->drawPolyline(points_.data(), static_cast<int>(points_.size()));
+    }
+}
+
+void TQtDevice::SetPixel(int x, int y, TColor rgb)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    UsePlainMode(*painter);
+    painter->fillRect(QRect(x, y, 1, 1), ToQColor(rgb));
+}
+
+void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    const QRectF r = QRectF(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
+    const double from = EllipseAngle(r, start);
+    double span = EllipseAngle(r, end) - from;
+    if (span <= 0)
+        span += 360;
+    UseShapeMode(*painter);
+    painter->drawArc(r, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
+{
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    const QRectF r = QRectF(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
+    const double from = EllipseAngle(r, start);
+    double span = EllipseAngle(r, end) - from;
+    if (span <= 0)
+        span += 360;
+    UseShapeMode(*painter);
+    painter->drawPie(r, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void TQtDevice::ClipRect(const TRect& rect)
+{
+    clip_ = QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    if (painter_.isActive())
+        painter_.setClipRect(*clip_);
+}
+
+void TQtDevice::UnClip()
+{
+    clip_.reset();
+    if (painter_.isActive())
+        painter_.setClipping(false);
+}
+
+std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TBitmapFormat format)
+{
+    return std::make_unique<TQtDevice>(width, height, format);
+}
+
+void TQtDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
+{
+    const auto* source = dynamic_cast<const TQtDevice*>(&bitmap);
+    if (source == nullptr)
+        return;
+    const QImage* image = source->FinishedImage();
+    if (image == nullptr || image->isNull())
+        return;
+    QImage converted;
+    if (source->format_ == bfMonochrome) {
+        converted = image->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).convertToFormat(QImage::Format_RGB32);
+        image = &converted;
+    }
+    // A copy that covers the whole target image shares the pixels instead of drawing them.
+    if (targetImage_ != nullptr && x == 0 && y == 0 && !clip_ && image->size() == targetImage_->size()
+        && image->format() == targetImage_->format()) {
+        EndPaint();
+        *targetImage_ = *image;
+        return;
+    }
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    if (currentMode_ != QPainter::CompositionMode_Source) {
+        painter->setCompositionMode(QPainter::CompositionMode_Source);
+        currentMode_ = QPainter::CompositionMode_Source;
+    }
+    painter->drawImage(x, y, *image);
+}
