@@ -1,7 +1,13 @@
-#include <cstdio>
+#include "app/cli/CommandLine.h"
 
-int main()
+#include <iostream>
+
+int main(int argc, char** argv)
 {
-    std::fputs("usage: bhncalc --help\n", stderr);
-    return 2;
+    std::ios::sync_with_stdio(false);
+    if (argc < 2) {
+        std::cerr << cli::UsageText();
+        return 2;
+    }
+    return cli::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
 }

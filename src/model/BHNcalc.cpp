@@ -135,9 +135,10 @@ bool InputValid = false;
 
 void Initialize()
 {
-    if (initCount_++ != 0) {
+    if (initCount_ != 0) {
         return;
     }
+    ++initCount_;
     BuildCurve0To35(curve0To35_);
     BuildCurve40To60(curve40To60_);
     BuildCurveAPFSDS(curveAPFSDS_);

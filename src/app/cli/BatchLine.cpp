@@ -1,0 +1,116 @@
+#include "app/cli/BatchLine.h"
+
+#include "app/cli/Calculation.h"
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+constexpr std::size_t FieldCount = 3;
+
+// Splits a CSV line into its fields; a field that starts with a quote is unquoted ("" stands for one quote).
+// Returns the number of fields found, or 0 with a reason when a quoted field is malformed.
+std::size_t SplitFields(std::string_view line, TBatchScratch& scratch)
+{
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (true) {
+        std::string* field = count < FieldCount ? &scratch.fields[count] : nullptr;
+        if (field) {
+            field->clear();
+        }
+        ++count;
+        if (pos < line.size() && line[pos] == '"') {
+            ++pos;
+            while (true) {
+                const std::size_t quote = line.find('"', pos);
+                if (quote == std::string_view::npos) {
+                    scratch.reason = "a quoted field has no closing quote";
+                    return 0;
+                }
+                if (field) {
+                    field->append(line.substr(pos, quote - pos));
+                }
+                pos = quote + 1;
+                if (pos < line.size() && line[pos] == '"') {
+                    if (field) {
+                        *field += '"';
+                    }
+                    ++pos;
+                    continue;
+                }
+                break;
+            }
+            if (pos < line.size() && line[pos] != ',') {
+                scratch.reason = "a quoted field is followed by text before the next comma";
+                return 0;
+            }
+        } else {
+            const std::size_t comma = std::min(line.find(',', pos), line.size());
+            if (field) {
+                field->append(line.substr(pos, comma - pos));
+            }
+            pos = comma;
+        }
+        if (pos >= line.size()) {
+            return count;
+        }
+        ++pos;
+    }
+}
+
+// Writes a field back as CSV, quoted only when it holds a quote or a comma.
+void AppendField(std::string& output, std::string_view field)
+{
+    if (field.find_first_of("\",") == std::string_view::npos) {
+        output.append(field);
+        return;
+    }
+    output += '"';
+    for (const char c : field) {
+        if (c == '"') {
+            output += '"';
+        }
+        output += c;
+    }
+    output += '"';
+}
+
+}
+
+TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TBatchScratch& scratch, std::string& output)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (line.empty() || line.front() == '#' || (lineNumber == 1 && line == BatchInputHeader)) {
+        return TBatchLine::Skipped;
+    }
+    const std::size_t count = SplitFields(line, scratch);
+    if (count == 0) {
+        return TBatchLine::Refused;
+    }
+    if (count != FieldCount) {
+        scratch.reason = "expected 3 fields variable,standard,mode but found " + std::to_string(count);
+        return TBatchLine::Refused;
+    }
+    TCalcTexts texts;
+    if (!Calculate(scratch.fields[0], scratch.fields[1], scratch.fields[2], texts, scratch.reason)) {
+        return TBatchLine::Refused;
+    }
+    for (const std::string& field : scratch.fields) {
+        AppendField(output, field);
+        output += ',';
+    }
+    output += texts.multiplier;
+    output += ',';
+    output += texts.relativeQuality;
+    output += ',';
+    output += texts.inverse;
+    output += '\n';
+    return TBatchLine::Written;
+}
+
+}

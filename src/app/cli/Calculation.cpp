@@ -1,0 +1,97 @@
+#include "app/cli/Calculation.h"
+
+#include "app/cli/ModeNames.h"
+#include "model/BHNcalc.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace cli {
+
+namespace {
+
+constexpr double MinimumBHN = 200;
+constexpr double MaximumStandardBHN = 359;
+constexpr double MaximumVariableBHN = 360;
+constexpr std::size_t QuotedLength = 40;
+
+// The error box's rule: a message ending in a letter or digit gets a full stop.
+std::string WithFullStop(std::string message)
+{
+    if (!message.empty() && message.back() > '.') {
+        message += '.';
+    }
+    return message;
+}
+
+std::string RangeReason(std::string_view field, std::string_view text, double maximum)
+{
+    return std::string(field) + " hardness " + Quoted(text) + " is not accepted: enter a number from "
+        + std::to_string(static_cast<int>(MinimumBHN)) + " to " + std::to_string(static_cast<int>(maximum));
+}
+
+}
+
+std::string Quoted(std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    const std::size_t shown = text.size() > QuotedLength ? QuotedLength : text.size();
+    for (const char c : text.substr(0, shown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+            out += c;
+        } else {
+            out += "\\x";
+            out += Hex[byte >> 4];
+            out += Hex[byte & 0xF];
+        }
+    }
+    out += shown < text.size() ? "\"..." : "\"";
+    return out;
+}
+
+bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TCalcTexts& texts,
+    std::string& reason)
+{
+    using namespace BHNcalc;
+    const std::optional<std::int32_t> modeIndex = ParseModeName(mode);
+    if (!modeIndex) {
+        reason = "unknown mode " + Quoted(mode) + "; accepted: " + std::string(AcceptedModeNames);
+        return false;
+    }
+    try {
+        SelectedMode = *modeIndex;
+        SelectCurve(SelectedMode);
+
+        double value = 0.0;
+        StandardBHN = 270;
+        ParseHardness(standard, MinimumBHN, MaximumStandardBHN, InputValid, value);
+        if (!InputValid) {
+            reason = RangeReason("standard", standard, MaximumStandardBHN);
+            return false;
+        }
+        StandardBHN = value;
+
+        ParseHardness(variable, MinimumBHN, MaximumVariableBHN, InputValid, value);
+        if (!InputValid) {
+            reason = RangeReason("variable", variable, MaximumVariableBHN);
+            return false;
+        }
+        VariableBHN = value;
+    } catch (const EOverflow& e) {
+        reason = WithFullStop(e.what());
+        return false;
+    }
+
+    StandardProtection = InterpolateProtection(StandardBHN);
+    SelectCurve(SelectedMode);
+    const double pv = InterpolateProtection(VariableBHN);
+    const double q = RelativeQuality(StandardProtection, pv);
+    texts.multiplier = FormatFixed(pv, 1, 3);
+    texts.relativeQuality = FormatFixed(q, 1, 4);
+    texts.inverse = FormatFixed(InverseQuality(q), 1, 4);
+    return true;
+}
+
+}

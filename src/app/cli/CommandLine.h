@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Runs bhncalc with its arguments (program name excluded) and returns the exit status:
+// 0 success, 1 some batch lines refused, 2 refused input, usage error or unreadable file.
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The usage text printed by --help and after a usage error.
+std::string UsageText();
+
+}

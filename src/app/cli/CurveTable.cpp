@@ -1,0 +1,71 @@
+#include "app/cli/CurveTable.h"
+
+#include "app/cli/ModeNames.h"
+#include "model/BHNcalc.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+struct TColumn {
+    std::string_view key;
+    BHNcalc::TCurve values;
+};
+
+TColumn SelectedColumn(std::int32_t mode)
+{
+    BHNcalc::SelectCurve(mode);
+    return {ModeKey(mode), BHNcalc::SelectedCurve};
+}
+
+void AppendValue(std::string& line, double v, TValueText valueText)
+{
+    if (valueText == TValueText::FourDecimals) {
+        line += BHNcalc::FormatFixed(v, 1, 4);
+        return;
+    }
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
+    line.append(buffer.data(), result.ptr);
+}
+
+}
+
+void WriteCurveTable(std::ostream& out, std::optional<std::int32_t> mode, TValueText valueText)
+{
+    using namespace BHNcalc;
+    std::vector<TColumn> columns;
+    if (mode) {
+        columns.push_back(SelectedColumn(*mode));
+    } else {
+        columns = {{ModeKey(1), Curve0To35}, {ModeKey(2), Curve40To60}, {ModeKey(3), CurveAPFSDS},
+            {ModeKey(4), CurveM62}, {ModeKey(5), CurveM79}};
+        for (const std::int32_t combined : {0, 6, 7}) {
+            columns.push_back(SelectedColumn(combined));
+        }
+    }
+    // The selected curve belongs to the selected mode again, as the window expects.
+    SelectCurve(SelectedMode);
+
+    std::string line = "bhn";
+    for (const TColumn& column : columns) {
+        line += ',';
+        line += column.key;
+    }
+    out << line << '\n';
+    for (int i = 0; i < GridPoints; ++i) {
+        line = std::to_string(GridBHN(i));
+        for (const TColumn& column : columns) {
+            line += ',';
+            AppendValue(line, column.values[static_cast<std::size_t>(i)], valueText);
+        }
+        out << line << '\n';
+    }
+}
+
+}

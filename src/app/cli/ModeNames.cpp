@@ -1,0 +1,69 @@
+#include "app/cli/ModeNames.h"
+
+#include <array>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 8> Keys{"avg", "0-35", "40-60", "apfsds", "m62", "m79", "weighed", "tests"};
+
+struct TAlias {
+    std::string_view name;
+    std::int32_t mode;
+};
+
+// Further spellings, after lower-casing and dropping degree signs and inch marks; the selector spells APFSDS "APDSFS".
+constexpr std::array<TAlias, 6> Aliases{{
+    {"avg.", 0},
+    {"apdsfs", 3},
+    {"3 m62", 4},
+    {"3m62", 4},
+    {"3 m79", 5},
+    {"3m79", 5},
+}};
+
+// Lower-cases ASCII letters and drops the degree sign (UTF-8 or Latin-1) and the inch mark.
+std::string Normalized(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xB0') {
+            ++i;
+        } else if (c != '\xB0' && c != '"') {
+            key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return key;
+}
+
+}
+
+std::optional<std::int32_t> ParseModeName(std::string_view text)
+{
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '7') {
+        return text[0] - '0';
+    }
+    const std::string key = Normalized(text);
+    for (std::size_t mode = 0; mode < Keys.size(); ++mode) {
+        if (key == Keys[mode]) {
+            return static_cast<std::int32_t>(mode);
+        }
+    }
+    for (const TAlias& alias : Aliases) {
+        if (key == alias.name) {
+            return alias.mode;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ModeKey(std::int32_t mode)
+{
+    return Keys.at(static_cast<std::size_t>(mode));
+}
+
+}
