@@ -1,0 +1,7 @@
+#include "chart/series/TAreaSeries.h"
+
+TAreaSeries::TAreaSeries()
+{
+    SetDrawArea(true);
+    Pointer().SetVisible(false);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "chart/series/TChartSeries.h"
+
+// One circle in the plot, a slice per point sized by its share of the absolute total.
+class TPieSeries : public TChartSeries {
+public:
+    static constexpr const char* ClassNameText = "TPieSeries";
+
+    TPieSeries();
+
+    bool UsesAxes() const override { return false; }
+    void CalcFirstLastVisible() override;
+    void DrawAllPoints() override;
+};

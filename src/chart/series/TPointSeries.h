@@ -1,0 +1,14 @@
+#pragma once
+
+#include "chart/series/TCustomSeries.h"
+
+// Markers only, no lines.
+class TPointSeries : public TCustomSeries {
+public:
+    static constexpr const char* ClassNameText = "TPointSeries";
+
+    TPointSeries();
+
+    // Turning per-point colours on also lets the pointer brush take each point's colour.
+    void SetColorEachPoint(bool value) override;
+};
