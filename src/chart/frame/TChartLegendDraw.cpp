@@ -2,6 +2,7 @@
 
 #include "chart/canvas/CanvasGuards.h"
 #include "chart/canvas/ChartMath.h"
+#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomChart.h"
 #include "chart/series/TChartSeries.h"
@@ -122,7 +123,7 @@ void TChartLegend::DrawBox()
     } else {
         canvas.Brush().Assign(brush_);
         canvas.SetBackMode(bmOpaque);
-        canvas.SetBackColor(color_);
+        canvas.SetBackColor(ColorToRGB(color_));
     }
     canvas.Rectangle(legendBox_.Inflate(frameWidth, frameWidth));
 }

@@ -1,6 +1,7 @@
 #include "chart/frame/TChartTitle.h"
 
 #include "chart/canvas/CanvasGuards.h"
+#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 
@@ -91,7 +92,7 @@ void TChartTitle::PaintTitle(bool isTitle)
             canvas.SetBackMode(bmTransparent);
         } else {
             canvas.SetBackMode(bmOpaque);
-            canvas.SetBackColor(color_);
+            canvas.SetBackColor(ColorToRGB(color_));
         }
     }
 
