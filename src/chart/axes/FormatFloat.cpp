@@ -208,6 +208,6 @@ std::string FormatFloat(const std::string& format, double value, const TFormatSe
     if (isZero && sections.size() > 2 && !sections[2].empty())
         return Apply(ParsePicture(sections[2]), 0.0, settings, isZero);
     if (negative && !negativeSection && !isZero)
-        text.insert(0, "-");
+        text = "-" + text;
     return text;
 }

@@ -7,7 +7,9 @@
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TRect.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class TCustomAxisPanel;
 class TChartSeries;
@@ -18,7 +20,6 @@ class TAxisTickPositions;
 class TCustomChartAxis {
 public:
     static constexpr const char* DefaultAxisValuesFormat = "#,##0.###";
-    static constexpr int MaxTickPositions = 2000;
 
     TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind);
     TCustomChartAxis(const TCustomChartAxis&) = delete;
@@ -168,38 +169,50 @@ public:
     void RefreshDateTimeScale();
 
 private:
+    // Whether a label text goes through the chart's OnGetAxisLabel handler (not while measuring).
     enum class TLabelHandlerCall { Call, Skip };
 
     void Changed() const;
+    std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
     std::string FormatLabel(double value, TLabelHandlerCall handler) const;
-    int TextWidthOfWidestLine(const std::string& text) const;
+    void CallGetAxisLabel(TChartSeries* series, int valueIndex, std::string& text) const;
+    int WidestLine(const std::string& text) const;
     int FontHeight() const;
-    bool HasActiveSeries() const;
+    int LabelWidthOf(const std::string& text) const;
+    int LabelHeightOf(const std::string& text) const;
+    double IncrementFor(TLabelHandlerCall handler) const;
+    double DateTimeIncrement(int maxLabels) const;
+
     int ShiftByPositionPercent(int coordinate) const;
     int AxisSideEdge(const TRect& rect) const;
     void ShrinkSide(TRect& rect, int amount) const;
     int OutwardFrom(int coordinate, int amount) const;
     int TickBandSize() const;
+    // The value's distance in pixels from the minimum end (stored), or nothing when it maps to the centre.
+    std::optional<double> ScaledOffset(double value) const;
+    // The wall size an axis leaves beside the plot (0 in 2D).
+    int WallSize(const TCustomChartAxis& axis) const;
+    int ChartDepth() const;
 
-    bool ValueLabelsVisible(double inc) const;
-    void DrawTitle();
     void ProduceLabels(double inc);
     void DrawValueLabels(double inc);
     bool DrawHandlerLabels();
     void DrawLogarithmicLabels();
+    void DrawCalendarLabels(double inc);
     void DrawSeriesLabels(TAxisLabelStyle style);
     void DrawDepthLabels();
     void PlaceLabel(double value);
+    void SelectTextFont(const TChartFont& font);
+    void DrawTitle();
     void DrawLabel(int pos, const std::string& text);
     void DrawAxisLine();
+    void DrawTick(int pos, int direction, int length);
     void DrawTicks(const TChartPen& pen, int direction, int length);
-    void DrawGrid();
     void DrawGridLine(int pos);
+    void DrawGrid();
     void DrawMinorTicksAndGrid();
     template <typename Draw>
     void ForEachMinorPosition(Draw draw) const;
-    int LogarithmicPixel(double value) const;
-    double LogarithmicValue(int pixel) const;
 
     TCustomAxisPanel& chart_;
     TAxisKind kind_;

@@ -1,0 +1,321 @@
+#include "chart/axes/TCustomChartAxis.h"
+
+#include "chart/axes/AxisDateTime.h"
+#include "chart/axes/AxisTextLines.h"
+#include "chart/axes/TAxisTickPositions.h"
+#include "chart/axes/TChartAxis.h"
+#include "chart/canvas/ChartMath.h"
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/panel/TCustomChart.h"
+
+namespace {
+
+// Points the axis at the tick table of one drawing and forgets it when the drawing ends.
+class TTickTableScope {
+public:
+    TTickTableScope(TAxisTickPositions*& slot, TAxisTickPositions& table) : slot_(slot) { slot_ = &table; }
+    TTickTableScope(const TTickTableScope&) = delete;
+    TTickTableScope& operator=(const TTickTableScope&) = delete;
+    ~TTickTableScope() { slot_ = nullptr; }
+
+private:
+    TAxisTickPositions*& slot_;
+};
+
+// Leaves the text alignment at left-top, whatever a text drawing set.
+class TResetTextAlign {
+public:
+    explicit TResetTextAlign(TChartCanvas& canvas) : canvas_(canvas) {}
+    TResetTextAlign(const TResetTextAlign&) = delete;
+    TResetTextAlign& operator=(const TResetTextAlign&) = delete;
+    ~TResetTextAlign() { canvas_.SetTextAlign(TA_LEFT | TA_TOP); }
+
+private:
+    TChartCanvas& canvas_;
+};
+
+}
+
+int TCustomChartAxis::WallSize(const TCustomChartAxis& axis) const
+{
+    const auto* chart = dynamic_cast<const TCustomChart*>(&chart_);
+    return chart ? chart->WallSizeForAxis(axis) : 0;
+}
+
+int TCustomChartAxis::ChartDepth() const
+{
+    return chart_.Depth3DX();
+}
+
+void TCustomChartAxis::DrawAxis(bool calculateLinePos)
+{
+    RefreshDateTimeScale();
+    TChartCanvas3D& canvas = chart_.Canvas();
+    canvas.Font().Assign(labelsFont_);
+    const double inc = ComputeIncrement();
+    if (calculateLinePos)
+        linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
+    if (!title_.Caption().empty())
+        DrawTitle();
+    TAxisTickPositions ticks;
+    const TTickTableScope scope(tickPositions_, ticks);
+    if (inc > 0 || (isDateTimeScale_ && IsCalendarDateTimeStep(inc)))
+        ProduceLabels(inc);
+    DrawAxisLine();
+    DrawTicks(ticks_, 1, tickLength_);
+    DrawGrid();
+    DrawTicks(ticksInner_, -1, -tickInnerLength_);
+    DrawMinorTicksAndGrid();
+}
+
+void TCustomChartAxis::SelectTextFont(const TChartFont& font)
+{
+    TChartCanvas3D& canvas = chart_.Canvas();
+    canvas.Font().Assign(font);
+    if (chart_.PrintingNow() && font.Color() == clWhite)
+        canvas.Font().SetColor(clBlack);
+    canvas.Brush().SetColor(chart_.Color());
+    canvas.Brush().SetStyle(bsClear);
+}
+
+void TCustomChartAxis::DrawTitle()
+{
+    SelectTextFont(title_.Font());
+    if (isHorizontal_)
+        DrawAxisText(pixelCentre_, titlePos_, title_.Angle(), title_.Caption());
+    else
+        DrawAxisText(titlePos_, pixelCentre_, title_.Angle(), title_.Caption());
+}
+
+void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
+{
+    if (tickOnLabelsOnly_)
+        tickPositions_->Add(pos);
+    SelectTextFont(labelsFont_);
+    if (isDepthAxis_) {
+        TChartCanvas3D& canvas = chart_.Canvas();
+        const TResetTextAlign reset(canvas);
+        canvas.SetTextAlign(TA_LEFT | TA_TOP);
+        canvas.TextOut3D(labelsPos_, chart_.PlotRect().Bottom, pos, text);
+    } else if (isHorizontal_) {
+        DrawAxisText(pos, labelsPos_, labelsAngle_, text);
+    } else {
+        DrawAxisText(labelsPos_, pos, labelsAngle_, text);
+    }
+}
+
+void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& text)
+{
+    TChartCanvas3D& canvas = chart_.Canvas();
+    const TResetTextAlign reset(canvas);
+    const int h = canvas.FontHeight();
+    const int half = h / 2;
+    const std::vector<std::string_view> lines = AxisTextLines(text);
+    const long double n = static_cast<long double>(lines.size());
+    const int z = isOtherSide_ ? ChartDepth() : 0;
+    const bool near = !isOtherSide_;
+
+    unsigned align = TA_LEFT | TA_TOP;
+    switch (angle) {
+    case 0:
+        if (isHorizontal_)
+            align = near ? TA_CENTER : TA_CENTER | TA_BOTTOM;
+        else
+            align = near ? TA_RIGHT : TA_LEFT;
+        if (!isHorizontal_)
+            y -= half;
+        break;
+    case 90:
+        if (isHorizontal_) {
+            align = near ? TA_RIGHT : TA_LEFT;
+            x -= half;
+        } else {
+            align = near ? TA_CENTER | TA_BOTTOM : TA_CENTER;
+        }
+        break;
+    case 180:
+        if (isHorizontal_) {
+            align = near ? TA_CENTER | TA_BOTTOM : TA_CENTER;
+        } else {
+            align = near ? TA_LEFT : TA_RIGHT;
+            y += half;
+        }
+        break;
+    case 270:
+        if (isHorizontal_) {
+            align = near ? TA_LEFT : TA_RIGHT;
+            x += half;
+        } else {
+            align = near ? TA_CENTER : TA_CENTER | TA_BOTTOM;
+        }
+        break;
+    default:
+        break;
+    }
+    canvas.SetTextAlign(align);
+
+    const int s = angle == 180 || angle == 270 ? -h : h;
+    const int allLines = Round(n * s);
+    const int halfBlock = Round(s * 0.5L * (n + 1));
+    if (isHorizontal_) {
+        if (angle == 0)
+            y -= near ? s : allLines;
+        else if (angle == 90 || angle == 270)
+            x -= halfBlock;
+        else if (angle == 180)
+            y -= near ? allLines : s;
+    } else {
+        if (angle == 0 || angle == 180)
+            y -= halfBlock;
+        else if (angle == 90)
+            x -= near ? allLines : s;
+        else if (angle == 270)
+            x -= near ? s : allLines;
+    }
+
+    for (std::string_view line : lines) {
+        if (angle == 90 || angle == 270)
+            x += s;
+        else
+            y += s;
+        if (angle == 0)
+            canvas.TextOut3D(x, y, z, line);
+        else
+            canvas.RotatedText(x, y, z, angle, line);
+    }
+}
+
+void TCustomChartAxis::DrawAxisLine()
+{
+    if (!axis_.Visible())
+        return;
+    TChartCanvas3D& canvas = chart_.Canvas();
+    canvas.SelectChartPen(axis_);
+    const int w = WallSize(*this);
+    if (isDepthAxis_) {
+        const TRect plot = chart_.PlotRect();
+        canvas.ZLine3D(plot.Right, plot.Bottom, pixelStart_, pixelEnd_);
+    } else if (isHorizontal_) {
+        if (isOtherSide_)
+            canvas.HorizLine3D(pixelStart_, pixelEnd_, linePos_, ChartDepth());
+        else
+            canvas.HorizLine3D(pixelStart_ - WallSize(chart_.LeftAxis()), pixelEnd_, linePos_ + w, 0);
+    } else {
+        if (isOtherSide_)
+            canvas.VertLine3D(linePos_, pixelStart_, pixelEnd_, ChartDepth());
+        else
+            canvas.VertLine3D(linePos_ - w, pixelStart_, pixelEnd_ + WallSize(chart_.BottomAxis()), 0);
+    }
+}
+
+void TCustomChartAxis::DrawTick(int pos, int direction, int length)
+{
+    TChartCanvas3D& canvas = chart_.Canvas();
+    const int w = WallSize(*this);
+    if (isHorizontal_) {
+        if (isOtherSide_)
+            canvas.VertLine3D(pos, linePos_ - direction, linePos_ - direction - length, ChartDepth());
+        else
+            canvas.VertLine3D(pos, linePos_ + direction + w, linePos_ + direction + w + length, 0);
+    } else {
+        if (isOtherSide_)
+            canvas.HorizLine3D(linePos_ + direction, linePos_ + direction + length, pos, ChartDepth());
+        else
+            canvas.HorizLine3D(linePos_ - direction - w, linePos_ - direction - w - length, pos, 0);
+    }
+}
+
+void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length)
+{
+    // A zero length paints nothing; the depth axis has no ticks of its own.
+    if (!pen.Visible() || length == 0 || isDepthAxis_)
+        return;
+    chart_.Canvas().SelectChartPen(pen);
+    for (int pos : tickPositions_->Positions())
+        DrawTick(pos, direction, length);
+}
+
+void TCustomChartAxis::DrawGridLine(int pos)
+{
+    TChartCanvas3D& canvas = chart_.Canvas();
+    const TRect plot = chart_.PlotRect();
+    const int z = ChartDepth();
+    if (isHorizontal_)
+        canvas.VertLine3D(pos, plot.Top, plot.Bottom, z);
+    else
+        canvas.HorizLine3D(plot.Left, plot.Right, pos, z);
+}
+
+void TCustomChartAxis::DrawGrid()
+{
+    if (!grid_.Visible() || isDepthAxis_)
+        return;
+    TChartCanvas3D& canvas = chart_.Canvas();
+    canvas.Brush().SetStyle(bsClear);
+    canvas.SetBackMode(bmTransparent);
+    TChartPen pen;
+    pen.Assign(grid_);
+    if (chart_.PrintingNow() && pen.Style() != psSolid && pen.Width() == 1)
+        pen.SetWidth(0);
+    if (pen.Color() == clAutoColor)
+        pen.SetColor(clGray);
+    canvas.SelectChartPen(pen);
+    const std::span<const int> t = tickPositions_->Positions();
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (!gridCentered_)
+            DrawGridLine(t[i]);
+        else if (i >= 1)
+            DrawGridLine(Round((static_cast<long double>(t[i]) + t[i - 1]) * 0.5L));
+    }
+    canvas.SetBackMode(bmOpaque);
+}
+
+template <typename Draw>
+void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
+{
+    const std::span<const int> t = tickPositions_->Positions();
+    const std::size_t m = t.size();
+    const int k = minorTickCount_;
+    const auto keep = [&](int q) {
+        if (pixelStart_ < q && q < pixelEnd_)
+            draw(q);
+    };
+    if (!logarithmic_ && m > 1) {
+        const long double d = (t[1] - t[0]) / static_cast<long double>(k + 1);
+        for (int j = 1; j <= k; ++j) {
+            keep(t[0] - Round(d * j));
+            keep(t[m - 1] + Round(d * j));
+        }
+    }
+    for (std::size_t i = 1; i < m; ++i) {
+        if (logarithmic_) {
+            double v = PixelToValue(t[i - 1]);
+            const double step = (logarithmicBase_ * v - v) / (k + 1);
+            for (int j = 1; j <= k; ++j) {
+                v += step;
+                if (v > scaleMaximum_)
+                    break;
+                keep(ValueToPixel(v));
+            }
+        } else {
+            const long double d = (t[i] - t[i - 1]) / static_cast<long double>(k + 1);
+            for (int j = 1; j <= k; ++j)
+                keep(t[i] - Round(j * d));
+        }
+    }
+}
+
+void TCustomChartAxis::DrawMinorTicksAndGrid()
+{
+    if (tickPositions_->Empty() || isDepthAxis_)
+        return;
+    TChartCanvas3D& canvas = chart_.Canvas();
+    if (minorTicks_.Visible()) {
+        canvas.SelectChartPen(minorTicks_);
+        ForEachMinorPosition([&](int q) { DrawTick(q, 1, minorTickLength_); });
+    }
+    if (minorGrid_.Visible()) {
+        canvas.SelectChartPen(minorGrid_);
+        ForEachMinorPosition([&](int q) { DrawGridLine(q); });
+    }
+}

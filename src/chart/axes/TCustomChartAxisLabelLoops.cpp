@@ -1,0 +1,194 @@
+#include "chart/axes/TCustomChartAxis.h"
+
+#include "chart/axes/AxisDateTime.h"
+#include "chart/axes/AxisTextLines.h"
+#include "chart/axes/TAxisTickPositions.h"
+#include "chart/axes/TChartAxis.h"
+#include "chart/panel/TCustomAxisPanel.h"
+#include "chart/series/TChartSeries.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double MaxValueLabelSteps = 10000;
+constexpr int MaxHandlerLabelIndex = 2000;
+// Handler values this close outside the scale still get a label.
+constexpr double HandlerTolerance = 1e-7;
+
+}
+
+void TCustomChartAxis::ProduceLabels(double inc)
+{
+    if (!(scaleMaximum_ >= scaleMinimum_))
+        return;
+    const TAxisLabelStyle style = EffectiveLabelStyle();
+    if (isDepthAxis_ && style != talNone) {
+        DrawDepthLabels();
+        return;
+    }
+    switch (style) {
+    case talValue:
+        if (DrawHandlerLabels())
+            return;
+        if (logarithmic_ && increment_ == 0)
+            DrawLogarithmicLabels();
+        else if (isDateTimeScale_ && IsCalendarDateTimeStep(inc) && exactDateTime_)
+            DrawCalendarLabels(inc);
+        else if (inc > 0)
+            DrawValueLabels(inc);
+        return;
+    case talMark:
+    case talText:
+        DrawSeriesLabels(style);
+        return;
+    default:
+        return;
+    }
+}
+
+void TCustomChartAxis::DrawValueLabels(double inc)
+{
+    if (std::fabs(scaleRange_ / inc) >= MaxValueLabelSteps)
+        return;
+    const double q = scaleMaximum_ / inc;
+    double v = scaleMaximum_;
+    if (scaleMinimum_ != scaleMaximum_ && roundFirstLabel_)
+        v = static_cast<double>(static_cast<long double>(std::trunc(q)) * inc);
+    while (v > scaleMaximum_)
+        v = v - inc;
+    // A tolerance below the minimum absorbs the error accumulated by the repeated subtraction;
+    // it widens the range downward for negative minimums as well.
+    const long double lowered = scaleMinimum_ - 1e-12L;
+    const long double limit = lowered >= 0 ? lowered / 1.000000000001L : lowered * 1.000000000001L;
+    while (v >= limit) {
+        PlaceLabel(v);
+        const double next = v - inc;
+        if (!(next < v))
+            break;
+        v = next;
+    }
+}
+
+bool TCustomChartAxis::DrawHandlerLabels()
+{
+    if (!chart_.OnGetNextAxisLabel)
+        return false;
+    auto* sender = dynamic_cast<TChartAxis*>(this);
+    if (!sender)
+        return false;
+    double value = 0;
+    for (int index = 0; index <= MaxHandlerLabelIndex; ++index) {
+        bool stop = true;
+        chart_.OnGetNextAxisLabel(*sender, index, value, stop);
+        if (stop)
+            return index > 0;
+        if (value < scaleMinimum_ - HandlerTolerance || value > scaleMaximum_ + HandlerTolerance)
+            return true;
+        PlaceLabel(value);
+    }
+    return true;
+}
+
+void TCustomChartAxis::DrawLogarithmicLabels()
+{
+    double minimum = scaleMinimum_;
+    double v = 0;
+    if (minimum <= 0) {
+        minimum = minimum == 0 ? 0.1 : 1e-10;
+        v = minimum;
+    } else {
+        const long double base = logarithmicBase_;
+        v = static_cast<double>(std::pow(base, static_cast<long double>(std::nearbyint(std::log(static_cast<long double>(minimum)) / std::log(base)))));
+    }
+    for (int count = 0; v <= scaleMaximum_ && count < static_cast<int>(TAxisTickPositions::Capacity); ++count) {
+        if (v >= minimum)
+            PlaceLabel(v);
+        v *= logarithmicBase_;
+    }
+}
+
+void TCustomChartAxis::DrawCalendarLabels(double inc)
+{
+    const long double limit = scaleMinimum_ - 1e-12L;
+    double v = CalendarFloor(scaleMaximum_, inc);
+    for (std::size_t count = 0; v >= limit && count < TAxisTickPositions::Capacity; ++count) {
+        PlaceLabel(v);
+        v = CalendarPrevious(v, inc);
+    }
+}
+
+void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
+{
+    std::vector<TChartSeries*> series;
+    for (TChartSeries* s : ActiveSeriesOnAxis())
+        if (s->Count() > 0)
+            series.push_back(s);
+    if (series.empty())
+        return;
+    int first = -1;
+    int last = -1;
+    for (const TChartSeries* s : series) {
+        if (first < 0 && s->FirstVisible() >= 0)
+            first = s->FirstVisible();
+        last = std::max(last, s->LastVisible());
+    }
+    if (first < 0)
+        return;
+    bool havePrevious = false;
+    int previousPos = 0;
+    int previousHalf = 0;
+    for (int index = first; index <= last; ++index) {
+        const auto owner = std::find_if(series.begin(), series.end(), [index](const TChartSeries* s) { return index < s->Count(); });
+        if (owner == series.end())
+            continue;
+        TChartSeries& s = **owner;
+        const double value = isHorizontal_ ? s.XValueAt(index) : s.YValueAt(index);
+        if (value < scaleMinimum_ || value > scaleMaximum_)
+            continue;
+        std::string text = style == talMark ? s.MarkText(index) : s.PointLabel(index);
+        CallGetAxisLabel(&s, index, text);
+        if (labelsMultiLine_)
+            std::replace(text.begin(), text.end(), ' ', AxisLineSeparator);
+        const int pos = ValueToPixel(value);
+        if (labelsSeparation_ != 0) {
+            const int extent = isHorizontal_ ? LabelWidthOf(text) : LabelHeightOf(text);
+            const int half = (extent + static_cast<int>(extent * 0.02 * labelsSeparation_)) / 2;
+            if (havePrevious && std::abs(pos - previousPos) < half + previousHalf)
+                continue;
+            previousHalf = half;
+        }
+        havePrevious = true;
+        previousPos = pos;
+        if (!tickOnLabelsOnly_)
+            tickPositions_->Add(pos);
+        if (labels_)
+            DrawLabel(pos, text);
+    }
+}
+
+void TCustomChartAxis::DrawDepthLabels()
+{
+    int z = 0;
+    for (const TChartSeries* series : chart_.SeriesList()) {
+        if (!series->Active())
+            continue;
+        const int pos = ValueToPixel(z++);
+        if (!tickOnLabelsOnly_)
+            tickPositions_->Add(pos);
+        if (labels_)
+            DrawLabel(pos, series->Title());
+    }
+}
+
+void TCustomChartAxis::PlaceLabel(double value)
+{
+    const int pos = ValueToPixel(value);
+    if (!labelsOnAxis_ && !(pixelStart_ < pos && pos < pixelEnd_))
+        return;
+    if (!tickOnLabelsOnly_)
+        tickPositions_->Add(pos);
+    if (labels_)
+        DrawLabel(pos, LabelText(value));
+}
