@@ -34,30 +34,18 @@ void Segment(TCurve& t, int a, int b)
     RunDown(t, a, b, step);
 }
 
-void BuildCurve0To35(TCurve& t)
+// 0°-35° and 40°-60° share their knots at 200, 210, 270, 320 (1.0) and 360 BHN and their segments.
+void BuildAngleCurve(TCurve& t, double at200, double at210, double at270, double at360)
 {
-    t[0] = 1.406;
-    t[2] = 1.381;
-    t[14] = 1.233;
-    t[24] = 1.0;
-    t[32] = 0.9738;
+    t[0] = at200;
+    t[2] = at210;
+    t[14] = at270;
+    t[Index320] = 1.0;
+    t[32] = at360;
     Midpoint(t, 1);
     Segment(t, 2, 14);
-    Segment(t, 14, 24);
-    Segment(t, 24, 32);
-}
-
-void BuildCurve40To60(TCurve& t)
-{
-    t[0] = 1.36;
-    t[2] = 1.337;
-    t[14] = 1.17;
-    t[24] = 1.0;
-    t[32] = 1.0;
-    Midpoint(t, 1);
-    Segment(t, 2, 14);
-    Segment(t, 14, 24);
-    Segment(t, 24, 32);
+    Segment(t, 14, Index320);
+    Segment(t, Index320, 32);
 }
 
 void BuildCurveAPFSDS(TCurve& t)
@@ -139,8 +127,8 @@ void Initialize()
         return;
     }
     ++initCount_;
-    BuildCurve0To35(curve0To35_);
-    BuildCurve40To60(curve40To60_);
+    BuildAngleCurve(curve0To35_, 1.406, 1.381, 1.233, 0.9738);
+    BuildAngleCurve(curve40To60_, 1.36, 1.337, 1.17, 1.0);
     BuildCurveAPFSDS(curveAPFSDS_);
     BuildCurveM62(curveM62_);
     BuildCurveM79(curveM79_);

@@ -27,6 +27,26 @@ struct THardnessCase {
     double value;
 };
 
+void ExpectNumbers(std::initializer_list<TNumberCase> cases)
+{
+    for (const TNumberCase& c : cases) {
+        const TNumberText n = TextToNumber(c.text);
+        EXPECT_EQ(n.errorPosition, c.errorPosition) << '"' << c.text << '"';
+        EXPECT_EQ(n.value, c.value) << '"' << c.text << '"';
+    }
+}
+
+void ExpectHardness(std::initializer_list<THardnessCase> cases)
+{
+    for (const THardnessCase& c : cases) {
+        bool valid = !c.valid;
+        double value = -1.0;
+        ParseHardness(c.text, c.minimum, c.maximum, valid, value);
+        EXPECT_EQ(valid, c.valid) << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
+        EXPECT_EQ(value, c.value) << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
+    }
+}
+
 void ExpectOverflow(const std::string& text)
 {
     try {
@@ -41,7 +61,7 @@ void ExpectOverflow(const std::string& text)
 
 TEST(TextToNumber, AcceptedNumerals)
 {
-    const TNumberCase cases[] = {
+    ExpectNumbers({
         {"270", 270.0L, 0},
         {"270.0", 270.0L, 0},
         {" 270", 270.0L, 0},
@@ -63,12 +83,7 @@ TEST(TextToNumber, AcceptedNumerals)
         {"1e99999999999999999999", Inf, 0},
         {"1e-5120", 0.0L, 0},
         {"9e-99999999999999999999", 0.0L, 0},
-    };
-    for (const TNumberCase& c : cases) {
-        const TNumberText n = TextToNumber(c.text);
-        EXPECT_EQ(n.errorPosition, c.errorPosition) << '"' << c.text << '"';
-        EXPECT_EQ(n.value, c.value) << '"' << c.text << '"';
-    }
+    });
     EXPECT_EQ(TextToNumber("-1e5120").value, -Inf);
     const long double tiny = TextToNumber("1e-4940").value;
     EXPECT_GT(tiny, 0.0L);
@@ -79,9 +94,10 @@ TEST(TextToNumber, AcceptedNumerals)
     EXPECT_TRUE(std::signbit(TextToNumber("-0").value));
 }
 
+// A refused text reads as 0.
 TEST(TextToNumber, ErrorPositions)
 {
-    const TNumberCase cases[] = {
+    ExpectNumbers({
         {"", 0.0L, 1},
         {" ", 0.0L, 2},
         {"   ", 0.0L, 4},
@@ -107,10 +123,7 @@ TEST(TextToNumber, ErrorPositions)
         {"\xB0", 0.0L, 1},
         {std::string("27\0", 3), 0.0L, 3},
         {"1e5000x", 0.0L, 7},
-    };
-    for (const TNumberCase& c : cases) {
-        EXPECT_EQ(TextToNumber(c.text).errorPosition, c.errorPosition) << '"' << c.text << '"';
-    }
+    });
 }
 
 TEST(TextToNumber, NumeralsBeyondTheExtendedRangeOverflow)
@@ -135,7 +148,7 @@ TEST(TextToNumber, LongNumeralsWithinRangeAreRead)
 
 TEST(ParseHardness, WindowBounds)
 {
-    const THardnessCase cases[] = {
+    ExpectHardness({
         {"270", 200, 359, true, 270},
         {"270", 200, 360, true, 270},
         {"270.0", 200, 359, true, 270},
@@ -162,32 +175,18 @@ TEST(ParseHardness, WindowBounds)
         {"1e400", 200, 360, false, 0},
         {"1e5120", 200, 360, false, 0},
         {"1.18e4932", 200, 360, false, 0},
-    };
-    for (const THardnessCase& c : cases) {
-        bool valid = !c.valid;
-        double value = -1.0;
-        ParseHardness(c.text, c.minimum, c.maximum, valid, value);
-        EXPECT_EQ(valid, c.valid) << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
-        EXPECT_EQ(value, c.value) << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
-    }
+    });
 }
 
 TEST(ParseHardness, EmptyTextIsValidOnlyWithMinimumZero)
 {
-    const THardnessCase cases[] = {
+    ExpectHardness({
         {"", 0, 10, true, 0},
         {"", -0.0, 10, true, 0},
         {"", 1e-300, 10, false, 0},
         {"", -1, 10, false, 0},
         {"-0", 0, 10, true, 0},
-    };
-    for (const THardnessCase& c : cases) {
-        bool valid = !c.valid;
-        double value = -1.0;
-        ParseHardness(c.text, c.minimum, c.maximum, valid, value);
-        EXPECT_EQ(valid, c.valid) << '"' << c.text << "\" min " << c.minimum;
-        EXPECT_EQ(value, c.value) << '"' << c.text << "\" min " << c.minimum;
-    }
+    });
 }
 
 TEST(ParseHardness, ComparesAfterRoundingToDouble)

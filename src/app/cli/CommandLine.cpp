@@ -7,10 +7,12 @@
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
+#include <istream>
+#include <ostream>
 #include <map>
 #include <optional>
 #include <string_view>
