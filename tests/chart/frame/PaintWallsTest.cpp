@@ -98,8 +98,9 @@ TEST(ChartWalls, BackWallFill)
         const std::vector<TDrawRecord> boxes = d.device.RecordsOf(TDrawOp::Rectangle);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].State.Brush.Style, c.expected.Style);
-        if (c.expected.Style != bsClear)
+        if (c.expected.Style != bsClear) {
             EXPECT_EQ(boxes[0].State.Brush.Color, c.expected.Color);
+        }
         if (c.expected.Style != bsSolid && c.expected.Style != bsClear) {
             EXPECT_EQ(boxes[0].State.BackMode, c.backMode);
             EXPECT_EQ(boxes[0].State.BackColor, c.backColor);

@@ -2,6 +2,7 @@
 
 #include "chart/frame/LegendException.h"
 #include "chart/frame/TChartLegend.h"
+#include "chart/frame/TChartTitle.h"
 
 #include <gtest/gtest.h>
 

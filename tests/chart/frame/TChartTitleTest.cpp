@@ -188,8 +188,9 @@ TEST(ChartTitle, BrushAndColourDecideTheBackground)
         // Behind a pattern the background is the title's colour, or none without one.
         if (c.brushStyle != bsSolid) {
             EXPECT_EQ(boxes[0].State.BackMode, c.backMode);
-            if (c.backMode == bmOpaque)
+            if (c.backMode == bmOpaque) {
                 EXPECT_EQ(boxes[0].State.BackColor, c.backColor);
+            }
         }
         // No frame: the box is drawn with a clear pen, narrowed to the text.
         EXPECT_EQ(boxes[0].State.Pen.Style, psClear);
