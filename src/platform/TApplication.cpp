@@ -1,0 +1,93 @@
+#include "platform/TApplication.h"
+
+#include <QMessageBox>
+
+namespace {
+
+TErrorBox& ReplacedErrorBox()
+{
+    static TErrorBox box;
+    return box;
+}
+
+void ShowErrorBox(const std::string& caption, const std::string& text)
+{
+    if (ReplacedErrorBox()) {
+        ReplacedErrorBox()(caption, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        HandleException(std::current_exception());
+        return false;
+    }
+}
+
+std::string TApplication::Title()
+{
+    return ApplicationTitle(QCoreApplication::applicationFilePath().toStdString());
+}
+
+void TApplication::Dispatch(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        HandleException(std::current_exception());
+    }
+}
+
+void TApplication::HandleException(std::exception_ptr error)
+{
+    std::string message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown exception";
+    }
+    ShowErrorBox(Title(), ErrorBoxText(std::move(message)));
+}
+
+void TApplication::SetErrorBox(TErrorBox box)
+{
+    ReplacedErrorBox() = std::move(box);
+}
+
+std::string ApplicationTitle(std::string_view programFile)
+{
+    const std::size_t slash = programFile.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? programFile : programFile.substr(slash + 1);
+    name = name.substr(0, name.find('.'));
+    std::string title(name);
+    for (std::size_t i = 1; i < title.size(); ++i) {
+        if (title[i] >= 'A' && title[i] <= 'Z') {
+            title[i] = static_cast<char>(title[i] - 'A' + 'a');
+        }
+    }
+    return title;
+}
+
+std::string ErrorBoxText(std::string message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+        message += '.';
+    }
+    return message;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/form/TPropertyTable.h"
+
+class TChartWidget;
+class TLineSeries;
+class TPointSeries;
+
+// The form properties of the chart control: its position among the controls and the engine's settings
+// (View3D, BevelOuter, walls, titles, axes) with dotted paths into the owned parts.
+const TPropertyTable<TChartWidget>& ChartWidgetProperties();
+
+// Series properties: Title, SeriesColor, ShowInLegend, Dark3D, Marks.*, Pointer.*, XValues.*, YValues.*.
+const TPropertyTable<TLineSeries>& LineSeriesProperties();
+const TPropertyTable<TPointSeries>& PointSeriesProperties();

@@ -1,0 +1,137 @@
+#include "platform/form/TRadioGroup.h"
+
+#include "platform/TApplication.h"
+#include "platform/form/ControlProperties.h"
+#include <stdexcept>
+#include "platform/form/FormValues.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QRadioButton>
+
+#include <cmath>
+
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this))
+{
+    connect(group_, &QButtonGroup::idToggled, this, &TRadioGroup::ButtonToggled);
+}
+
+std::string TRadioGroup::Caption() const
+{
+    return title().toStdString();
+}
+
+void TRadioGroup::SetCaption(const std::string& caption)
+{
+    setTitle(QString::fromStdString(caption));
+}
+
+void TRadioGroup::SetItems(const std::vector<std::string>& items)
+{
+    for (QRadioButton* button : buttons_) {
+        delete button;
+    }
+    buttons_.clear();
+    items_ = items;
+    itemIndex_ = -1;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        auto* button = new QRadioButton(QString::fromStdString(items_[i]), this);
+        group_->addButton(button, static_cast<int>(i));
+        button->show();
+        buttons_.push_back(button);
+    }
+    ArrangeButtons();
+}
+
+void TRadioGroup::SetColumns(int columns)
+{
+    if (columns < 1 || columns > 16) {
+        throw std::out_of_range("Columns must be between 1 and 16");
+    }
+    columns_ = columns;
+    ArrangeButtons();
+}
+
+void TRadioGroup::SetItemIndex(int index)
+{
+    if (index < -1 || index >= static_cast<int>(buttons_.size())) {
+        throw std::out_of_range("ItemIndex " + std::to_string(index) + " is not an item of the group");
+    }
+    if (index == itemIndex_) {
+        return;
+    }
+    if (index == -1) {
+        group_->setExclusive(false);
+        buttons_[static_cast<std::size_t>(itemIndex_)]->setChecked(false);
+        group_->setExclusive(true);
+        itemIndex_ = -1;
+        return;
+    }
+    buttons_[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+QRadioButton* TRadioGroup::Button(int index) const
+{
+    return buttons_.at(static_cast<std::size_t>(index));
+}
+
+void TRadioGroup::ButtonToggled(int index, bool checked)
+{
+    if (!checked || index == itemIndex_) {
+        return;
+    }
+    itemIndex_ = index;
+    if (OnClick) {
+        TApplication::Dispatch(OnClick);
+    }
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    ArrangeButtons();
+}
+
+void TRadioGroup::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        ArrangeButtons();
+    }
+}
+
+// Rows fill a column before the next column starts; the caption's text height sits above the first row.
+void TRadioGroup::ArrangeButtons()
+{
+    const int count = static_cast<int>(buttons_.size());
+    if (count == 0) {
+        return;
+    }
+    const QFontMetricsF metrics(font());
+    const int textHeight = static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
+    const int rows = (count + columns_ - 1) / columns_;
+    const int buttonWidth = (width() - 10) / columns_;
+    const int space = height() - textHeight - 5;
+    const int buttonHeight = space / rows;
+    const int top = space % rows / 2 + textHeight + 1;
+    for (int i = 0; i < count; ++i) {
+        buttons_[static_cast<std::size_t>(i)]->setGeometry(8 + buttonWidth * (i / rows), top + buttonHeight * (i % rows),
+                                                           buttonWidth, buttonHeight);
+    }
+}
+
+const TPropertyTable<TRadioGroup>& TRadioGroup::Properties()
+{
+    static const TPropertyTable<TRadioGroup> table = [] {
+        TPropertyTable<TRadioGroup> t("TRadioGroup");
+        t.Include(ControlProperties());
+        t.Add("Caption", [](TRadioGroup& c, const TFormValue& v) { c.SetCaption(FormString(v)); });
+        t.Add("Items", [](TRadioGroup& c, const TFormValue& v) { c.SetItems(FormStrings(v)); });
+        t.Add("Columns", [](TRadioGroup& c, const TFormValue& v) { c.SetColumns(FormInteger(v)); });
+        t.Add("ItemIndex", [](TRadioGroup& c, const TFormValue& v) { c.SetItemIndex(FormInteger(v)); });
+        t.AddEvent("OnClick", [](TRadioGroup& c, std::function<void()> handler) { c.OnClick = std::move(handler); });
+        return t;
+    }();
+    return table;
+}
