@@ -49,10 +49,12 @@ TDrawingDevice& TChartCanvas::Prepared()
     return device;
 }
 
-void TChartCanvas::SelectTemporaryFont(const TDeviceFont& font)
+TDrawingDevice& TChartCanvas::SelectTemporaryFont(const TDeviceFont& font)
 {
-    Prepared().SetFont(font);
+    TDrawingDevice& device = Prepared();
+    device.SetFont(font);
     fontDirty_ = true;
+    return device;
 }
 
 void TChartCanvas::ResetState()

@@ -75,8 +75,9 @@ protected:
     TDrawingDevice& Prepared();
     // The device font of the current Font, with the given escapement and pixel height.
     TDeviceFont DeviceFont(int escapement, int height) const;
-    // Sends a one-off font (rotated or zoomed text); the current Font is sent again at the next call.
-    void SelectTemporaryFont(const TDeviceFont& font);
+    // Sends a one-off font (rotated or zoomed text) after the rest of the state and returns the device
+    // to draw with; the current Font is sent again at the next call.
+    TDrawingDevice& SelectTemporaryFont(const TDeviceFont& font);
 
 private:
     TDrawingDevice* device_ = nullptr;

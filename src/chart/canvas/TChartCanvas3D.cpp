@@ -67,8 +67,7 @@ void TChartCanvas3D::TextOut3D(int x, int y, int z, std::string_view text)
     }
     if (Device() == nullptr)
         return;
-    SelectTemporaryFont(DeviceFont(0, ZoomedFontHeight()));
-    Prepared().TextOut(p.X, p.Y, text);
+    SelectTemporaryFont(DeviceFont(0, ZoomedFontHeight())).TextOut(p.X, p.Y, text);
 }
 
 void TChartCanvas3D::RotatedText(int x, int y, int z, int angle, std::string_view text)
@@ -79,8 +78,7 @@ void TChartCanvas3D::RotatedText(int x, int y, int z, int angle, std::string_vie
         return;
     if (angle > 360)
         angle -= 360;
-    SelectTemporaryFont(DeviceFont(angle * 10, ZoomedFontHeight()));
-    Prepared().TextOut(p.X, p.Y, text);
+    SelectTemporaryFont(DeviceFont(angle * 10, ZoomedFontHeight())).TextOut(p.X, p.Y, text);
 }
 
 void TChartCanvas3D::MoveTo3D(int x, int y, int z)

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TBitmapDevice.h"
 #include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TView3DOptions.h"
 
 #include <array>
 #include <memory>
