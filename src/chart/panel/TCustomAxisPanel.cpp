@@ -104,7 +104,9 @@ void TCustomAxisPanel::DetachSeries(TChartSeries* series)
         return;
     // Unlisted first, so the series' own parent change finds nothing more to detach.
     seriesList_.erase(found);
-    series->SetParentChart(nullptr);
+    // A series moving to another chart already names that one as its parent.
+    if (series->ParentChart() == this)
+        series->SetParentChart(nullptr);
     if (Cursor() == series->Cursor())
         SetCursor(OriginalCursor());
     Invalidate();

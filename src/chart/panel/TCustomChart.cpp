@@ -14,6 +14,7 @@ TCustomChart::TCustomChart(TNotifyEvent onInvalidate)
     , legend_(std::make_unique<TChartLegend>(*this))
     , bottomWall_(std::make_unique<TChartWall>(*this, TWallKind::Bottom))
 {
+    EndConstruction();
 }
 
 TCustomChart::~TCustomChart()

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "chart/frame/TLegendEvents.h"
+#include "chart/mouse/TChartClickedPart.h"
+#include "chart/mouse/TChartMouseState.h"
+#include "chart/mouse/TZoomValues.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/panel/TMouseButton.h"
 #include "chart/panel/TShiftState.h"
@@ -59,6 +62,23 @@ public:
     // Lets a mouse-down or click handler stop the chart's own mouse handling.
     bool CancelMouse() const { return cancelMouse_; }
     void SetCancelMouse(bool value) { cancelMouse_ = value; }
+    // What lies under the point: series (last first), axis, title, foot, plot background, legend item.
+    TChartClickedPart ClickedPart(int x, int y);
+    // Zooms the four side axes to the values under the normalised zoom record.
+    void ZoomToRect();
+    void ZoomToValues(const TZoomValues& values);
+    // Gives the axes back the settings they had before the first zoom or scroll.
+    void UndoZoom();
+    // Paints now: the platform's immediate paint (OnRepaint) after the buffer is marked stale.
+    void Repaint()
+    {
+        Invalidate();
+        if (OnRepaint)
+            OnRepaint();
+    }
+    TNotifyEvent OnRepaint;
+    // The chart drew on the window surface between paints (the zoom rectangle); the platform shows it.
+    TNotifyEvent OnWindowDrawn;
 
     std::function<void(TChartAxis& axis, double& newMin, double& newMax, bool& allowScroll)> OnAllowScroll;
     std::function<void(TCustomChart& sender, TChartAxis& axis, TMouseButton button, TShiftState shift, int x, int y)> OnClickAxis;
@@ -83,4 +103,5 @@ private:
     std::unique_ptr<TChartWall> bottomWall_;
     bool backImageInside_ = false;
     bool cancelMouse_ = false;
+    TChartMouseState mouseState_;
 };

@@ -30,7 +30,6 @@ TCustomChartPanel::TCustomChartPanel(TNotifyEvent onInvalidate)
     , view3DOptions_(std::make_unique<TView3DOptions>([this] { Invalidate(); }))
     , canvas_(std::make_unique<TChartCanvas3D>())
 {
-    constructed_ = true;
 }
 
 TCustomChartPanel::~TCustomChartPanel() = default;

@@ -121,6 +121,8 @@ protected:
     virtual int ZPlaneCount() const { return 1; }
     // Clipping is possible unless the canvas rotates freely or the output goes to a printer.
     bool CanClip() const;
+    // Ends construction: from now on Invalidate asks for a repaint. The last layer's constructor calls it.
+    void EndConstruction() { constructed_ = true; }
     // Recomputes Depth3DX and Depth3DY from the current PlotRect.
     void CalcDepth3D();
     // The panel bevels, border and inner bevel on the rectangle.

@@ -1,0 +1,176 @@
+#include "PanelTestSupport.h"
+
+#include "chart/frame/TChartLegend.h"
+#include "chart/frame/TChartTitle.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The calculator's chart size, drawn in 2D without a bevel.
+class ChartDrawPass : public ::testing::Test {
+protected:
+    ChartDrawPass()
+    {
+        chart.SetSize(553, 337);
+        chart.SetView3D(false);
+        chart.SetBevelOuter(bvNone);
+    }
+
+    TChart chart;
+    TRecordingDevice window{553, 337};
+};
+
+TEST_F(ChartDrawPass, RunsItsStepsInOrder)
+{
+    chart.Title().SetText({"Relation"});
+    TMarkerSeries& first = AddMarkerSeries(chart, {1, 2}, {1, 2}, {100, 100, 110, 110});
+    TMarkerSeries& second = AddMarkerSeries(chart, {1, 2}, {2, 1}, {105, 105, 115, 115});
+    first.SetTitle("First");
+    second.SetTitle("Second");
+    int axesAt = -1;
+    int seriesAt = -1;
+    TRect plotAfterLegendAndTitle;
+    chart.OnBeforeDrawAxes = [&] { axesAt = static_cast<int>(window.Records().size()); };
+    chart.OnBeforeDrawSeries = [&] { seriesAt = static_cast<int>(window.Records().size()); };
+
+    chart.Paint(window);
+    const TRect plot = chart.PlotRect();
+
+    const int background = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect && r.Rect == TRect{0, 0, 553, 337}; });
+    const int legend = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::TextOut && r.Text == "First"; });
+    const int title = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::TextOut && r.Text == "Relation"; });
+    const int wall = IndexOf(window, [&](const TDrawRecord& r) {
+        return r.Op == TDrawOp::Rectangle && r.Rect == TRect{plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1};
+    });
+    const int firstMarker = IndexOf(window, [&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect == first.Marker(); });
+    const int secondMarker = IndexOf(window, [&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect == second.Marker(); });
+    const int copy = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::CopyBitmap && r.Surface == 0; });
+
+    EXPECT_EQ(background, 0);
+    // A right-hand legend is drawn before the title.
+    EXPECT_LT(background, legend);
+    EXPECT_LT(legend, title);
+    EXPECT_LT(title, wall);
+    EXPECT_LT(wall, axesAt);
+    EXPECT_LT(axesAt, seriesAt);
+    EXPECT_LT(seriesAt, firstMarker);
+    EXPECT_LT(firstMarker, secondMarker);
+    EXPECT_LT(secondMarker, copy);
+    EXPECT_EQ(copy, static_cast<int>(window.Records().size()) - 1);
+
+    // The axes took their room from the plot before the walls were drawn.
+    EXPECT_GT(plot.Left, 17);
+    EXPECT_LT(plot.Bottom, 324);
+    // The axis lines lie between the walls and the series.
+    const int axisLine = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::LineTo && r.State.Pen.Width == 2; }, axesAt);
+    EXPECT_GE(axisLine, axesAt);
+    EXPECT_LT(axisLine, seriesAt);
+}
+
+TEST_F(ChartDrawPass, ClipsEachSeriesToTheInsideOfTheFrame)
+{
+    TMarkerSeries& first = AddMarkerSeries(chart, {1, 2}, {1, 2}, {100, 100, 110, 110});
+    TMarkerSeries& second = AddMarkerSeries(chart, {1, 2}, {2, 1}, {105, 105, 115, 115});
+    chart.Paint(window);
+    const TRect plot = chart.PlotRect();
+    const TRect clip{plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1};
+
+    for (const TMarkerSeries* series : {&first, &second}) {
+        const int marker = IndexOf(window, [&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect == series->Marker(); });
+        ASSERT_GE(marker, 1);
+        const TDrawRecord& drawn = window.Records()[static_cast<std::size_t>(marker)];
+        ASSERT_TRUE(drawn.State.Clip.has_value());
+        EXPECT_EQ(*drawn.State.Clip, clip);
+        EXPECT_EQ(window.Records()[static_cast<std::size_t>(marker - 1)].Op, TDrawOp::ClipRect);
+        EXPECT_EQ(window.Records()[static_cast<std::size_t>(marker + 1)].Op, TDrawOp::UnClip);
+    }
+}
+
+TEST_F(ChartDrawPass, WithoutClipPointsSeriesAreNotClipped)
+{
+    chart.SetClipPoints(false);
+    TMarkerSeries& series = AddMarkerSeries(chart, {1, 2}, {1, 2}, {100, 100, 110, 110});
+    chart.Paint(window);
+    EXPECT_TRUE(window.RecordsOf(TDrawOp::ClipRect).empty());
+    const int marker = IndexOf(window, [&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect == series.Marker(); });
+    ASSERT_GE(marker, 0);
+    EXPECT_FALSE(window.Records()[static_cast<std::size_t>(marker)].State.Clip.has_value());
+}
+
+TEST_F(ChartDrawPass, InactiveAndEmptySeriesAreNotPainted)
+{
+    TMarkerSeries& inactive = AddMarkerSeries(chart, {1, 2}, {1, 2}, {100, 100, 110, 110});
+    TMarkerSeries& empty = AddMarkerSeries(chart, {}, {}, {105, 105, 115, 115});
+    inactive.SetActive(false);
+    chart.Paint(window);
+    for (const TMarkerSeries* series : {&inactive, &empty})
+        EXPECT_EQ(IndexOf(window, [&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect == series->Marker(); }), -1);
+}
+
+TEST_F(ChartDrawPass, AnEmptyChartDrawsAxesButNoLegend)
+{
+    int legendRects = 0;
+    chart.OnGetLegendRect = [&](TCustomChart&, TRect&) { ++legendRects; };
+    int axesDrawn = 0;
+    chart.OnBeforeDrawAxes = [&] { ++axesDrawn; };
+    chart.Paint(window);
+    EXPECT_EQ(legendRects, 0);
+    EXPECT_EQ(axesDrawn, 1);
+    // The four plane axes each draw their line in the axis pen (width 2).
+    int axisLines = 0;
+    for (const TDrawRecord& r : window.RecordsOf(TDrawOp::LineTo))
+        axisLines += r.State.Pen.Width == 2;
+    EXPECT_EQ(axisLines, 4);
+
+    // With a series the legend is laid out.
+    AddMarkerSeries(chart, {1, 2}, {1, 2});
+    chart.Paint(window);
+    EXPECT_EQ(legendRects, 1);
+}
+
+TEST_F(ChartDrawPass, AnAxisInvisibleChartDrawsNoAxes)
+{
+    chart.SetAxisVisible(false);
+    int axesDrawn = 0;
+    chart.OnBeforeDrawAxes = [&] { ++axesDrawn; };
+    chart.Paint(window);
+    EXPECT_EQ(axesDrawn, 0);
+}
+
+TEST_F(ChartDrawPass, EndsWithAResetCanvasAndOnAfterDraw)
+{
+    chart.Canvas().Pen().SetWidth(3);
+    bool after = false;
+    chart.OnAfterDraw = [&] {
+        after = true;
+        EXPECT_EQ(chart.Canvas().Pen().Width(), 1);
+        EXPECT_EQ(chart.Canvas().Brush().Color(), clWhite);
+    };
+    chart.Paint(window);
+    EXPECT_TRUE(after);
+}
+
+TEST_F(ChartDrawPass, TheZoomRectangleIsDrawnInNotXorWhileActive)
+{
+    chart.Zoom().Activate(50, 60);
+    chart.Zoom().X1 = 150;
+    chart.Zoom().Y1 = 120;
+    chart.Paint(window);
+    const std::vector<TDrawRecord> rects = window.RecordsOf(TDrawOp::Rectangle);
+    ASSERT_FALSE(rects.empty());
+    const TDrawRecord& zoom = rects.back();
+    EXPECT_EQ(zoom.Rect, (TRect{50, 60, 150, 120}));
+    EXPECT_EQ(zoom.State.Pen.Mode, pmNotXor);
+    EXPECT_EQ(zoom.State.Brush.Style, bsClear);
+    EXPECT_EQ(chart.Canvas().Pen().Mode(), pmCopy);
+}
+
+TEST_F(ChartDrawPass, TheGradientReplacesTheSolidBackground)
+{
+    chart.Gradient().SetVisible(true);
+    chart.Paint(window);
+    EXPECT_EQ(IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect && r.Rect == TRect{0, 0, 553, 337}; }), -1);
+}
+
+} // namespace

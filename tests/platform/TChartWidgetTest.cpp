@@ -1,0 +1,94 @@
+#include "platform/TChartWidget.h"
+
+#include "chart/canvas/TChartCanvas3D.h"
+
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ChartWidget, AnUnchangedChartRepaintsFromItsBuffer)
+{
+    TChartWidget widget;
+    widget.resize(553, 337);
+    int passes = 0;
+    widget.Chart().OnAfterDraw = [&] { ++passes; };
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.repaint();
+    const int afterFirst = passes;
+    EXPECT_GE(afterFirst, 1);
+    widget.repaint();
+    widget.repaint();
+    EXPECT_EQ(passes, afterFirst);
+
+    widget.Chart().SetMarginLeft(5);
+    widget.repaint();
+    EXPECT_EQ(passes, afterFirst + 1);
+}
+
+TEST(ChartWidget, ManyInvalidationsInOneHandlerGiveOneDraw)
+{
+    TChartWidget widget;
+    widget.resize(300, 200);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QCoreApplication::processEvents();
+    int passes = 0;
+    widget.Chart().OnAfterDraw = [&] { ++passes; };
+    widget.Chart().SetMarginLeft(6);
+    widget.Chart().SetMarginTop(6);
+    widget.Chart().SetMarginRight(6);
+    EXPECT_EQ(passes, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(passes, 1);
+}
+
+TEST(ChartWidget, AResizeGivesABitmapOfTheNewSize)
+{
+    TChartWidget widget;
+    widget.resize(400, 250);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.repaint();
+    ASSERT_NE(widget.Chart().Canvas().Bitmap(), nullptr);
+    EXPECT_EQ(widget.Chart().Canvas().Bitmap()->Width(), 400);
+
+    widget.resize(320, 240);
+    widget.repaint();
+    EXPECT_EQ(widget.Chart().Width(), 320);
+    EXPECT_EQ(widget.Chart().Canvas().Bitmap()->Width(), 320);
+    EXPECT_EQ(widget.Chart().Canvas().Bitmap()->Height(), 240);
+}
+
+TEST(ChartWidget, ErasesNoBackgroundBeforeItPaints)
+{
+    TChartWidget widget;
+    EXPECT_TRUE(widget.testAttribute(Qt::WA_OpaquePaintEvent));
+    EXPECT_TRUE(widget.testAttribute(Qt::WA_NoSystemBackground));
+}
+
+TEST(ChartWidget, LeavingTheWidgetEndsPanning)
+{
+    TChartWidget widget;
+    widget.Chart().Panning().Activate(5, 5);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&widget, &leave);
+    EXPECT_FALSE(widget.Chart().Panning().Active);
+}
+
+TEST(RenderChart, DrawsTheChartAtTheGivenSize)
+{
+    TChart chart;
+    chart.SetView3D(false);
+    chart.SetBevelOuter(bvNone);
+    chart.SetColor(clWhite);
+    const QImage image = RenderChart(chart, 200, 150);
+    ASSERT_EQ(image.size(), QSize(200, 150));
+    // The panel background and the black back-wall frame at PlotRect's top-left corner.
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));
+    const TRect plot = chart.PlotRect();
+    EXPECT_EQ(image.pixel(plot.Left, plot.Top), qRgb(0, 0, 0));
+}
+
+} // namespace
