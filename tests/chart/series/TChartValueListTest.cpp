@@ -1,0 +1,197 @@
+#include "chart/series/EListError.h"
+#include "chart/series/TChartSeries.h"
+#include "chart/series/TChartValueList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<double> ValuesOf(const TChartValueList& list)
+{
+    std::vector<double> values;
+    for (int i = 0; i < list.ValueCount(); ++i)
+        values.push_back(list.ValueAt(i));
+    return values;
+}
+
+struct InsertCase {
+    TChartListOrder Order;
+    std::vector<double> Added;
+    std::vector<int> Indexes;
+    std::vector<double> Result;
+};
+
+class OrderedInsertion : public testing::TestWithParam<InsertCase> {};
+
+TEST_P(OrderedInsertion, PlacesEachValueAfterItsEqualsAndReturnsItsIndex)
+{
+    const InsertCase& c = GetParam();
+    TChartSeries series;
+    TChartValueList& list = series.XValues();
+    list.SetOrder(c.Order);
+    std::vector<int> indexes;
+    for (double v : c.Added)
+        indexes.push_back(list.AddValue(v));
+    EXPECT_EQ(indexes, c.Indexes);
+    EXPECT_EQ(ValuesOf(list), c.Result);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueList, OrderedInsertion,
+    testing::Values(
+        InsertCase{loAscending, {200, 205, 205, 210}, {0, 1, 2, 3}, {200, 205, 205, 210}},
+        InsertCase{loAscending, {200, 205, 205, 210, 203}, {0, 1, 2, 3, 1}, {200, 203, 205, 205, 210}},
+        InsertCase{loAscending, {300, 200}, {0, 0}, {200, 300}},
+        InsertCase{loAscending, {5, 1, 3, 3, 0}, {0, 0, 1, 2, 0}, {0, 1, 3, 3, 5}},
+        InsertCase{loDescending, {9, 9, 5, 7, 10}, {0, 1, 2, 2, 0}, {10, 9, 9, 7, 5}},
+        InsertCase{loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}}));
+
+TEST(ValueList, EqualValuesKeepTheirAddOrderThroughTheSeries)
+{
+    TChartSeries series;
+    series.AddPoint(270, 1.5);
+    series.AddPoint(270, 0.9);
+    EXPECT_EQ(series.YValues().ValueAt(0), 1.5);
+    EXPECT_EQ(series.YValues().ValueAt(1), 0.9);
+}
+
+struct StatsCase {
+    std::vector<double> Values;
+    double Multiplier;
+    double Maximum, Minimum, Total, AbsTotal;
+};
+
+class Statistics : public testing::TestWithParam<StatsCase> {};
+
+TEST_P(Statistics, AreComputedFromTheMultipliedValues)
+{
+    const StatsCase& c = GetParam();
+    TChartSeries series;
+    TChartValueList& list = series.YValues();
+    for (double v : c.Values)
+        list.AddValue(v);
+    list.SetMultiplier(c.Multiplier);
+    EXPECT_EQ(list.Maximum(), c.Maximum);
+    EXPECT_EQ(list.Minimum(), c.Minimum);
+    EXPECT_EQ(list.Total(), c.Total);
+    EXPECT_EQ(list.AbsTotal(), c.AbsTotal);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueList, Statistics,
+    testing::Values(StatsCase{{1, 5, -2}, 1.0, 5, -2, 4, 8}, StatsCase{{1, 5, -2}, 2.0, 10, -4, 8, 16},
+        StatsCase{{}, 1.0, 0, 0, 0, 0}, StatsCase{{-3}, 1.0, -3, -3, -3, 3}));
+
+TEST(ValueList, StatisticsFollowEveryChange)
+{
+    TChartSeries series;
+    TChartValueList& list = series.YValues();
+    list.AddValue(1);
+    list.AddValue(2);
+    EXPECT_EQ(list.Maximum(), 2);
+    list.SetValueAt(0, 7);
+    EXPECT_EQ(list.Maximum(), 7);
+    list.DeleteValue(0);
+    EXPECT_EQ(list.Maximum(), 2);
+    list.InsertValue(0, -4);
+    EXPECT_EQ(list.Minimum(), -4);
+    list.RemoveAll();
+    EXPECT_EQ(list.Total(), 0);
+}
+
+TEST(ValueList, IndexOutsideTheListRaisesTheListError)
+{
+    TChartSeries series;
+    TChartValueList& list = series.YValues();
+    try {
+        list.LastValue();
+        FAIL() << "no error for LastValue of an empty list";
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (-1)");
+    }
+    list.AddValue(1);
+    try {
+        list.ValueAt(1);
+        FAIL() << "no error for index 1 of a one-value list";
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (1)");
+    }
+    EXPECT_THROW(list.SetValueAt(-1, 0), EListError);
+    EXPECT_THROW(list.DeleteValue(5), EListError);
+}
+
+TEST(ValueList, ClearingReleasesItsStorage)
+{
+    TChartSeries series;
+    for (int i = 0; i < 1000; ++i)
+        series.AddPoint(i, i);
+    series.ClearPoints();
+    EXPECT_EQ(series.XValues().ValueCount(), 0);
+    series.AddPoint(1, 1);
+    EXPECT_EQ(series.Count(), 1);
+}
+
+TEST(ValueList, IndexOfValueFindsTheFirstExactMatch)
+{
+    TChartSeries series;
+    for (double v : {4.0, 2.0, 4.0})
+        series.YValues().AddValue(v);
+    EXPECT_EQ(series.YValues().IndexOfValue(4.0), 0);
+    EXPECT_EQ(series.YValues().IndexOfValue(2.0), 1);
+    EXPECT_EQ(series.YValues().IndexOfValue(2.0000001), -1);
+}
+
+TEST(ValueList, RotateFirstToLastAndFillWithIndexes)
+{
+    TChartSeries series;
+    TChartValueList& list = series.YValues();
+    list.RotateFirstToLast();
+    for (double v : {1.0, 2.0, 3.0})
+        list.AddValue(v);
+    list.RotateFirstToLast();
+    EXPECT_EQ(ValuesOf(list), (std::vector<double>{2, 3, 1}));
+    list.FillWithIndexes();
+    EXPECT_EQ(ValuesOf(list), (std::vector<double>{0, 1, 2}));
+}
+
+TEST(ValueList, SortByValueMovesWholePointsTogether)
+{
+    TChartSeries series;
+    series.XValues().SetOrder(loNone);
+    const std::vector<double> xs{5, 3, 9, 1, 7, 3};
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        series.AddPoint(xs[i], xs[i] * 10, "p" + std::to_string(static_cast<int>(xs[i])), static_cast<TColor>(xs[i]));
+    series.XValues().SetOrder(loAscending);
+    series.XValues().SortByValue();
+    EXPECT_EQ(ValuesOf(series.XValues()), (std::vector<double>{1, 3, 3, 5, 7, 9}));
+    for (int i = 0; i < series.Count(); ++i) {
+        const double x = series.XValueAt(i);
+        EXPECT_EQ(series.YValueAt(i), x * 10);
+        EXPECT_EQ(series.PointLabel(i), "p" + std::to_string(static_cast<int>(x)));
+        EXPECT_EQ(series.PointColor(i), static_cast<TColor>(x));
+    }
+    series.XValues().SetOrder(loDescending);
+    series.XValues().SortByValue();
+    EXPECT_EQ(ValuesOf(series.XValues()), (std::vector<double>{9, 7, 5, 3, 3, 1}));
+}
+
+TEST(ValueList, CopySettingsFromTakesSettingsButNotValuesOrName)
+{
+    TChartSeries a;
+    TChartSeries b;
+    b.YValues().SetOrder(loDescending);
+    b.YValues().SetDateTime(true);
+    b.YValues().SetMultiplier(3);
+    b.YValues().SetValueSource("Close");
+    b.YValues().AddValue(1);
+    a.YValues().CopySettingsFrom(b.YValues());
+    EXPECT_EQ(a.YValues().Order(), loDescending);
+    EXPECT_TRUE(a.YValues().DateTime());
+    EXPECT_EQ(a.YValues().Multiplier(), 3);
+    EXPECT_EQ(a.YValues().ValueSource(), "Close");
+    EXPECT_EQ(a.YValues().Name(), "Y");
+    EXPECT_EQ(a.YValues().ValueCount(), 0);
+}
+
+}
