@@ -127,6 +127,10 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             series.push_back(s);
     if (series.empty())
         return;
+    // Axes are drawn before the series, so the visible ranges are brought up to date here
+    // rather than left from the previous paint (or unset on the first one).
+    for (TChartSeries* s : series)
+        s->CalcFirstLastVisible();
     int first = -1;
     int last = -1;
     for (const TChartSeries* s : series) {
