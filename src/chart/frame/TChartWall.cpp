@@ -62,8 +62,3 @@ void TChartWall::SetSize(int value)
     size_ = value;
     chart_.Invalidate();
 }
-
-bool TChartWall::UsesDark3D() const
-{
-    return dark3D_ && brush_.Style() != bsClear;
-}

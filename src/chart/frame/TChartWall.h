@@ -39,8 +39,6 @@ public:
     TColor DefaultColor() const { return defaultColor_; }
     // Color is written to a form description only when it differs from the wall's default.
     bool IsColorStored() const { return color_ != defaultColor_; }
-    // Whether 3D drawing shades the wall darker: not with a clear brush or with Dark3D off.
-    bool UsesDark3D() const;
 
 private:
     TCustomAxisPanel& chart_;

@@ -182,3 +182,22 @@ TEST(ChartWalls, ChangesRepaintTheChart)
     chart.BackWall().Brush().SetStyle(bsSolid);
     EXPECT_EQ(invalidations, 4);
 }
+
+TEST(ChartWalls, AssignKeepsTheKindAndItsDefault)
+{
+    TFrameTestChart chart;
+    TChartWall& back = chart.BackWall();
+    back.SetColor(clRed);
+    back.SetDark3D(false);
+    back.Pen().SetWidth(3);
+    back.SetSize(2);
+    TChartWall& left = chart.LeftWall();
+    left.Assign(back);
+    EXPECT_EQ(left.Color(), clRed);
+    EXPECT_EQ(left.Brush().Style(), bsClear);
+    EXPECT_FALSE(left.Dark3D());
+    EXPECT_EQ(left.Pen().Width(), 3);
+    EXPECT_EQ(left.Size(), 2);
+    EXPECT_EQ(left.Kind(), TWallKind::Left);
+    EXPECT_EQ(left.DefaultColor(), 0x0080FFFFu);
+}

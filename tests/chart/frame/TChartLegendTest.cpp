@@ -492,3 +492,51 @@ TEST(ChartLegend, SettersRepaintOnlyOnChange)
     chart.Legend().Brush().SetStyle(bsCross);
     EXPECT_EQ(invalidations, 5);
 }
+
+TEST(ChartLegend, AssignCopiesEverySetting)
+{
+    TFrameTestChart from;
+    TChartLegend& a = from.Legend();
+    a.SetAlignment(laBottom);
+    a.Brush().SetStyle(bsCross);
+    a.SetColor(clYellow);
+    a.SetColorWidth(30);
+    a.DividingLines().SetVisible(true);
+    a.SetFirstValue(2);
+    a.Font().SetColor(clRed);
+    a.Frame().SetWidth(2);
+    a.SetHorizMargin(4);
+    a.SetInverted(true);
+    a.SetLegendStyle(lsLastValues);
+    a.SetMaxNumRows(3);
+    a.SetResizeChart(false);
+    a.SetShadowColor(clGray);
+    a.SetShadowSize(5);
+    a.SetTextStyle(ltsRightPercent);
+    a.SetTopPos(40);
+    a.SetVertMargin(6);
+    a.SetVisible(false);
+
+    TFrameTestChart to;
+    TChartLegend& b = to.Legend();
+    b.Assign(a);
+    EXPECT_EQ(b.Alignment(), laBottom);
+    EXPECT_EQ(b.Brush().Style(), bsCross);
+    EXPECT_EQ(b.Color(), clYellow);
+    EXPECT_EQ(b.ColorWidth(), 30);
+    EXPECT_TRUE(b.DividingLines().Visible());
+    EXPECT_EQ(b.FirstValue(), 2);
+    EXPECT_EQ(b.Font().Color(), clRed);
+    EXPECT_EQ(b.Frame().Width(), 2);
+    EXPECT_EQ(b.HorizMargin(), 4);
+    EXPECT_TRUE(b.Inverted());
+    EXPECT_EQ(b.LegendStyle(), lsLastValues);
+    EXPECT_EQ(b.MaxNumRows(), 3);
+    EXPECT_FALSE(b.ResizeChart());
+    EXPECT_EQ(b.ShadowColor(), clGray);
+    EXPECT_EQ(b.ShadowSize(), 5);
+    EXPECT_EQ(b.TextStyle(), ltsRightPercent);
+    EXPECT_EQ(b.TopPos(), 40);
+    EXPECT_EQ(b.VertMargin(), 6);
+    EXPECT_FALSE(b.Visible());
+}

@@ -276,3 +276,29 @@ TEST(ChartTitle, PlacedAfterARightLegendItIsCentredOverTheNarrowerPlot)
     EXPECT_EQ(texts.back().P1, (TPoint{233 - 15, 13}));
     EXPECT_EQ(plotAfter, (TRect{17, 13 + LH + 5, 450, 324}));
 }
+
+TEST(ChartTitle, AssignCopiesEverySetting)
+{
+    TFrameTestChart from;
+    TChartTitle& a = from.Title();
+    a.SetAdjustFrame(false);
+    a.SetAlignment(taRightJustify);
+    a.Brush().SetStyle(bsCross);
+    a.SetColor(clYellow);
+    a.Font().SetStyle(fsItalic);
+    a.Frame().SetVisible(true);
+    a.SetText({"one", "two"});
+    a.SetVisible(false);
+
+    TFrameTestChart to;
+    TChartTitle& b = to.Foot();
+    b.Assign(a);
+    EXPECT_FALSE(b.AdjustFrame());
+    EXPECT_EQ(b.Alignment(), taRightJustify);
+    EXPECT_EQ(b.Brush().Style(), bsCross);
+    EXPECT_EQ(b.Color(), clYellow);
+    EXPECT_TRUE(b.Font().Style().Contains(fsItalic));
+    EXPECT_TRUE(b.Frame().Visible());
+    EXPECT_EQ(b.Text(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_FALSE(b.Visible());
+}
