@@ -171,7 +171,6 @@ QPainter* TQtDevice::Painter()
         penApplied_ = false;
         brushApplied_ = false;
         fontApplied_ = false;
-        backApplied_ = false;
         if (clip_)
             painter_.setClipRect(*clip_);
     }
@@ -182,11 +181,6 @@ QPainter* TQtDevice::Painter()
     if (!brushApplied_) {
         painter_.setBrush(qbrush_);
         brushApplied_ = true;
-    }
-    if (!backApplied_) {
-        painter_.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
-        painter_.setBackground(ToQColor(backColor_));
-        backApplied_ = true;
     }
     return &painter_;
 }
@@ -266,7 +260,6 @@ void TQtDevice::SetBackMode(TBackMode mode)
     if (backMode_ == mode)
         return;
     backMode_ = mode;
-    backApplied_ = false;
 }
 
 void TQtDevice::SetBackColor(TColor rgb)
@@ -274,7 +267,6 @@ void TQtDevice::SetBackColor(TColor rgb)
     if (backColor_ == rgb)
         return;
     backColor_ = rgb;
-    backApplied_ = false;
 }
 
 TSize TQtDevice::TextExtent(std::string_view text)
@@ -296,9 +288,6 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);
     const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? ascent_ - cellHeight_ : ascent_);
     UsePlainMode(*painter);
-    // The cell background is filled here, exactly as large as the measured cell.
-    painter->setBackgroundMode(Qt::TransparentMode);
-    backApplied_ = false;
     const bool rotated = font_.Escapement % 3600 != 0;
     QPoint origin(x, y);
     if (rotated) {
@@ -322,6 +311,57 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     }
 }
 
+bool TQtDevice::OpaquePenGaps() const
+{
+    return backMode_ == bmOpaque && pen_.Width <= 1 && pen_.Style != psSolid && pen_.Style != psClear
+        && pen_.Style != psInsideFrame;
+}
+
+bool TQtDevice::OpaqueHatchGaps() const
+{
+    return backMode_ == bmOpaque && brush_.Style != bsSolid && brush_.Style != bsClear;
+}
+
+template <typename Draw>
+void TQtDevice::DrawShape(QPainter& painter, Draw draw)
+{
+    UseShapeMode(painter);
+    const bool hatchGaps = OpaqueHatchGaps();
+    const bool penGaps = OpaquePenGaps();
+    if (hatchGaps || penGaps) {
+        QPen gapPen(Qt::NoPen);
+        if (penGaps) {
+            gapPen = QPen(ToQColor(backColor_), 0);
+            gapPen.setCapStyle(Qt::FlatCap);
+            gapPen.setJoinStyle(Qt::MiterJoin);
+        }
+        painter.setPen(gapPen);
+        painter.setBrush(hatchGaps ? QBrush(ToQColor(backColor_)) : QBrush(Qt::NoBrush));
+        draw();
+        painter.setPen(qpen_);
+        painter.setBrush(qbrush_);
+    }
+    draw();
+}
+
+void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
+{
+    // Qt's thin flat-capped line covers the half-open span [low, high) of its main axis, which drops
+    // the end point only when the line runs towards higher coordinates. A line running the other way
+    // is slid one step back along itself: the same pixels of the same line, start kept, end dropped.
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const bool alongX = std::abs(dx) >= std::abs(dy);
+    const int major = alongX ? dx : dy;
+    if (major >= 0 || pen_.Width > 1) {
+        painter.drawLine(from, to);
+        return;
+    }
+    const double steps = -major;
+    const QPointF back(-dx / steps, -dy / steps);
+    painter.drawLine(QLineF(QPointF(from) + back, QPointF(to) + back));
+}
+
 void TQtDevice::MoveTo(int x, int y)
 {
     position_ = QPoint(x, y);
@@ -331,10 +371,26 @@ void TQtDevice::LineTo(int x, int y)
 {
     const QPoint to(x, y);
     if (QPainter* painter = Painter()) {
-        UseShapeMode(*painter);
-        painter->drawLine(position_, to);
+        const QPoint from = position_;
+        DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
     }
     position_ = to;
+}
+
+namespace {
+
+// The pixels l..r-1 by t..b-1 of a device rectangle.
+QRect CellOf(const TRect& rect)
+{
+    return QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized();
+}
+
+// The rectangle whose aliased outline Qt paints on the pixels l..r-1 by t..b-1.
+QRect OutlineOf(const TRect& rect)
+{
+    return CellOf(rect).adjusted(0, 0, -1, -1);
+}
+
 }
 
 void TQtDevice::Rectangle(const TRect& rect)
@@ -342,21 +398,26 @@ void TQtDevice::Rectangle(const TRect& rect)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    const QRect r = QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized();
-    UseShapeMode(*painter);
-    if (pen_.Style == psClear) {
-        painter->fillRect(r, qbrush_);
-        return;
-    }
-    // Fill the inside and outline the border separately, so that no pixel is painted twice.
-    if (qbrush_.style() != Qt::NoBrush && r.width() > 2 && r.height() > 2)
-        painter->fillRect(r.adjusted(1, 1, -1, -1), qbrush_);
-    painter->setBrush(Qt::NoBrush);
-    brushApplied_ = false;
-    if (r.width() == 1 || r.height() == 1)
-        painter->drawLine(r.topLeft(), r.bottomRight());
-    else
-        painter->drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect cell = CellOf(rect);
+    const bool outlined = pen_.Style != psClear;
+    // The inside and the border are painted separately, so that no pixel is painted twice.
+    DrawShape(*painter, [&] {
+        const QBrush brush = painter->brush();
+        if (brush.style() != Qt::NoBrush) {
+            const QRect inside = outlined ? cell.adjusted(1, 1, -1, -1) : cell;
+            if (!inside.isEmpty())
+                painter->fillRect(inside, brush);
+        }
+        if (!outlined || painter->pen().style() == Qt::NoPen)
+            return;
+        if (cell.width() == 1 || cell.height() == 1) {
+            painter->fillRect(cell, painter->pen().color());
+            return;
+        }
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(cell.adjusted(0, 0, -1, -1));
+        painter->setBrush(brush);
+    });
 }
 
 void TQtDevice::FillRect(const TRect& rect)
@@ -364,8 +425,11 @@ void TQtDevice::FillRect(const TRect& rect)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    UseShapeMode(*painter);
-    painter->fillRect(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized(), qbrush_);
+    const QRect cell = CellOf(rect);
+    DrawShape(*painter, [&] {
+        if (painter->brush().style() != Qt::NoBrush)
+            painter->fillRect(cell, painter->brush());
+    });
 }
 
 void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
@@ -373,9 +437,8 @@ void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    UseShapeMode(*painter);
-    const QRect r = QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized();
-    painter->drawRoundedRect(r, cornerWidth / 2.0, cornerHeight / 2.0);
+    const QRect outline = OutlineOf(rect);
+    DrawShape(*painter, [&] { painter->drawRoundedRect(outline, cornerWidth / 2.0, cornerHeight / 2.0); });
 }
 
 void TQtDevice::Ellipse(const TRect& rect)
@@ -383,8 +446,8 @@ void TQtDevice::Ellipse(const TRect& rect)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    UseShapeMode(*painter);
-    painter->drawEllipse(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
+    const QRect outline = OutlineOf(rect);
+    DrawShape(*painter, [&] { painter->drawEllipse(outline); });
 }
 
 void TQtDevice::Polygon(std::span<const TPoint> points)
@@ -395,22 +458,19 @@ void TQtDevice::Polygon(std::span<const TPoint> points)
     points_.clear();
     for (const TPoint& p : points)
         points_.emplace_back(p.X, p.Y);
-    UseShapeMode(*painter);
-    painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill);
+    DrawShape(*painter, [&] { painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill); });
 }
 
 void TQtDevice::Polyline(std::span<const TPoint> points)
 {
-    if (points.empty())
-        return;
     QPainter* painter = Painter();
-    if (painter != nullptr) {
-        points_.clear();
-        for (const TPoint& p : points)
-            points_.emplace_back(p.X, p.Y);
-        UseShapeMode(*painter);
-        painter->drawPolyline(points_.data(), static_cast<int>(points_.size()));
-    }
+    if (painter == nullptr || points.size() < 2)
+        return;
+    // Drawn as successive lines so that each joint is painted once and the last point not at all.
+    DrawShape(*painter, [&] {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            DrawSegment(*painter, QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
+    });
 }
 
 void TQtDevice::SetPixel(int x, int y, TColor rgb)
@@ -427,13 +487,14 @@ void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    const QRectF r = QRectF(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
-    const double from = EllipseAngle(r, start);
-    double span = EllipseAngle(r, end) - from;
+    const QRectF outline(OutlineOf(rect));
+    const double from = EllipseAngle(outline, start);
+    double span = EllipseAngle(outline, end) - from;
     if (span <= 0)
         span += 360;
-    UseShapeMode(*painter);
-    painter->drawArc(r, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+    DrawShape(*painter, [&] {
+        painter->drawArc(outline, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+    });
 }
 
 void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
@@ -441,13 +502,14 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    const QRectF r = QRectF(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 2, rect.Bottom - 2)).normalized());
-    const double from = EllipseAngle(r, start);
-    double span = EllipseAngle(r, end) - from;
+    const QRectF outline(OutlineOf(rect));
+    const double from = EllipseAngle(outline, start);
+    double span = EllipseAngle(outline, end) - from;
     if (span <= 0)
         span += 360;
-    UseShapeMode(*painter);
-    painter->drawPie(r, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+    DrawShape(*painter, [&] {
+        painter->drawPie(outline, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
+    });
 }
 
 void TQtDevice::ClipRect(const TRect& rect)

@@ -73,6 +73,15 @@ private:
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
     QPainter::CompositionMode ShapeMode() const;
+    // A line that paints its start point and not its end point, whatever its direction.
+    void DrawSegment(QPainter& painter, QPoint from, QPoint to);
+    // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
+    // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
+    bool OpaquePenGaps() const;
+    bool OpaqueHatchGaps() const;
+    // Draws a shape with the current brush and pen, the opaque first passes included.
+    template <typename Draw>
+    void DrawShape(QPainter& painter, Draw draw);
 
     std::unique_ptr<QImage> ownImage_;
     QPaintDevice* target_ = nullptr;
@@ -93,7 +102,6 @@ private:
     bool penApplied_ = false;
     bool brushApplied_ = false;
     bool fontApplied_ = false;
-    bool backApplied_ = false;
 
     unsigned textAlign_ = TA_LEFT | TA_TOP;
     TBackMode backMode_ = bmOpaque;

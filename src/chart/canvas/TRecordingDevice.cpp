@@ -111,8 +111,6 @@ void TRecordingDevice::Polygon(std::span<const TPoint> points)
 void TRecordingDevice::Polyline(std::span<const TPoint> points)
 {
     Add(TDrawOp::Polyline).Points.assign(points.begin(), points.end());
-    if (!points.empty())
-        position_ = points.back();
 }
 
 void TRecordingDevice::SetPixel(int x, int y, TColor rgb)
