@@ -1,0 +1,62 @@
+#include "chart/panel/TCustomChart.h"
+
+#include "chart/axes/TChartAxis.h"
+
+#include <array>
+
+void TCustomChart::ZoomToRect()
+{
+    TZoomPanningRecord& zoom = Zoom();
+    zoom.Normalize();
+    TZoomValues values;
+    values.TopMinimum = TopAxis().PixelToValue(zoom.X0);
+    values.TopMaximum = TopAxis().PixelToValue(zoom.X1);
+    values.BottomMinimum = BottomAxis().PixelToValue(zoom.X0);
+    values.BottomMaximum = BottomAxis().PixelToValue(zoom.X1);
+    values.LeftMinimum = LeftAxis().PixelToValue(zoom.Y1);
+    values.LeftMaximum = LeftAxis().PixelToValue(zoom.Y0);
+    values.RightMinimum = RightAxis().PixelToValue(zoom.Y1);
+    values.RightMaximum = RightAxis().PixelToValue(zoom.Y0);
+    ZoomToValues(values);
+}
+
+void TCustomChart::ZoomToValues(const TZoomValues& values)
+{
+    mouseState_.SaveAxes(*this);
+    struct TTarget {
+        TChartAxis& Axis;
+        double Minimum;
+        double Maximum;
+    };
+    const std::array<TTarget, 4> targets{{
+        {LeftAxis(), values.LeftMinimum, values.LeftMaximum},
+        {RightAxis(), values.RightMinimum, values.RightMaximum},
+        {TopAxis(), values.TopMinimum, values.TopMaximum},
+        {BottomAxis(), values.BottomMinimum, values.BottomMaximum},
+    }};
+    if (AnimatedZoom()) {
+        for (int step = 1; step < AnimatedZoomSteps(); ++step) {
+            for (const TTarget& target : targets) {
+                const double minimum = target.Axis.Minimum();
+                const double maximum = target.Axis.Maximum();
+                target.Axis.SetMinMax(minimum + (target.Minimum - minimum) / AnimatedZoomFactor,
+                                      maximum + (target.Maximum - maximum) / AnimatedZoomFactor);
+            }
+            Repaint();
+        }
+    }
+    for (const TTarget& target : targets)
+        target.Axis.SetMinMax(target.Minimum, target.Maximum);
+    SetZoomed(true);
+    if (OnZoom)
+        OnZoom();
+}
+
+void TCustomChart::UndoZoom()
+{
+    mouseState_.RestoreAxes(*this);
+    if (OnUndoZoom)
+        OnUndoZoom();
+    Invalidate();
+    SetZoomed(false);
+}
