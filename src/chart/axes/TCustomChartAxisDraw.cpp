@@ -104,6 +104,7 @@ void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
     }
 }
 
+// Angles other than 0, 90, 180 and 270 draw left-top aligned lines, the first one at the anchor.
 void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& text)
 {
     TChartCanvas3D& canvas = chart_.Canvas();
@@ -164,6 +165,8 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
             x -= halfBlock;
         else if (angle == 180)
             y -= near ? allLines : s;
+        else
+            y -= s;
     } else {
         if (angle == 0 || angle == 180)
             y -= halfBlock;
@@ -171,6 +174,8 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
             x -= near ? allLines : s;
         else if (angle == 270)
             x -= near ? s : allLines;
+        else
+            y -= s;
     }
 
     for (std::string_view line : lines) {

@@ -7,6 +7,7 @@
 #include "chart/series/TChartSeries.h"
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,10 @@ struct TDrawnText {
     int Escapement = 0;
 
     friend bool operator==(const TDrawnText&, const TDrawnText&) = default;
+    friend void PrintTo(const TDrawnText& t, std::ostream* os)
+    {
+        *os << '"' << t.Text << "\" at (" << t.At.X << ", " << t.At.Y << ") align " << t.Align << " escapement " << t.Escapement;
+    }
 };
 
 inline std::vector<TDrawnText> DrawnTexts(const TRecordingDevice& device)
