@@ -19,7 +19,19 @@ public:
         SetView3D(false);
     }
 
-    std::function<void()> Contents;
+    // Draws with only the given step as the draw pass and returns PlotRect as the step left it.
+    // The panel is the calculator's chart, 553 x 337 pixels, so PlotRect starts as (17, 13, 536, 324).
+    TRect DrawStep(TRecordingDevice& device, const std::function<void()>& step)
+    {
+        TRect after;
+        contents_ = [&] {
+            step();
+            after = PlotRect();
+        };
+        DrawToCanvas(device, {0, 0, 553, 337});
+        contents_ = nullptr;
+        return after;
+    }
 
     // The chart's own placement of legend, title and foot.
     void PlaceTitles() { PlaceTitlesAndLegend(); }
@@ -30,15 +42,15 @@ public:
         Canvas().SetProjection(Depth3DX(), PlotRect());
     }
 
-    // The calculator's chart: 553 x 337 pixels, so PlotRect starts as (17, 13, 536, 324).
-    void DrawOn(TRecordingDevice& device, const TRect& rect = {0, 0, 553, 337}) { DrawToCanvas(device, rect); }
-
 protected:
     void DrawChartContents(const TRect&) override
     {
-        if (Contents)
-            Contents();
+        if (contents_)
+            contents_();
     }
+
+private:
+    std::function<void()> contents_;
 };
 
 // A series that remembers where the legend asked for its symbol instead of drawing one.
@@ -73,6 +85,15 @@ inline std::vector<TSymbolProbeSeries*> AddCalculatorSeries(TChart& chart)
         &AddProbeSeries(chart, "3\" M79"),
         &AddProbeSeries(chart, "", false),
     };
+}
+
+// Where the texts were drawn, in order.
+inline std::vector<TPoint> TextPositions(const TRecordingDevice& device)
+{
+    std::vector<TPoint> points;
+    for (const TDrawRecord& r : device.RecordsOf(TDrawOp::TextOut))
+        points.push_back(r.P1);
+    return points;
 }
 
 // The texts drawn, in order.

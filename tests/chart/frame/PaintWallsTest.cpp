@@ -14,12 +14,11 @@ struct TWallDraw {
 
     void Draw()
     {
-        chart.Contents = [this] {
+        chart.DrawStep(device, [this] {
             if (chart.View3D())
                 chart.Prepare3D();
             PaintWalls(chart);
-        };
-        chart.DrawOn(device);
+        });
     }
 };
 

@@ -22,21 +22,9 @@ struct TLegendDraw {
 
     void Draw()
     {
-        chart.Contents = [this] {
-            chart.Legend().Draw();
-            plotAfter = chart.PlotRect();
-        };
-        chart.DrawOn(device);
+        plotAfter = chart.DrawStep(device, [this] { chart.Legend().Draw(); });
     }
 };
-
-std::vector<TPoint> TextPositions(const TRecordingDevice& device)
-{
-    std::vector<TPoint> points;
-    for (const TDrawRecord& r : device.RecordsOf(TDrawOp::TextOut))
-        points.push_back(r.P1);
-    return points;
-}
 
 } // namespace
 
@@ -356,13 +344,8 @@ TEST(ChartLegend, NoActiveSeriesMeansNoLegendAndNoRoom)
     for (TSymbolProbeSeries* s : series)
         s->SetActive(false);
     TRecordingDevice device;
-    TRect plotAfter;
     chart.Title().SetVisible(false);
-    chart.Contents = [&] {
-        chart.PlaceTitles();
-        plotAfter = chart.PlotRect();
-    };
-    chart.DrawOn(device);
+    const TRect plotAfter = chart.DrawStep(device, [&] { chart.PlaceTitles(); });
 
     EXPECT_EQ(chart.Legend().LegendEntryCount(), 0);
     EXPECT_TRUE(device.Records().empty());
@@ -418,8 +401,7 @@ TEST(ChartLegend, ValueItemsAskTheSeriesForEachPointSymbol)
     points.AddPoint(3, 30, "c");
     chart.Legend().SetFirstValue(1);
     TRecordingDevice device;
-    chart.Contents = [&] { chart.Legend().Draw(); };
-    chart.DrawOn(device);
+    chart.DrawStep(device, [&] { chart.Legend().Draw(); });
 
     ASSERT_EQ(points.Symbols.size(), 2u);
     EXPECT_EQ(points.Symbols[0].first, 1);
@@ -440,8 +422,7 @@ TEST(ChartLegend, LastValuesShowEachSeriesLastPoint)
     // A series without points has no last value: its item stays empty and draws nothing.
     EXPECT_EQ(chart.Legend().ItemText(1), "");
     TRecordingDevice device;
-    chart.Contents = [&] { chart.Legend().Draw(); };
-    chart.DrawOn(device);
+    chart.DrawStep(device, [&] { chart.Legend().Draw(); });
     EXPECT_EQ(first.Symbols.size(), 1u);
     EXPECT_TRUE(empty.Symbols.empty());
 }

@@ -16,21 +16,9 @@ struct TTitleDraw {
 
     void Draw(bool isTitle = true)
     {
-        chart.Contents = [this, isTitle] {
-            (isTitle ? chart.Title() : chart.Foot()).PaintTitle(isTitle);
-            plotAfter = chart.PlotRect();
-        };
-        chart.DrawOn(device);
+        plotAfter = chart.DrawStep(device, [this, isTitle] { (isTitle ? chart.Title() : chart.Foot()).PaintTitle(isTitle); });
     }
 };
-
-std::vector<TPoint> TextPositions(const TRecordingDevice& device)
-{
-    std::vector<TPoint> points;
-    for (const TDrawRecord& r : device.RecordsOf(TDrawOp::TextOut))
-        points.push_back(r.P1);
-    return points;
-}
 
 } // namespace
 
@@ -263,12 +251,7 @@ TEST(ChartTitle, PlacedAfterARightLegendItIsCentredOverTheNarrowerPlot)
     AddCalculatorSeries(chart);
     chart.Title().SetText({"Title"});
     TRecordingDevice device;
-    TRect plotAfter;
-    chart.Contents = [&] {
-        chart.PlaceTitles();
-        plotAfter = chart.PlotRect();
-    };
-    chart.DrawOn(device);
+    const TRect plotAfter = chart.DrawStep(device, [&] { chart.PlaceTitles(); });
     // The legend leaves (17, 13, 450, 324); the title is centred on (17 + 450) div 2 = 233.
     const std::vector<TDrawRecord> texts = device.RecordsOf(TDrawOp::TextOut);
     ASSERT_EQ(texts.size(), 7u);
