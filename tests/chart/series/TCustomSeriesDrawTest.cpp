@@ -1,0 +1,349 @@
+#include "chart/axes/TChartAxis.h"
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/canvas/TRecordingDevice.h"
+#include "chart/frame/TChartLegend.h"
+#include "chart/panel/TChart.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// A 2D chart of 400 x 300 with both axes fixed to 0..100, painted unbuffered on a recording device.
+// The records a series makes are those between its BeforeDrawValues and AfterDrawValues.
+class SeriesDrawing : public testing::Test {
+protected:
+    SeriesDrawing()
+    {
+        chart.SetWidth(400);
+        chart.SetHeight(300);
+        chart.SetView3D(false);
+        chart.Legend().SetVisible(false);
+        chart.Canvas().SetBuffered(false);
+        chart.BottomAxis().SetMinMax(0, 100);
+        chart.LeftAxis().SetMinMax(0, 100);
+    }
+
+    template <class T>
+    T& Add()
+    {
+        auto* series = new T;
+        series->SetParentChart(&chart);
+        series->BeforeDrawValues = [this](TChartSeries&) { begin_ = device.Records().size(); };
+        series->AfterDrawValues = [this](TChartSeries&) { end_ = device.Records().size(); };
+        return *series;
+    }
+
+    // Paints the chart and returns the records of the last series that drew.
+    std::vector<TDrawRecord> Paint()
+    {
+        device.Clear();
+        begin_ = end_ = 0;
+        chart.DrawToCanvas(device, TRect{0, 0, 400, 300});
+        return {device.Records().begin() + static_cast<long>(begin_), device.Records().begin() + static_cast<long>(end_)};
+    }
+
+    static std::vector<TDrawRecord> Only(const std::vector<TDrawRecord>& records, TDrawOp op)
+    {
+        std::vector<TDrawRecord> result;
+        for (const TDrawRecord& r : records)
+            if (r.Op == op)
+                result.push_back(r);
+        return result;
+    }
+
+    TPoint Pixel(const TChartSeries& s, int i) const { return {s.CalcXPixel(i), s.CalcYPixel(i)}; }
+
+    TChart chart;
+    TRecordingDevice device{400, 300};
+
+private:
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+};
+
+TEST_F(SeriesDrawing, ThePointSeriesDrawsABlackDiamondOfHalfSizeTwo)
+{
+    TPointSeries& series = Add<TPointSeries>();
+    series.SetSeriesColor(clGreen);
+    series.Pointer().SetStyle(psDiamond);
+    series.Pointer().SetHorizSize(2);
+    series.Pointer().SetVertSize(2);
+    series.Pointer().Brush().SetColor(clBlack);
+    series.AddPoint(50, 50);
+    const std::vector<TDrawRecord> records = Paint();
+    const std::vector<TDrawRecord> polygons = Only(records, TDrawOp::Polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    const TPoint p = Pixel(series, 0);
+    EXPECT_EQ(polygons[0].Points, (std::vector<TPoint>{{p.X - 2, p.Y}, {p.X, p.Y - 2}, {p.X + 2, p.Y}, {p.X, p.Y + 2}}));
+    EXPECT_EQ(polygons[0].State.Brush.Color, clBlack);
+    EXPECT_EQ(polygons[0].State.Pen.Color, clBlack);
+    EXPECT_TRUE(Only(records, TDrawOp::LineTo).empty());
+}
+
+TEST_F(SeriesDrawing, EveryPointerStyleHasItsShape)
+{
+    TPointSeries& series = Add<TPointSeries>();
+    series.SetSeriesColor(clRed);
+    series.Pointer().SetHorizSize(3);
+    series.Pointer().SetVertSize(2);
+    series.AddPoint(50, 50);
+    series.Pointer().SetStyle(psRectangle);
+    std::vector<TDrawRecord> records = Only(Paint(), TDrawOp::Rectangle);
+    const TPoint p = Pixel(series, 0);
+    const int l = p.X - 3, r = p.X + 3, t = p.Y - 2, b = p.Y + 2;
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Rect, (TRect{l, t, r + 1, b + 1}));
+    EXPECT_EQ(records[0].State.Brush.Color, clRed);
+
+    series.Pointer().SetStyle(psCircle);
+    records = Only(Paint(), TDrawOp::Ellipse);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Rect, (TRect{l, t, r, b}));
+
+    series.Pointer().SetStyle(psTriangle);
+    records = Only(Paint(), TDrawOp::Polygon);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Points, (std::vector<TPoint>{{l, b}, {r, b}, {p.X, t}}));
+
+    series.Pointer().SetStyle(psDownTriangle);
+    records = Only(Paint(), TDrawOp::Polygon);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Points, (std::vector<TPoint>{{l, t}, {r, t}, {p.X, b}}));
+
+    series.Pointer().SetStyle(psStar);
+    records = Only(Paint(), TDrawOp::LineTo);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].P1, (TPoint{p.X, t}));
+    EXPECT_EQ(records[0].P2, (TPoint{p.X, b + 1}));
+    EXPECT_EQ(records[1].P1, (TPoint{l, p.Y}));
+    EXPECT_EQ(records[1].P2, (TPoint{r + 1, p.Y}));
+    EXPECT_EQ(records[2].P1, (TPoint{l, t}));
+    EXPECT_EQ(records[2].P2, (TPoint{r + 1, b + 1}));
+    EXPECT_EQ(records[3].P1, (TPoint{r, t}));
+    EXPECT_EQ(records[3].P2, (TPoint{l - 1, b + 1}));
+    for (const TDrawRecord& line : records)
+        EXPECT_EQ(line.State.Pen.Color, clRed);
+
+    series.Pointer().SetStyle(psSmallDot);
+    records = Only(Paint(), TDrawOp::SetPixel);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].P1, p);
+    EXPECT_EQ(records[0].Color, clRed);
+}
+
+TEST_F(SeriesDrawing, MarkersComeAfterTheSegmentsAroundTheirPoint)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.Pointer().SetVisible(true);
+    for (double x : {10.0, 40.0, 70.0, 90.0})
+        series.AddPoint(x, x / 2);
+    const std::vector<TDrawRecord> records = Paint();
+    const auto indexOf = [&records](auto predicate) {
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (predicate(records[i]))
+                return static_cast<int>(i);
+        return -1;
+    };
+    for (int i = 0; i < series.Count(); ++i) {
+        const TPoint p = Pixel(series, i);
+        const int marker = indexOf([&](const TDrawRecord& r) { return r.Op == TDrawOp::Rectangle && r.Rect.Left == p.X - 4 && r.Rect.Top == p.Y - 4; });
+        ASSERT_GE(marker, 0) << "no marker for point " << i;
+        const int entering = indexOf([&](const TDrawRecord& r) { return r.Op == TDrawOp::LineTo && r.P2 == p; });
+        const int leaving = indexOf([&](const TDrawRecord& r) { return r.Op == TDrawOp::LineTo && r.P1 == p; });
+        if (i > 0) {
+            ASSERT_GE(entering, 0) << i;
+            EXPECT_LT(entering, marker) << i;
+        }
+        if (i + 1 < series.Count()) {
+            ASSERT_GE(leaving, 0) << i;
+            EXPECT_LT(leaving, marker) << i;
+        }
+    }
+}
+
+TEST_F(SeriesDrawing, TheFirstSegmentEntersAtTheLeftEdgeAtTheInterpolatedHeight)
+{
+    chart.BottomAxis().SetMinMax(10, 100);
+    TLineSeries& series = Add<TLineSeries>();
+    series.AddPoint(0, 0);
+    series.AddPoint(20, 20);
+    series.AddPoint(60, 60);
+    std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+    EXPECT_EQ(series.FirstVisible(), 1);
+    ASSERT_EQ(lines.size(), 2u);
+    const int left = chart.PlotRect().Left;
+    const double edgeValue = chart.BottomAxis().PixelToValue(left);
+    EXPECT_NEAR(edgeValue, 10, 0.5);
+    EXPECT_EQ(lines[0].P1, (TPoint{left, chart.LeftAxis().YValueToPixel(edgeValue)}));
+    EXPECT_EQ(lines[0].P2, Pixel(series, 1));
+    EXPECT_EQ(lines[1].P2, Pixel(series, 2));
+
+    series.SetStairs(true);
+    lines = Only(Paint(), TDrawOp::LineTo);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].P1, (TPoint{left, Pixel(series, 0).Y}));
+    EXPECT_EQ(lines[0].P2, (TPoint{Pixel(series, 1).X, Pixel(series, 0).Y}));
+}
+
+TEST_F(SeriesDrawing, OnlyTheFirstPointPastTheRightEdgeIsDrawn)
+{
+    chart.BottomAxis().SetMinMax(0, 50);
+    TLineSeries& series = Add<TLineSeries>();
+    for (double x : {10.0, 40.0, 60.0, 80.0})
+        series.AddPoint(x, 50);
+    const std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+    EXPECT_EQ(series.LastVisible(), 2);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].P2, Pixel(series, 2));
+}
+
+TEST_F(SeriesDrawing, NullPointsBreakTheLineAndHaveNoMarker)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.Pointer().SetVisible(true);
+    series.AddPoint(10, 10);
+    series.AddPoint(20, 20);
+    series.AddNullPoint(30, 30);
+    series.AddPoint(40, 40);
+    series.AddPoint(50, 50);
+    const std::vector<TDrawRecord> records = Paint();
+    const std::vector<TDrawRecord> lines = Only(records, TDrawOp::LineTo);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].P1, Pixel(series, 0));
+    EXPECT_EQ(lines[0].P2, Pixel(series, 1));
+    EXPECT_EQ(lines[1].P1, Pixel(series, 3));
+    EXPECT_EQ(lines[1].P2, Pixel(series, 4));
+    const std::vector<TDrawRecord> markers = Only(records, TDrawOp::Rectangle);
+    EXPECT_EQ(markers.size(), 4u);
+    for (const TDrawRecord& m : markers)
+        EXPECT_NE(m.Rect.Left, Pixel(series, 2).X - 4);
+}
+
+TEST_F(SeriesDrawing, TwoPointsAtOneXGiveOneVerticalLine)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.SetSeriesColor(clBlue);
+    series.AddPoint(50, 80);
+    series.AddPoint(50, 20);
+    const std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].P1, Pixel(series, 0));
+    EXPECT_EQ(lines[0].P2, Pixel(series, 1));
+    EXPECT_EQ(lines[0].P1.X, lines[0].P2.X);
+    EXPECT_LT(lines[0].P1.Y, lines[0].P2.Y);
+    EXPECT_EQ(lines[0].State.Pen.Color, clBlue);
+}
+
+TEST_F(SeriesDrawing, PointsAtOnePixelDrawNoLineButTheirMarkers)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.Pointer().SetVisible(true);
+    series.AddPoint(50, 50);
+    series.AddPoint(50, 50);
+    const std::vector<TDrawRecord> records = Paint();
+    EXPECT_TRUE(Only(records, TDrawOp::LineTo).empty());
+    EXPECT_EQ(Only(records, TDrawOp::Rectangle).size(), 2u);
+}
+
+TEST_F(SeriesDrawing, EverySeriesPrimitiveIsDrawnInsideThePlotClip)
+{
+    chart.BottomAxis().SetMinMax(20, 60);
+    TLineSeries& series = Add<TLineSeries>();
+    series.Pointer().SetVisible(true);
+    for (int i = 0; i <= 20; ++i)
+        series.AddPoint(i * 5, (i % 3) * 60 - 10);
+    const std::vector<TDrawRecord> records = Paint();
+    const TRect plot = chart.PlotRect();
+    const TRect clip{plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1};
+    ASSERT_FALSE(Only(records, TDrawOp::LineTo).empty());
+    for (const TDrawRecord& r : records) {
+        if (r.Op == TDrawOp::ClipRect || r.Op == TDrawOp::UnClip || r.Op == TDrawOp::MoveTo)
+            continue;
+        ASSERT_TRUE(r.State.Clip.has_value()) << static_cast<int>(r.Op);
+        EXPECT_EQ(*r.State.Clip, clip);
+    }
+}
+
+TEST_F(SeriesDrawing, LegendSymbolIsALineAndAMarkerOnlyWithAVisiblePointer)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.SetSeriesColor(clRed);
+    series.AddPoint(1, 1);
+    Paint();
+    const TRect rect{10, 20, 40, 32};
+
+    device.Clear();
+    series.DrawLegendItem(-1, rect);
+    std::vector<TDrawRecord> lines = Only(device.Records(), TDrawOp::LineTo);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].P1, (TPoint{10, 26}));
+    EXPECT_EQ(lines[0].P2, (TPoint{40, 26}));
+    EXPECT_EQ(lines[0].State.Pen.Color, clRed);
+    EXPECT_TRUE(Only(device.Records(), TDrawOp::Rectangle).empty());
+
+    series.Pointer().SetVisible(true);
+    device.Clear();
+    series.DrawLegendItem(-1, rect);
+    const std::vector<TDrawRecord> markers = Only(device.Records(), TDrawOp::Rectangle);
+    ASSERT_EQ(Only(device.Records(), TDrawOp::LineTo).size(), 1u);
+    ASSERT_EQ(markers.size(), 1u);
+    // Half-sizes limited to a third of the rectangle: min(4, 30 div 3) and min(4, 12 div 3).
+    EXPECT_EQ(markers[0].Rect, (TRect{25 - 4, 26 - 4, 25 + 5, 26 + 5}));
+
+    series.LinePen().SetVisible(false);
+    series.Pointer().SetHorizSize(20);
+    device.Clear();
+    series.DrawLegendItem(-1, rect);
+    const std::vector<TDrawRecord> wide = Only(device.Records(), TDrawOp::Rectangle);
+    ASSERT_EQ(wide.size(), 1u);
+    // Without a visible line the limit is half the rectangle plus one: 30 div 2 + 1 = 16.
+    EXPECT_EQ(wide[0].Rect, (TRect{25 - 16, 26 - 4, 25 + 17, 26 + 5}));
+}
+
+TEST_F(SeriesDrawing, MarginsLeaveRoomForVisibleMarkers)
+{
+    TPointSeries& series = Add<TPointSeries>();
+    series.Pointer().SetHorizSize(2);
+    series.Pointer().SetVertSize(3);
+    int left = 0, right = 1, top = 0, bottom = 9;
+    series.HorizMargins(left, right);
+    series.VertMargins(top, bottom);
+    EXPECT_EQ(left, 3);
+    EXPECT_EQ(right, 3);
+    EXPECT_EQ(top, 4);
+    EXPECT_EQ(bottom, 9);
+    series.Pointer().SetInflateMargins(false);
+    left = right = 0;
+    series.HorizMargins(left, right);
+    EXPECT_EQ(left, 0);
+}
+
+TEST_F(SeriesDrawing, PointAtPixelFindsMarkersAndLines)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.AddPoint(10, 10);
+    series.AddPoint(50, 10);
+    series.AddPoint(90, 90);
+    Paint();
+    const TPoint a = Pixel(series, 0);
+    const TPoint b = Pixel(series, 1);
+    EXPECT_EQ(series.PointAtPixel(a.X, a.Y), 0);
+    EXPECT_EQ(series.PointAtPixel((a.X + b.X) / 2, a.Y), 0);
+    EXPECT_EQ(series.PointAtPixel((a.X + b.X) / 2, a.Y - 3), -1);
+    series.Pointer().SetVisible(true);
+    int clicked = -1;
+    series.OnClickPointer = [&clicked](TCustomSeries&, int index, int, int) { clicked = index; };
+    EXPECT_EQ(series.PointAtPixel(b.X + 3, b.Y - 3), 1);
+    EXPECT_EQ(clicked, 1);
+    // The marker test is strict: a distance of HorizSize is outside it.
+    EXPECT_EQ(series.PointAtPixel(b.X + 4, b.Y), -1);
+    series.SetLineClickable(false);
+    EXPECT_EQ(series.PointAtPixel((a.X + b.X) / 2, a.Y), -1);
+}
+
+}
