@@ -25,7 +25,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The program file's name without folder and from its first "." on, first character kept, the rest lower case.
+    // The program file's name without folder and from its first "." on; the first character stays, the rest is lower case.
     static std::string Title();
     // Runs a handler entered from the event loop; whatever it throws is reported, not passed on.
     static void Dispatch(const std::function<void()>& handler);

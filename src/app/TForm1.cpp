@@ -1,0 +1,209 @@
+#include "app/TForm1.h"
+
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
+#include "model/BHNcalc.h"
+#include "platform/TChartWidget.h"
+#include "platform/form/ChartFormClasses.h"
+#include "platform/form/EFormError.h"
+#include "platform/form/TButton.h"
+#include "platform/form/TEdit.h"
+#include "platform/form/TLabel.h"
+#include "platform/form/TRadioGroup.h"
+
+#include <QFile>
+
+#include <functional>
+#include <map>
+
+TForm1* Form1 = nullptr;
+
+// The resource declaration must stay outside any namespace.
+static void InitFormResource()
+{
+    Q_INIT_RESOURCE(BHN1);
+}
+
+namespace {
+
+template <class T>
+void BindControl(QWidget& form, T*& field, const char* name)
+{
+    field = form.findChild<T*>(QString::fromLatin1(name));
+    if (field == nullptr) {
+        throw EFormError(std::string("the form has no control ") + name + " of the expected class");
+    }
+}
+
+template <class T>
+void BindSeries(TChartWidget& chart, T*& field, const char* name)
+{
+    for (TChartSeries* series : chart.Chart().SeriesList()) {
+        if (series->Name() == name) {
+            field = dynamic_cast<T*>(series);
+        }
+    }
+    if (field == nullptr) {
+        throw EFormError(std::string("the chart has no series ") + name + " of the expected class");
+    }
+}
+
+}  // namespace
+
+std::string TForm1::EmbeddedFormText()
+{
+    InitFormResource();
+    QFile file(QStringLiteral(":/BHN1.form"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw EFormError("BHN1.form is missing from the program");
+    }
+    return file.readAll().toStdString();
+}
+
+TForm1::TForm1(std::string_view formText, const std::string& fileName)
+{
+    TFormClassTable classes = StandardControlClasses();
+    AddChartFormClasses(classes);
+    const std::map<std::string, std::function<void()>> methods{
+        {"FormActivate", [this] { FormActivate(); }},
+        {"Button1Click", [this] { Button1Click(); }},
+        {"Edit4Change", [this] { Edit4Change(); }},
+        {"RadioGroup1Click", [this] { RadioGroup1Click(); }},
+    };
+    LoadForm(formText, fileName, "TForm1", Properties(), classes, methods);
+    BindFields();
+}
+
+void TForm1::BindFields()
+{
+    BindControl(*this, Button1, "Button1");
+    BindControl(*this, Edit1, "Edit1");
+    BindControl(*this, Chart1, "Chart1");
+    BindControl(*this, Edit2, "Edit2");
+    BindControl(*this, Edit3, "Edit3");
+    BindControl(*this, Label1, "Label1");
+    BindControl(*this, Label2, "Label2");
+    BindControl(*this, Label3, "Label3");
+    BindControl(*this, Edit4, "Edit4");
+    BindControl(*this, Label4, "Label4");
+    BindControl(*this, Label5, "Label5");
+    BindControl(*this, Edit5, "Edit5");
+    BindControl(*this, RadioGroup1, "RadioGroup1");
+    BindControl(*this, Label7, "Label7");
+    BindControl(*this, Label8, "Label8");
+    BindControl(*this, Label9, "Label9");
+    BindControl(*this, Label10, "Label10");
+    BindControl(*this, Label11, "Label11");
+    BindControl(*this, Label12, "Label12");
+    BindControl(*this, Label6, "Label6");
+    BindControl(*this, Label13, "Label13");
+    BindControl(*this, Label14, "Label14");
+    BindSeries(*Chart1, Series1, "Series1");
+    BindSeries(*Chart1, Series2, "Series2");
+    BindSeries(*Chart1, Series3, "Series3");
+    BindSeries(*Chart1, Series4, "Series4");
+    BindSeries(*Chart1, Series5, "Series5");
+    BindSeries(*Chart1, Series6, "Series6");
+    BindSeries(*Chart1, Series7, "Series7");
+    BindSeries(*Chart1, Series8, "Series8");
+    BindSeries(*Chart1, Series9, "Series9");
+}
+
+void TForm1::FormActivate()
+{
+    using namespace BHNcalc;
+    Edit2->SetText(FormatFixed(StandardProtection, 1, 1));
+    StandardBHN = 270;
+    // Rewriting "270" as "270.0" is a real change: Edit4Change runs before SetText returns.
+    Edit4->SetText(FormatFixed(StandardBHN, 1, 1));
+    StandardProtection = InterpolateProtection(StandardBHN);
+    GraphBHN();
+}
+
+void TForm1::Edit4Change()
+{
+    using namespace BHNcalc;
+    InputBHN0();
+    if (InputValid) {
+        StandardProtection = InterpolateProtection(StandardBHN);
+        GraphBHN();
+    }
+}
+
+void TForm1::Button1Click()
+{
+    using namespace BHNcalc;
+    InputBHN();
+    if (!InputValid) {
+        return;
+    }
+    // The standard is what the last change of its field left, not parsed again here.
+    StandardProtection = InterpolateProtection(StandardBHN);
+    SelectCurve(SelectedMode);
+    const double variableProtection = InterpolateProtection(VariableBHN);
+    GraphBHN();
+    Edit2->SetText(FormatFixed(variableProtection, 1, 3));
+    Series5->ClearPoints();
+    Series5->AddPoint(VariableBHN, 1.5);
+    Series5->AddPoint(VariableBHN, 0.9);
+    const double quality = RelativeQuality(StandardProtection, variableProtection);
+    Edit3->SetText(FormatFixed(quality, 1, 4));
+    Edit5->SetText(FormatFixed(InverseQuality(quality), 1, 4));
+}
+
+void TForm1::RadioGroup1Click()
+{
+    using namespace BHNcalc;
+    SelectedMode = RadioGroup1->ItemIndex();
+    SelectCurve(SelectedMode);
+    GraphBHN();
+}
+
+void TForm1::InputBHN0()
+{
+    using namespace BHNcalc;
+    StandardBHN = 270;
+    Edit4->SetColor(clWindow);
+    double value = 0.0;
+    ParseHardness(Edit4->AnsiText(), 200, 359, InputValid, value);
+    if (InputValid) {
+        StandardBHN = value;
+    } else {
+        Edit4->SetColor(clSilver);
+    }
+}
+
+void TForm1::InputBHN()
+{
+    using namespace BHNcalc;
+    Edit1->SetColor(clWindow);
+    double value = 0.0;
+    ParseHardness(Edit1->AnsiText(), 200, 360, InputValid, value);
+    if (InputValid) {
+        VariableBHN = value;
+    } else {
+        Edit1->SetColor(clSilver);
+    }
+}
+
+void TForm1::GraphBHN()
+{
+    using namespace BHNcalc;
+    for (TChartSeries* series : std::initializer_list<TChartSeries*>{Series1, Series2, Series3, Series4, Series5,
+                                                                     Series6, Series7, Series8, Series9}) {
+        series->ClearPoints();
+    }
+    for (int i = 0; i < GridPoints; ++i) {
+        const double x = GridBHN(i);
+        const auto index = static_cast<std::size_t>(i);
+        Series2->AddPoint(x, Curve0To35[index]);
+        Series3->AddPoint(x, Curve40To60[index]);
+        Series6->AddPoint(x, CurveAPFSDS[index]);
+        Series7->AddPoint(x, CurveM62[index]);
+        Series8->AddPoint(x, CurveM79[index]);
+        Series1->AddPoint(x, SelectedCurve[index]);
+        Series9->AddPoint(x, SelectedCurve[index]);
+    }
+    Series4->AddPoint(StandardBHN, 1.5);
+    Series4->AddPoint(StandardBHN, 0.9);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/form/TCustomForm.h"
+
+#include <string>
+#include <string_view>
+
+class TButton;
+class TEdit;
+class TLabel;
+class TRadioGroup;
+class TChartWidget;
+class TLineSeries;
+class TPointSeries;
+
+// The calculator window: hardness entries, results, mode selector and the chart of the protection curves,
+// all built from the embedded form description BHN1.form.
+class TForm1 : public TCustomForm {
+    Q_OBJECT
+public:
+    // Builds the window from a form text; throws EFormError naming fileName and the line.
+    explicit TForm1(std::string_view formText = EmbeddedFormText(), const std::string& fileName = "BHN1.form");
+
+    static std::string EmbeddedFormText();
+
+    TButton* Button1 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TChartWidget* Chart1 = nullptr;
+    TEdit* Edit2 = nullptr;
+    TLineSeries* Series1 = nullptr;
+    TLineSeries* Series2 = nullptr;
+    TLineSeries* Series3 = nullptr;
+    TEdit* Edit3 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLineSeries* Series4 = nullptr;
+    TLineSeries* Series5 = nullptr;
+    TEdit* Edit4 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TEdit* Edit5 = nullptr;
+    TLineSeries* Series6 = nullptr;
+    TRadioGroup* RadioGroup1 = nullptr;
+    TLineSeries* Series7 = nullptr;
+    TLineSeries* Series8 = nullptr;
+    TPointSeries* Series9 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label11 = nullptr;
+    TLabel* Label12 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label13 = nullptr;
+    TLabel* Label14 = nullptr;
+
+    void FormActivate();
+    void Button1Click();
+    void Edit4Change();
+    void RadioGroup1Click();
+    // Reads the variable field into VariableBHN; a rejected entry turns the field grey.
+    void InputBHN();
+    // Reads the standard field into StandardBHN (270 when rejected); a rejected entry turns the field grey.
+    void InputBHN0();
+    // Refills the nine series: the five curves, the selected curve with its grid points, the standard marker.
+    void GraphBHN();
+
+private:
+    void BindFields();
+};
+
+// The window of the running program; null before it is created.
+extern TForm1* Form1;
