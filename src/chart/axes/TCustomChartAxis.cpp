@@ -62,6 +62,13 @@ void TCustomChartAxis::Changed() const
     chart_.Invalidate();
 }
 
+template <typename T>
+void TCustomChartAxis::Update(T& field, const T& value)
+{
+    if (Store(field, value))
+        Changed();
+}
+
 void TCustomChartAxis::Assign(const TCustomChartAxis& source)
 {
     if (&source == this)
@@ -143,85 +150,72 @@ void TCustomChartAxis::SetAutomaticMinimum(bool value)
 
 void TCustomChartAxis::SetAxisValuesFormat(const std::string& value)
 {
-    if (Store(axisValuesFormat_, value))
-        Changed();
+    Update(axisValuesFormat_, value);
 }
 
 void TCustomChartAxis::SetDateTimeFormat(const std::string& value)
 {
-    if (Store(dateTimeFormat_, value))
-        Changed();
+    Update(dateTimeFormat_, value);
 }
 
 void TCustomChartAxis::SetExactDateTime(bool value)
 {
-    if (Store(exactDateTime_, value))
-        Changed();
+    Update(exactDateTime_, value);
 }
 
 void TCustomChartAxis::SetGridCentered(bool value)
 {
-    if (Store(gridCentered_, value))
-        Changed();
+    Update(gridCentered_, value);
 }
 
 void TCustomChartAxis::SetIncrement(double value)
 {
     if (!(value >= 0))
         throw AxisException("Axis increment must be >= 0");
-    if (Store(increment_, value))
-        Changed();
+    Update(increment_, value);
 }
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    if (Store(inverted_, value))
-        Changed();
+    Update(inverted_, value);
 }
 
 void TCustomChartAxis::SetLabels(bool value)
 {
-    if (Store(labels_, value))
-        Changed();
+    Update(labels_, value);
 }
 
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
     CheckAxisAngle(value, "Axis Labels");
-    if (Store(labelsAngle_, value))
-        Changed();
+    Update(labelsAngle_, value);
 }
 
 void TCustomChartAxis::SetLabelsMultiLine(bool value)
 {
-    if (Store(labelsMultiLine_, value))
-        Changed();
+    Update(labelsMultiLine_, value);
 }
 
 void TCustomChartAxis::SetLabelsOnAxis(bool value)
 {
-    if (Store(labelsOnAxis_, value))
-        Changed();
+    Update(labelsOnAxis_, value);
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
     if (value < 0)
         throw AxisException("Labels Separation % must be greater than 0");
-    if (Store(labelsSeparation_, value))
-        Changed();
+    Update(labelsSeparation_, value);
 }
 
 void TCustomChartAxis::SetLabelsSize(int value)
 {
-    if (Store(labelsSize_, value))
-        Changed();
+    Update(labelsSize_, value);
 }
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    if (Store(labelStyle_, value))
-        Changed();
+    Update(labelStyle_, value);
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)
@@ -234,96 +228,81 @@ void TCustomChartAxis::SetLogarithmic(bool value)
         if (!(scaleMinimum_ >= 0) || !(scaleMaximum_ >= 0))
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    if (Store(logarithmic_, value))
-        Changed();
+    Update(logarithmic_, value);
 }
 
 void TCustomChartAxis::SetLogarithmicBase(int value)
 {
     if (value < 2)
         throw AxisException("Axis Logarithmic Base should be >= 2");
-    if (Store(logarithmicBase_, value))
-        Changed();
+    Update(logarithmicBase_, value);
 }
 
 void TCustomChartAxis::SetMaximum(double value)
 {
     if (!chart_.IsLoading() && value < minimum_)
         throw AxisException("Axis Maximum Value must be >= Minimum");
-    if (Store(maximum_, value))
-        Changed();
+    Update(maximum_, value);
 }
 
 void TCustomChartAxis::SetMinimum(double value)
 {
     if (!chart_.IsLoading() && value > maximum_)
         throw AxisException("Axis Minimum Value must be <= Maximum");
-    if (Store(minimum_, value))
-        Changed();
+    Update(minimum_, value);
 }
 
 void TCustomChartAxis::SetMinorTickCount(int value)
 {
-    if (Store(minorTickCount_, value))
-        Changed();
+    Update(minorTickCount_, value);
 }
 
 void TCustomChartAxis::SetMinorTickLength(int value)
 {
-    if (Store(minorTickLength_, value))
-        Changed();
+    Update(minorTickLength_, value);
 }
 
 void TCustomChartAxis::SetStartPosition(double value)
 {
-    if (Store(startPosition_, value))
-        Changed();
+    Update(startPosition_, value);
 }
 
 void TCustomChartAxis::SetEndPosition(double value)
 {
-    if (Store(endPosition_, value))
-        Changed();
+    Update(endPosition_, value);
 }
 
 void TCustomChartAxis::SetPositionPercent(double value)
 {
-    if (Store(positionPercent_, value))
-        Changed();
+    Update(positionPercent_, value);
 }
 
 void TCustomChartAxis::SetRoundFirstLabel(bool value)
 {
-    if (Store(roundFirstLabel_, value))
-        Changed();
+    Update(roundFirstLabel_, value);
 }
 
 void TCustomChartAxis::SetTickInnerLength(int value)
 {
-    if (Store(tickInnerLength_, value))
-        Changed();
+    Update(tickInnerLength_, value);
 }
 
 void TCustomChartAxis::SetTickLength(int value)
 {
-    if (Store(tickLength_, value))
-        Changed();
+    Update(tickLength_, value);
 }
 
 void TCustomChartAxis::SetTickOnLabelsOnly(bool value)
 {
-    if (Store(tickOnLabelsOnly_, value))
-        Changed();
+    Update(tickOnLabelsOnly_, value);
 }
 
 void TCustomChartAxis::SetTitleSize(int value)
 {
-    if (Store(titleSize_, value))
-        Changed();
+    Update(titleSize_, value);
 }
 
 void TCustomChartAxis::SetVisible(bool value)
 {
-    if (Store(visible_, value))
-        Changed();
+    Update(visible_, value);
 }

@@ -173,6 +173,9 @@ private:
     enum class TLabelHandlerCall { Call, Skip };
 
     void Changed() const;
+    // Stores a changed value and repaints.
+    template <typename T>
+    void Update(T& field, const T& value);
     std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
     std::string FormatLabel(double value, TLabelHandlerCall handler) const;
     void CallGetAxisLabel(TChartSeries* series, int valueIndex, std::string& text) const;
