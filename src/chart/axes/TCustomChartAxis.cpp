@@ -4,7 +4,7 @@
 #include "chart/axes/CheckAxisAngle.h"
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/panel/TCustomAxisPanel.h"
+#include "chart/panel/TCustomChart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,6 +60,14 @@ TCustomChartAxis::~TCustomChartAxis() = default;
 void TCustomChartAxis::Changed() const
 {
     chart_.Invalidate();
+}
+
+void TCustomChartAxis::RepaintNow() const
+{
+    if (auto* chart = dynamic_cast<TCustomChart*>(&chart_))
+        chart->Repaint();
+    else
+        chart_.Invalidate();
 }
 
 template <typename T>
@@ -215,7 +223,8 @@ void TCustomChartAxis::SetLabelsSize(int value)
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    Update(labelStyle_, value);
+    if (Store(labelStyle_, value))
+        RepaintNow();
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)

@@ -173,6 +173,8 @@ private:
     enum class TLabelHandlerCall { Call, Skip };
 
     void Changed() const;
+    // Paints the chart at once (the chart's immediate paint) rather than at the next paint request.
+    void RepaintNow() const;
     // Stores a changed value and repaints.
     template <typename T>
     void Update(T& field, const T& value);

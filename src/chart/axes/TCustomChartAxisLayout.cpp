@@ -237,7 +237,7 @@ void TCustomChartAxis::Scroll(double offset, bool checkLimits)
     automaticMaximum_ = false;
     minimum_ += offset;
     maximum_ += offset;
-    Changed();
+    RepaintNow();
 }
 
 bool TCustomChartAxis::HitTest(int x, int y) const

@@ -219,8 +219,13 @@ TEST(AxisProperties, SettersRepaintOnlyOnChange)
     EXPECT_EQ(repaints, 3);
     a.Title().SetCaption("X");
     EXPECT_EQ(repaints, 4);
+    int immediate = 0;
+    chart.OnRepaint = [&] { ++immediate; };
     a.SetLabelStyle(talValue);
     EXPECT_EQ(repaints, 5);
+    EXPECT_EQ(immediate, 1);
+    a.Scroll(1, false);
+    EXPECT_EQ(immediate, 2);
 }
 
 TEST(AxisProperties, AssignCopiesSettingsPensFontTitleAndOrientation)
