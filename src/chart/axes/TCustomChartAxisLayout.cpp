@@ -106,10 +106,9 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, bool inflateChartRectangle)
         ShrinkSide(rect, titleBand);
         titlePos_ = isDepthAxis_ ? rect.Right : AxisSideEdge(rect);
     }
-    if (labels_) {
-        ShrinkSide(rect, labelBand);
-        labelsPos_ = AxisSideEdge(rect);
-    }
+    // Without labels the band is empty and LabelsPos lies on the line side of the title band.
+    ShrinkSide(rect, labelBand);
+    labelsPos_ = AxisSideEdge(rect);
     if (tickBand > 0)
         ShrinkSide(rect, tickBand);
     titlePos_ = ShiftByPositionPercent(titlePos_);

@@ -1,5 +1,6 @@
 #include "AxisTestChart.h"
 
+#include "chart/axes/FormatFloat.h"
 #include "chart/canvas/ChartMath.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,38 @@ TEST_F(AxisMapping, HitTestCoversLineAndLabels)
     EXPECT_FALSE(left.HitTest(57, 100));
     EXPECT_FALSE(left.HitTest(47, 100));
     EXPECT_FALSE(chart.TopAxis().HitTest(100, 31)) << "not shown";
+}
+
+TEST_F(AxisMapping, AnOtherSideAxisReservesFromTheRightAndAnExtraAxisLeavesTheRectangle)
+{
+    SetAxisFormatSettings({".", ","});
+    AddSeries(chart, {0, 1}, {0, 10}).SetVertAxis(aRightAxis);
+    TChartAxis& right = chart.RightAxis();
+    right.SetMinMax(0, 10);
+    right.Title().SetCaption("R");
+    const TRect start{17, 31, 430, 324};
+    chart.SetPlotRect(start);
+    chart.Canvas().AttachCanvas(device);
+    right.PrepareScale();
+    TRect r = start;
+    right.ReserveSpace(r, true);
+    // Title 13 (angle 270 across a vertical axis), labels "10" + " " = 15, ticks 2 + 4.
+    EXPECT_EQ(r, (TRect{17, 31, 396, 324}));
+    EXPECT_EQ(right.TitlePos(), 417);
+    EXPECT_EQ(right.LabelsPos(), 402);
+    right.SetPositionPercent(10);
+    r = start;
+    right.ReserveSpace(r, true);
+    // 10 % of the plot width 413 is 41, toward the chart for an other-side axis.
+    EXPECT_EQ(right.TitlePos(), 376);
+    EXPECT_EQ(right.LabelsPos(), 361);
+    right.SetPositionPercent(0);
+    r = start;
+    right.ReserveSpace(r, false);
+    EXPECT_EQ(r, start);
+    EXPECT_EQ(right.LinePos(), 430);
+    EXPECT_EQ(right.LabelsPos(), 436);
+    EXPECT_EQ(right.TitlePos(), 451);
 }
 
 }

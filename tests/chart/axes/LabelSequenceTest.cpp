@@ -22,7 +22,7 @@ protected:
         chart.Draw(device);
         std::vector<std::string> texts;
         for (const TDrawnText& t : DrawnTexts(device))
-            if ((axis.IsHorizontal() ? t.At.Y : t.At.X) == axis.LabelsPos())
+            if ((axis.IsHorizontal() ? t.At.Y : t.At.X) == axis.LabelsPos() && t.Text != axis.Title().Caption())
                 texts.push_back(t.Text);
         return texts;
     }
