@@ -96,6 +96,8 @@ private:
     };
 
     bool IsVertical() const { return alignment_ == laLeft || alignment_ == laRight; }
+    // Places the box and the item columns; returns how many items fit.
+    int LayOut(TItemPlace& place, int entryCount);
     // Columns and rows of a top or bottom legend.
     void CalcColumnsRows(int itemWidth, int entryCount);
     // Frame, shadow and background around LegendBox.

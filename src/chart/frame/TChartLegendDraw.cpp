@@ -30,8 +30,18 @@ void TChartLegend::Draw()
     TItemPlace place;
     place.ItemHeight = canvas.FontHeight();
     place.ItemWidth = WidestItemText(-1) + 4;
-    colorBoxWidth_ = Round(place.ItemWidth * colorWidth_ * 0.01L);
     const int entryCount = LegendEntryCount();
+    const int visibleCount = LayOut(place, entryCount);
+    if (visibleCount < 1)
+        return;
+    DrawBox();
+    DrawItems(place, style, std::min(entryCount, visibleCount));
+    TakeSpace();
+}
+
+int TChartLegend::LayOut(TItemPlace& place, int entryCount)
+{
+    colorBoxWidth_ = Round(place.ItemWidth * colorWidth_ * 0.01L);
     const int frameWidth = frame_.Width();
     const int frameGap = frame_.Visible() ? frameWidth + 1 : 0;
     const TRect plot = chart_.PlotRect();
@@ -66,17 +76,15 @@ void TChartLegend::Draw()
     int right = 0;
     if (IsVertical()) {
         const int textWidth = WidestItemText(rowCount_);
-        const auto boxWidth = [&] { return Round((textWidth + 10) * colorWidth_ * 0.01L); };
+        colorBoxWidth_ = Round((textWidth + 10) * colorWidth_ * 0.01L);
         if (alignment_ == laLeft) {
             left = plot.Left + frameGap;
             place.XColor = left + 4;
-            colorBoxWidth_ = boxWidth();
             place.XText = place.XColor + colorBoxWidth_ + 4;
             right = place.XText + textWidth + 2;
         } else {
             right = plot.Right - frameGap - shadowSize_;
             place.XText = right - textWidth - 2;
-            colorBoxWidth_ = boxWidth();
             place.XColor = place.XText - colorBoxWidth_ - 4;
             left = place.XColor - 4;
         }
@@ -95,12 +103,7 @@ void TChartLegend::Draw()
     if (chart_.OnGetLegendRect)
         chart_.OnGetLegendRect(chart_, legendBox_);
 
-    const int visibleCount = IsVertical() ? rowCount_ : columnCount_ * rowCount_;
-    if (visibleCount < 1)
-        return;
-    DrawBox();
-    DrawItems(place, style, std::min(entryCount, visibleCount));
-    TakeSpace();
+    return IsVertical() ? rowCount_ : columnCount_ * rowCount_;
 }
 
 void TChartLegend::DrawBox()
