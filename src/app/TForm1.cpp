@@ -48,6 +48,17 @@ void BindSeries(TChartWidget& chart, T*& field, const char* name)
     }
 }
 
+// Parses a hardness field into InputValid and value; the field is white when accepted, grey when not.
+bool JudgeHardness(TEdit& edit, double maximum, double& value)
+{
+    edit.SetColor(clWindow);
+    BHNcalc::ParseHardness(edit.AnsiText(), 200, maximum, BHNcalc::InputValid, value);
+    if (!BHNcalc::InputValid) {
+        edit.SetColor(clSilver);
+    }
+    return BHNcalc::InputValid;
+}
+
 }  // namespace
 
 std::string TForm1::EmbeddedFormText()
@@ -161,28 +172,18 @@ void TForm1::RadioGroup1Click()
 
 void TForm1::InputBHN0()
 {
-    using namespace BHNcalc;
-    StandardBHN = 270;
-    Edit4->SetColor(clWindow);
+    BHNcalc::StandardBHN = 270;
     double value = 0.0;
-    ParseHardness(Edit4->AnsiText(), 200, 359, InputValid, value);
-    if (InputValid) {
-        StandardBHN = value;
-    } else {
-        Edit4->SetColor(clSilver);
+    if (JudgeHardness(*Edit4, 359, value)) {
+        BHNcalc::StandardBHN = value;
     }
 }
 
 void TForm1::InputBHN()
 {
-    using namespace BHNcalc;
-    Edit1->SetColor(clWindow);
     double value = 0.0;
-    ParseHardness(Edit1->AnsiText(), 200, 360, InputValid, value);
-    if (InputValid) {
-        VariableBHN = value;
-    } else {
-        Edit1->SetColor(clSilver);
+    if (JudgeHardness(*Edit1, 360, value)) {
+        BHNcalc::VariableBHN = value;
     }
 }
 
