@@ -67,6 +67,9 @@ TChartWidget::TChartWidget(QWidget* parent)
     resize(chart_->Width(), chart_->Height());
     chart_->SetWindowDevice(&referenceDevice_);
     chart_->OnInvalidate = [this] { update(); };
+    chart_->OnRepaint = [this] { repaint(); };
+    // The zoom rectangle is painted over the unchanged buffer.
+    chart_->OnWindowDrawn = [this] { update(); };
     chart_->OnCursorChange = [this](TCursor cursor) { ShowCursor(cursor); };
 }
 
@@ -95,6 +98,13 @@ void TChartWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     chart_->MouseDown(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+}
+
+void TChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    const TShiftState shift = ToShiftState(event->modifiers(), event->buttons()) | ssDouble;
+    chart_->MouseDown(ToMouseButton(event->button()), shift, p.x(), p.y());
 }
 
 void TChartWidget::mouseMoveEvent(QMouseEvent* event)

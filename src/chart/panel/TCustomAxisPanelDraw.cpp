@@ -49,7 +49,7 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect)
         if (series->Active())
             PaintSeries(*series);
     }
-    if (Zoom().Active)
+    if (Zoom().Active && ZoomRectangleInPass())
         DrawZoomRectangle();
     canvas.ResetState();
     if (OnAfterDraw)

@@ -206,12 +206,16 @@ void TCustomChartPanel::Paint(TDrawingDevice& window)
     if (printingNow_)
         return;
     canvas_->AttachCanvas(window);
-    if (canvas_->PaintFromBuffer()) {
-        if (windowDevice_ != nullptr)
-            canvas_->AttachCanvas(*windowDevice_);
-        return;
+    if (!canvas_->PaintFromBuffer()) {
+        paintingWindow_ = true;
+        DrawToCanvas(window, TRect{0, 0, width_, height_});
+        paintingWindow_ = false;
+        canvas_->AttachCanvas(window);
     }
-    DrawToCanvas(window, TRect{0, 0, width_, height_});
+    if (zoom_.Active)
+        DrawZoomRectangle();
+    if (windowDevice_ != nullptr)
+        canvas_->AttachCanvas(*windowDevice_);
 }
 
 void TCustomChartPanel::DrawToCanvas(TDrawingDevice& destination, const TRect& rect)

@@ -104,7 +104,8 @@ public:
 
     // The surface the canvas stays attached to between paints (the control's own canvas).
     void SetWindowDevice(TDrawingDevice* device);
-    // The window's paint request: one bitmap copy when nothing changed, else a full draw.
+    // The window's paint request: one bitmap copy when nothing changed, else a full draw; then the
+    // zoom rectangle of an active drag on top.
     void Paint(TDrawingDevice& window);
     // Draws the whole chart into the device within the rectangle.
     void DrawToCanvas(TDrawingDevice& destination, const TRect& rect);
@@ -117,6 +118,8 @@ public:
 protected:
     // The ordered draw pass of the chart, into the rectangle InitWindow returned.
     virtual void DrawChartContents(const TRect& panelRect) = 0;
+    // Whether the draw pass itself draws an active zoom rectangle (not when the window paints it on top).
+    bool ZoomRectangleInPass() const { return !paintingWindow_; }
     // The number of z-planes the depth offsets are multiplied by.
     virtual int ZPlaneCount() const { return 1; }
     // Clipping is possible unless the canvas rotates freely or the output goes to a printer.
@@ -163,6 +166,8 @@ private:
     int marginBottom_ = 4;
     bool printProportional_ = true;
     bool printingNow_ = false;
+    // While the window paints, the zoom rectangle goes on the window, not into the buffer.
+    bool paintingWindow_ = false;
     TZoomPanningRecord zoom_;
     TZoomPanningRecord panning_;
     TRect panelRect_;
