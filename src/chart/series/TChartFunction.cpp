@@ -1,6 +1,7 @@
 #include "chart/series/TChartFunction.h"
 
 #include "chart/panel/ChartException.h"
+#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
@@ -11,26 +12,20 @@ void TChartFunction::SetPeriod(double value)
 {
     if (value < 0)
         throw ChartException("Function Period should be >= 0");
-    if (value == period_)
-        return;
-    period_ = value;
-    Recalculate();
+    if (StoreChanged(period_, value))
+        Recalculate();
 }
 
 void TChartFunction::SetPeriodAlign(TFunctionPeriodAlign value)
 {
-    if (value == periodAlign_)
-        return;
-    periodAlign_ = value;
-    Recalculate();
+    if (StoreChanged(periodAlign_, value))
+        Recalculate();
 }
 
 void TChartFunction::SetPeriodStyle(TFunctionPeriodStyle value)
 {
-    if (value == periodStyle_)
-        return;
-    periodStyle_ = value;
-    Recalculate();
+    if (StoreChanged(periodStyle_, value))
+        Recalculate();
 }
 
 void TChartFunction::Recalculate()

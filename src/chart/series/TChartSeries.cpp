@@ -5,6 +5,7 @@
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/EListError.h"
+#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartFunction.h"
 
 #include <algorithm>
@@ -291,36 +292,32 @@ bool TChartSeries::UsesAxis(const TCustomChartAxis& axis) const
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (value == horizAxis_)
+    if (!StoreChanged(horizAxis_, value))
         return;
-    horizAxis_ = value;
     RecalcGetAxis();
     RequestRepaint();
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (value == vertAxis_)
+    if (!StoreChanged(vertAxis_, value))
         return;
-    vertAxis_ = value;
     RecalcGetAxis();
     RequestRepaint();
 }
 
 void TChartSeries::SetCustomHorizAxis(TChartAxis* value)
 {
-    if (value == customHorizAxis_)
+    if (!StoreChanged(customHorizAxis_, value))
         return;
-    customHorizAxis_ = value;
     RecalcGetAxis();
     RequestRepaint();
 }
 
 void TChartSeries::SetCustomVertAxis(TChartAxis* value)
 {
-    if (value == customVertAxis_)
+    if (!StoreChanged(customVertAxis_, value))
         return;
-    customVertAxis_ = value;
     RecalcGetAxis();
     RequestRepaint();
 }
@@ -349,15 +346,59 @@ void TChartSeries::RequestRepaint() const
         parentChart_->Invalidate();
 }
 
-void TChartSeries::SetActive(bool value) { SetAndRepaint(active_, value); }
-void TChartSeries::SetSeriesColor(TColor value) { SetAndRepaint(seriesColor_, value); }
-void TChartSeries::SetPercentFormat(const std::string& value) { SetAndRepaint(percentFormat_, value); }
-void TChartSeries::SetShowInLegend(bool value) { SetAndRepaint(showInLegend_, value); }
-void TChartSeries::SetTitle(const std::string& value) { SetAndRepaint(title_, value); }
-void TChartSeries::SetValueFormat(const std::string& value) { SetAndRepaint(valueFormat_, value); }
-void TChartSeries::SetZOrder(int value) { SetAndRepaint(zOrder_, value); }
-void TChartSeries::SetClipToAxisRange(bool value) { SetAndRepaint(clipToAxisRange_, value); }
-void TChartSeries::SetKeepPointPastEdge(bool value) { SetAndRepaint(keepPointPastEdge_, value); }
+void TChartSeries::SetActive(bool value)
+{
+    if (StoreChanged(active_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetSeriesColor(TColor value)
+{
+    if (StoreChanged(seriesColor_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetPercentFormat(const std::string& value)
+{
+    if (StoreChanged(percentFormat_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetShowInLegend(bool value)
+{
+    if (StoreChanged(showInLegend_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetTitle(const std::string& value)
+{
+    if (StoreChanged(title_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetValueFormat(const std::string& value)
+{
+    if (StoreChanged(valueFormat_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetZOrder(int value)
+{
+    if (StoreChanged(zOrder_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetClipToAxisRange(bool value)
+{
+    if (StoreChanged(clipToAxisRange_, value))
+        RequestRepaint();
+}
+
+void TChartSeries::SetKeepPointPastEdge(bool value)
+{
+    if (StoreChanged(keepPointPastEdge_, value))
+        RequestRepaint();
+}
 
 void TChartSeries::SetColorEachPoint(bool value)
 {
@@ -375,18 +416,14 @@ void TChartSeries::SetColorEachPoint(bool value)
 
 void TChartSeries::SetColorSource(const std::string& value)
 {
-    if (value == colorSource_)
-        return;
-    colorSource_ = value;
-    CheckDataSource();
+    if (StoreChanged(colorSource_, value))
+        CheckDataSource();
 }
 
 void TChartSeries::SetXLabelsSource(const std::string& value)
 {
-    if (value == xLabelsSource_)
-        return;
-    xLabelsSource_ = value;
-    CheckDataSource();
+    if (StoreChanged(xLabelsSource_, value))
+        CheckDataSource();
 }
 
 bool TChartSeries::DoSeriesClick(TSeriesClickKind kind, int valueIndex, int x, int y)

@@ -223,14 +223,6 @@ private:
     void RegisterValueList(TChartValueList& list) { valueLists_.push_back(&list); }
     // Inserts a point's colour and label at the index, padding shorter lists with "none of its own".
     void InsertColorAndLabel(int index, TColor color, const std::string& label);
-    template <class T>
-    void SetAndRepaint(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
-    }
     void RemoveDataSources();
     void AddDataSource(TChartSeries* source);
 

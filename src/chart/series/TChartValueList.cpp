@@ -1,6 +1,7 @@
 #include "chart/series/TChartValueList.h"
 
 #include "chart/series/EListError.h"
+#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
@@ -223,9 +224,8 @@ void TChartValueList::CopySettingsFrom(const TChartValueList& source)
 
 void TChartValueList::SetMultiplier(double value)
 {
-    if (value == multiplier_)
+    if (!StoreChanged(multiplier_, value))
         return;
-    multiplier_ = value;
     statsDirty_ = true;
     owner_.NotifyDependents(snRefresh, 0);
     owner_.RequestRepaint();
@@ -233,16 +233,12 @@ void TChartValueList::SetMultiplier(double value)
 
 void TChartValueList::SetDateTime(bool value)
 {
-    if (value == dateTime_)
-        return;
-    dateTime_ = value;
-    owner_.RequestRepaint();
+    if (StoreChanged(dateTime_, value))
+        owner_.RequestRepaint();
 }
 
 void TChartValueList::SetValueSource(const std::string& value)
 {
-    if (value == valueSource_)
-        return;
-    valueSource_ = value;
-    owner_.CheckDataSource();
+    if (StoreChanged(valueSource_, value))
+        owner_.CheckDataSource();
 }

@@ -3,6 +3,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "chart/series/StoreChanged.h"
 
 #include <algorithm>
 
@@ -18,10 +19,8 @@ TCustomBarSeries::TCustomBarSeries(TBarDirection direction)
 
 void TCustomBarSeries::SetBarWidthPercent(int value)
 {
-    if (value == barWidthPercent_)
-        return;
-    barWidthPercent_ = value;
-    RequestRepaint();
+    if (StoreChanged(barWidthPercent_, value))
+        RequestRepaint();
 }
 
 int TCustomBarSeries::HalfBarSize() const

@@ -3,6 +3,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "chart/series/StoreChanged.h"
 
 #include <algorithm>
 #include <array>
@@ -47,74 +48,56 @@ TCustomSeries::TCustomSeries()
 
 void TCustomSeries::SetAreaColor(TColor value)
 {
-    if (value == areaColor_)
-        return;
-    areaColor_ = value;
-    RequestRepaint();
+    if (StoreChanged(areaColor_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetLineClickable(bool value)
 {
-    if (value == lineClickable_)
-        return;
-    lineClickable_ = value;
-    RequestRepaint();
+    if (StoreChanged(lineClickable_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetDark3D(bool value)
 {
-    if (value == dark3D_)
-        return;
-    dark3D_ = value;
-    RequestRepaint();
+    if (StoreChanged(dark3D_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetDrawArea(bool value)
 {
-    if (value == drawArea_)
-        return;
-    drawArea_ = value;
-    RequestRepaint();
+    if (StoreChanged(drawArea_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetConnectPoints(bool value)
 {
-    if (value == connectPoints_)
-        return;
-    connectPoints_ = value;
-    RequestRepaint();
+    if (StoreChanged(connectPoints_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetInvertedStairs(bool value)
 {
-    if (value == invertedStairs_)
-        return;
-    invertedStairs_ = value;
-    RequestRepaint();
+    if (StoreChanged(invertedStairs_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetLineBrush(TBrushStyle value)
 {
-    if (value == lineBrush_)
-        return;
-    lineBrush_ = value;
-    RequestRepaint();
+    if (StoreChanged(lineBrush_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetLineHeight(int value)
 {
-    if (value == lineHeight_)
-        return;
-    lineHeight_ = value;
-    RequestRepaint();
+    if (StoreChanged(lineHeight_, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetStairs(bool value)
 {
-    if (value == stairs_)
-        return;
-    stairs_ = value;
-    RequestRepaint();
+    if (StoreChanged(stairs_, value))
+        RequestRepaint();
 }
 
 int TCustomSeries::BottomPixel(int) const

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "chart/series/TChartFunction.h"
+#include "chart/series/TManySeriesChartFunction.h"
 
-// The largest or smallest value; a later value replaces the result only when strictly beyond it.
-class TExtremeChartFunction : public TChartFunction {
+// The largest or smallest value: the running result is replaced only by a value strictly beyond it.
+class TExtremeChartFunction : public TManySeriesChartFunction {
 public:
+    // The whole list answers from its statistics; a range is folded.
     double Calculate(const TChartSeries& source, int first, int last) const override;
-    double CalculateMany(const std::vector<TChartSeries*>& sources, int valueIndex) const override;
 
 protected:
     // Whether value goes strictly beyond result.
     virtual bool Beyond(double value, double result) const = 0;
     // The whole list's answer from its statistics.
     virtual double WholeList(const TChartValueList& list) const = 0;
+
+private:
+    double Combine(double result, double value) const override { return Beyond(value, result) ? value : result; }
 };

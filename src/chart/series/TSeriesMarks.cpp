@@ -1,5 +1,6 @@
 #include "chart/series/TSeriesMarks.h"
 
+#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 TSeriesMarks::TSeriesMarks(TChartSeries& owner)
@@ -35,50 +36,38 @@ void TSeriesMarks::Assign(const TSeriesMarks& source)
 
 void TSeriesMarks::SetVisible(bool value)
 {
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
+    if (StoreChanged(visible_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle value)
 {
-    if (value == style_)
-        return;
-    style_ = value;
-    Changed();
+    if (StoreChanged(style_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetBackColor(TColor value)
 {
-    if (value == backColor_)
-        return;
-    backColor_ = value;
-    Changed();
+    if (StoreChanged(backColor_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetArrowLength(int value)
 {
-    if (value == arrowLength_)
-        return;
-    arrowLength_ = value;
-    Changed();
+    if (StoreChanged(arrowLength_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetTransparent(bool value)
 {
-    if (value == transparent_)
-        return;
-    transparent_ = value;
-    Changed();
+    if (StoreChanged(transparent_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetClip(bool value)
 {
-    if (value == clip_)
-        return;
-    clip_ = value;
-    Changed();
+    if (StoreChanged(clip_, value))
+        Changed();
 }
 
 void TSeriesMarks::SetPosition(int index, const TRect& rect)

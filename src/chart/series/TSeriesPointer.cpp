@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/ChartException.h"
+#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <array>
@@ -47,60 +48,46 @@ void TSeriesPointer::Assign(const TSeriesPointer& source)
 
 void TSeriesPointer::SetDark3D(bool value)
 {
-    if (value == dark3D_)
-        return;
-    dark3D_ = value;
-    Changed();
+    if (StoreChanged(dark3D_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetDraw3D(bool value)
 {
-    if (value == draw3D_)
-        return;
-    draw3D_ = value;
-    Changed();
+    if (StoreChanged(draw3D_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetHorizSize(int value)
 {
     CheckSize(value);
-    if (value == horizSize_)
-        return;
-    horizSize_ = value;
-    Changed();
+    if (StoreChanged(horizSize_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
     CheckSize(value);
-    if (value == vertSize_)
-        return;
-    vertSize_ = value;
-    Changed();
+    if (StoreChanged(vertSize_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetInflateMargins(bool value)
 {
-    if (value == inflateMargins_)
-        return;
-    inflateMargins_ = value;
-    Changed();
+    if (StoreChanged(inflateMargins_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value)
 {
-    if (value == style_)
-        return;
-    style_ = value;
-    Changed();
+    if (StoreChanged(style_, value))
+        Changed();
 }
 
 void TSeriesPointer::SetVisible(bool value)
 {
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
+    if (StoreChanged(visible_, value))
+        Changed();
 }
 
 void TSeriesPointer::PrepareMarkerCanvas(TColor color) const
