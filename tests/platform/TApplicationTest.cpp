@@ -24,7 +24,7 @@ TEST(TApplicationTest, MessageGetsAFullStopWhenItsLastCharacterSortsAfterThePoin
 {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"Floating point overflow", "Floating point overflow."}, {"Done.", "Done."}, {"", ""},
-        {"Really?", "Really?"},   {"Value -", "Value -"}, {"Count 3", "Count 3."}, {"(a)", "(a)"},
+        {"Really?", "Really?."},   {"Value -", "Value -"}, {"Count 3", "Count 3."}, {"(a)", "(a)"},
         {"Path /", "Path /."},
     };
     for (const auto& [message, text] : cases) {
