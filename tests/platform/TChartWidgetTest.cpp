@@ -1,6 +1,7 @@
 #include "platform/TChartWidget.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
+#include "chart/series/TChartSeries.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -75,6 +76,38 @@ TEST(ChartWidget, LeavingTheWidgetEndsPanning)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&widget, &leave);
     EXPECT_FALSE(widget.Chart().Panning().Active);
+}
+
+TEST(ChartWidget, ShowsTheZoomRectangleOnlyWhileDragging)
+{
+    TChartWidget widget;
+    widget.resize(553, 337);
+    TChart& chart = widget.Chart();
+    chart.SetView3D(false);
+    auto* series = new TChartSeries;
+    series->AddPoint(0, 0);
+    series->AddPoint(1, 1);
+    chart.AttachSeries(series);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    int passes = 0;
+    chart.OnAfterDraw = [&] { ++passes; };
+    const QImage before = widget.grab().toImage();
+    const int passesBefore = passes;
+    const QPoint edge(105, 100);
+
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&widget, QPoint(110, 110));
+    ASSERT_TRUE(chart.Zoom().Active);
+    const QImage during = widget.grab().toImage();
+    EXPECT_NE(during.pixel(edge), before.pixel(edge));
+
+    // A drag this short zooms nothing; the rectangle goes away.
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(110, 110));
+    EXPECT_FALSE(chart.Zoom().Active);
+    const QImage after = widget.grab().toImage();
+    EXPECT_EQ(after.pixel(edge), before.pixel(edge));
+    EXPECT_EQ(passes, passesBefore);
 }
 
 TEST(RenderChart, DrawsTheChartAtTheGivenSize)

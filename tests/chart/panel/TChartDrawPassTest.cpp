@@ -151,19 +151,51 @@ TEST_F(ChartDrawPass, EndsWithAResetCanvasAndOnAfterDraw)
     EXPECT_TRUE(after);
 }
 
-TEST_F(ChartDrawPass, TheZoomRectangleIsDrawnInNotXorWhileActive)
+TEST_F(ChartDrawPass, TheWindowShowsAnActiveZoomRectangleOverTheBuffer)
 {
     chart.Zoom().Activate(50, 60);
     chart.Zoom().X1 = 150;
     chart.Zoom().Y1 = 120;
+    const auto zoomRectangles = [&](int surface) {
+        std::vector<TDrawRecord> found;
+        for (const TDrawRecord& r : window.RecordsOf(TDrawOp::Rectangle)) {
+            if (r.Surface == surface && r.State.Pen.Mode == pmNotXor)
+                found.push_back(r);
+        }
+        return found;
+    };
+
     chart.Paint(window);
+    // Not into the buffer, so moving the rectangle needs no new draw pass.
+    EXPECT_TRUE(zoomRectangles(1).empty());
+    std::vector<TDrawRecord> onWindow = zoomRectangles(0);
+    ASSERT_EQ(onWindow.size(), 1u);
+    EXPECT_EQ(onWindow[0].Rect, (TRect{50, 60, 150, 120}));
+    EXPECT_EQ(onWindow[0].State.Brush.Style, bsClear);
+    EXPECT_EQ(onWindow[0].State.Pen.Width, 1);
+    EXPECT_EQ(chart.Canvas().Pen().Mode(), pmCopy);
+
+    window.Clear();
+    chart.Zoom().X1 = 170;
+    chart.Paint(window);
+    ASSERT_EQ(window.Records().size(), 2u);
+    EXPECT_EQ(window.Records()[0].Op, TDrawOp::CopyBitmap);
+    onWindow = zoomRectangles(0);
+    ASSERT_EQ(onWindow.size(), 1u);
+    EXPECT_EQ(onWindow[0].Rect, (TRect{50, 60, 170, 120}));
+}
+
+TEST_F(ChartDrawPass, DrawingWithoutAWindowPutsTheZoomRectangleIntoThePicture)
+{
+    chart.SetUseBitmapBuffer(false);
+    chart.Zoom().Activate(50, 60);
+    chart.Zoom().X1 = 150;
+    chart.Zoom().Y1 = 120;
+    chart.DrawToCanvas(window, {0, 0, 553, 337});
     const std::vector<TDrawRecord> rects = window.RecordsOf(TDrawOp::Rectangle);
     ASSERT_FALSE(rects.empty());
-    const TDrawRecord& zoom = rects.back();
-    EXPECT_EQ(zoom.Rect, (TRect{50, 60, 150, 120}));
-    EXPECT_EQ(zoom.State.Pen.Mode, pmNotXor);
-    EXPECT_EQ(zoom.State.Brush.Style, bsClear);
-    EXPECT_EQ(chart.Canvas().Pen().Mode(), pmCopy);
+    EXPECT_EQ(rects.back().Rect, (TRect{50, 60, 150, 120}));
+    EXPECT_EQ(rects.back().State.Pen.Mode, pmNotXor);
 }
 
 TEST_F(ChartDrawPass, TheGradientReplacesTheSolidBackground)
