@@ -236,7 +236,8 @@ void TCustomChartAxis::Scroll(double offset, bool checkLimits)
     automaticMaximum_ = false;
     minimum_ += offset;
     maximum_ += offset;
-    RepaintNow();
+    // The caller (the mouse wheel scrolls several axes) paints once after all of them have moved.
+    Changed();
 }
 
 bool TCustomChartAxis::HitTest(int x, int y) const

@@ -225,7 +225,8 @@ TEST(AxisProperties, SettersRepaintOnlyOnChange)
     EXPECT_EQ(repaints, 5);
     EXPECT_EQ(immediate, 1);
     a.Scroll(1, false);
-    EXPECT_EQ(immediate, 2);
+    EXPECT_EQ(repaints, 6);
+    EXPECT_EQ(immediate, 1);
 }
 
 TEST(AxisProperties, AssignCopiesSettingsPensFontTitleAndOrientation)
