@@ -7,6 +7,7 @@
 #include "model/BHNcalc.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
+#include "platform/form/ControlColor.h"
 #include "platform/form/EFormError.h"
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
@@ -246,6 +247,9 @@ TEST_P(TEntryRangeTest, FieldColourShowsWhetherTheEntryIsAccepted)
         Calculate();
     }
     EXPECT_EQ(edit->Color(), GetParam().Color);
+    const QImage shown = edit->grab().toImage();
+    // Below the text, inside the frame.
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() - 3), ControlColor(GetParam().Color));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, TEntryRangeTest,
