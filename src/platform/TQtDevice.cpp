@@ -101,6 +101,22 @@ double EllipseAngle(const QRectF& r, TPoint p)
     return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
 }
 
+// Qt's start and span angles (sixteenths of a degree) of the counter-clockwise arc from the ray
+// towards start to the ray towards end; equal rays give the whole ellipse.
+struct TArcAngles {
+    int Start;
+    int Span;
+};
+
+TArcAngles ArcAngles(const QRectF& r, TPoint start, TPoint end)
+{
+    const double from = EllipseAngle(r, start);
+    double span = EllipseAngle(r, end) - from;
+    if (span <= 0)
+        span += 360;
+    return {static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16))};
+}
+
 }
 
 TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
@@ -185,26 +201,22 @@ QPainter* TQtDevice::Painter()
     return &painter_;
 }
 
-QPainter::CompositionMode TQtDevice::ShapeMode() const
+void TQtDevice::UseMode(QPainter& painter, QPainter::CompositionMode mode)
 {
-    return CompositionOf(pen_.Mode);
-}
-
-void TQtDevice::UseShapeMode(QPainter& painter)
-{
-    const QPainter::CompositionMode mode = ShapeMode();
     if (currentMode_ != mode) {
         painter.setCompositionMode(mode);
         currentMode_ = mode;
     }
 }
 
+void TQtDevice::UseShapeMode(QPainter& painter)
+{
+    UseMode(painter, CompositionOf(pen_.Mode));
+}
+
 void TQtDevice::UsePlainMode(QPainter& painter)
 {
-    if (currentMode_ != QPainter::CompositionMode_SourceOver) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        currentMode_ = QPainter::CompositionMode_SourceOver;
-    }
+    UseMode(painter, QPainter::CompositionMode_SourceOver);
 }
 
 void TQtDevice::SetPen(const TDevicePen& pen)
@@ -488,13 +500,8 @@ void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
     if (painter == nullptr)
         return;
     const QRectF outline(OutlineOf(rect));
-    const double from = EllipseAngle(outline, start);
-    double span = EllipseAngle(outline, end) - from;
-    if (span <= 0)
-        span += 360;
-    DrawShape(*painter, [&] {
-        painter->drawArc(outline, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
-    });
+    const TArcAngles angles = ArcAngles(outline, start, end);
+    DrawShape(*painter, [&] { painter->drawArc(outline, angles.Start, angles.Span); });
 }
 
 void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
@@ -503,13 +510,8 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
     if (painter == nullptr)
         return;
     const QRectF outline(OutlineOf(rect));
-    const double from = EllipseAngle(outline, start);
-    double span = EllipseAngle(outline, end) - from;
-    if (span <= 0)
-        span += 360;
-    DrawShape(*painter, [&] {
-        painter->drawPie(outline, static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16)));
-    });
+    const TArcAngles angles = ArcAngles(outline, start, end);
+    DrawShape(*painter, [&] { painter->drawPie(outline, angles.Start, angles.Span); });
 }
 
 void TQtDevice::ClipRect(const TRect& rect)
@@ -554,9 +556,6 @@ void TQtDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
     QPainter* painter = Painter();
     if (painter == nullptr)
         return;
-    if (currentMode_ != QPainter::CompositionMode_Source) {
-        painter->setCompositionMode(QPainter::CompositionMode_Source);
-        currentMode_ = QPainter::CompositionMode_Source;
-    }
+    UseMode(*painter, QPainter::CompositionMode_Source);
     painter->drawImage(x, y, *image);
 }

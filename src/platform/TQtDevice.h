@@ -72,7 +72,7 @@ private:
     // Shapes use the raster operation of the pen mode; text and pixels do not.
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
-    QPainter::CompositionMode ShapeMode() const;
+    void UseMode(QPainter& painter, QPainter::CompositionMode mode);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own

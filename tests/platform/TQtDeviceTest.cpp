@@ -353,3 +353,25 @@ TEST_F(QtDevice, OpaqueModePaintsTheGapsOfDottedLinesAndHatchesInTheBackColour)
     EXPECT_GT(red, 0);
     EXPECT_EQ(red + yellow, 14);
 }
+
+TEST_F(QtDevice, PieAndArcRunCounterClockwiseFromStartToEnd)
+{
+    canvas.Brush().SetColor(clBlue);
+    // From three o'clock to twelve o'clock: the upper right quarter.
+    canvas.Pie(2, 2, 22, 22, 22, 12, 12, 2);
+    EXPECT_EQ(Pixel(16, 8), clBlue);
+    EXPECT_EQ(Pixel(8, 8), clWhite);
+    EXPECT_EQ(Pixel(8, 16), clWhite);
+    EXPECT_EQ(Pixel(16, 16), clWhite);
+
+    Fill(clWhite);
+    // From twelve o'clock round the left to six o'clock: the left half of the ring only.
+    canvas.Arc(2, 2, 22, 22, 12, 2, 12, 22);
+    int left = 0, right = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x)
+            if (Pixel(x, y) != clWhite)
+                (x < 12 ? left : right) += 1;
+    EXPECT_GT(left, 20);
+    EXPECT_LE(right, 2);
+}
