@@ -198,6 +198,18 @@ TEST_F(ChartDrawPass, DrawingWithoutAWindowPutsTheZoomRectangleIntoThePicture)
     EXPECT_EQ(rects.back().State.Pen.Mode, pmNotXor);
 }
 
+TEST_F(ChartDrawPass, A3DChartStillMakesAPicture)
+{
+    chart.SetView3D(true);
+    AddMarkerSeries(chart, {1, 2}, {1, 2}, {100, 100, 110, 110});
+    int passes = 0;
+    chart.OnAfterDraw = [&] { ++passes; };
+    chart.Paint(window);
+    EXPECT_EQ(passes, 1);
+    EXPECT_GT(chart.Depth3DX(), 0);
+    EXPECT_LT(chart.PlotRect().Right - chart.PlotRect().Left, 536 - 17);
+}
+
 TEST_F(ChartDrawPass, TheGradientReplacesTheSolidBackground)
 {
     chart.Gradient().SetVisible(true);

@@ -357,3 +357,53 @@ TEST(ChartBackColor, IsTheBackWallColourAndMakesItsBrushSolid)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ChartCanvasHelpers, MultiLineTextWidthIsTheWidestLine)
+{
+    TChart chart;
+    TRecordingDevice device(10, 10);
+    chart.Canvas().AttachCanvas(device);
+    int lines = 0;
+    EXPECT_EQ(chart.MultiLineTextWidth("1.5", lines), 15);
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(chart.MultiLineTextWidth("12\n3456\n7", lines), 24);
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(chart.MultiLineTextWidth("", lines), 0);
+    EXPECT_EQ(lines, 1);
+}
+
+struct TBrushCase {
+    TColor Color;
+    TBrushStyle Style;
+    TColor Background;
+    TColor ExpectedColor;
+    TBackMode ExpectedMode;
+};
+
+TEST(ChartCanvasHelpers, SetBrushCanvasKeepsAPatternVisibleOnItsBackground)
+{
+    const TBrushCase cases[] = {
+        {clRed, bsSolid, clRed, clRed, bmTransparent},
+        {clRed, bsCross, clWhite, clRed, bmOpaque},
+        {clRed, bsCross, clRed, clBlack, bmOpaque},
+        {clBlack, bsCross, clBlack, clWhite, bmOpaque},
+    };
+    for (const TBrushCase& c : cases) {
+        TChart chart;
+        TRecordingDevice device(10, 10);
+        chart.Canvas().AttachCanvas(device);
+        chart.SetBrushCanvas(c.Color, c.Style, c.Background);
+        chart.Canvas().FillRect({0, 0, 5, 5});
+        const TDrawRecord fill = device.RecordsOf(TDrawOp::FillRect).at(0);
+        EXPECT_EQ(fill.State.Brush.Color, c.ExpectedColor);
+        EXPECT_EQ(fill.State.Brush.Style, c.Style);
+        EXPECT_EQ(fill.State.BackMode, c.ExpectedMode);
+        if (c.ExpectedMode == bmOpaque) {
+            EXPECT_EQ(fill.State.BackColor, c.Background);
+        }
+    }
+}
+
+} // namespace
