@@ -1,123 +1,11 @@
 #include "platform/TQtDevice.h"
 
+#include "platform/QtDeviceMapping.h"
+
 #include <QFontMetricsF>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
-
-namespace {
-
-QColor ToQColor(TColor rgb)
-{
-    return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
-}
-
-QPainter::CompositionMode CompositionOf(TPenMode mode)
-{
-    switch (mode) {
-    case pmBlack: return QPainter::RasterOp_ClearDestination;
-    case pmWhite: return QPainter::RasterOp_SetDestination;
-    case pmNop: return QPainter::CompositionMode_Destination;
-    case pmNot: return QPainter::RasterOp_NotDestination;
-    case pmCopy: return QPainter::CompositionMode_SourceOver;
-    case pmNotCopy: return QPainter::RasterOp_NotSource;
-    case pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
-    case pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
-    case pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
-    case pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
-    case pmMerge: return QPainter::RasterOp_SourceOrDestination;
-    case pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case pmMask: return QPainter::RasterOp_SourceAndDestination;
-    case pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
-    case pmXor: return QPainter::RasterOp_SourceXorDestination;
-    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
-    }
-    return QPainter::CompositionMode_SourceOver;
-}
-
-QPen MakePen(const TDevicePen& pen)
-{
-    if (pen.Style == psClear)
-        return QPen(Qt::NoPen);
-    QPen result(ToQColor(pen.Color));
-    result.setCapStyle(Qt::FlatCap);
-    result.setJoinStyle(Qt::MiterJoin);
-    if (pen.Width > 1) {
-        // Wide pens are always solid, as on the classic device.
-        result.setWidth(pen.Width);
-        return result;
-    }
-    result.setWidth(0);
-    // The dash lengths of the classic device's cosmetic pens, in pixels.
-    switch (pen.Style) {
-    case psDash: result.setDashPattern({18, 6}); break;
-    case psDot: result.setDashPattern({3, 3}); break;
-    case psDashDot: result.setDashPattern({9, 6, 3, 6}); break;
-    case psDashDotDot: result.setDashPattern({9, 3, 3, 3, 3, 3}); break;
-    case psAlternate: result.setDashPattern({1, 1}); break;
-    default: break;
-    }
-    return result;
-}
-
-QBrush MakeBrush(const TDeviceBrush& brush)
-{
-    const QColor color = ToQColor(brush.Color);
-    switch (brush.Style) {
-    case bsSolid: return QBrush(color, Qt::SolidPattern);
-    case bsClear: return QBrush(Qt::NoBrush);
-    case bsHorizontal: return QBrush(color, Qt::HorPattern);
-    case bsVertical: return QBrush(color, Qt::VerPattern);
-    case bsFDiagonal: return QBrush(color, Qt::BDiagPattern);
-    case bsBDiagonal: return QBrush(color, Qt::FDiagPattern);
-    case bsCross: return QBrush(color, Qt::CrossPattern);
-    case bsDiagCross: return QBrush(color, Qt::DiagCrossPattern);
-    }
-    return QBrush(Qt::NoBrush);
-}
-
-QString FamilyOf(const std::string& name)
-{
-    if (name == "Arial" || name == "MS Sans Serif")
-        return QStringLiteral("Liberation Sans");
-    return QString::fromStdString(name);
-}
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The counter-clockwise angle (degrees) of the ray from the ellipse's centre towards p, in the
-// ellipse's own parameter so that Qt's arc starts where that ray meets the ellipse.
-double EllipseAngle(const QRectF& r, TPoint p)
-{
-    const double dx = (p.X - r.center().x()) * r.height();
-    const double dy = (r.center().y() - p.Y) * r.width();
-    if (dx == 0 && dy == 0)
-        return 0;
-    return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
-}
-
-// Qt's start and span angles (sixteenths of a degree) of the counter-clockwise arc from the ray
-// towards start to the ray towards end; equal rays give the whole ellipse.
-struct TArcAngles {
-    int Start;
-    int Span;
-};
-
-TArcAngles ArcAngles(const QRectF& r, TPoint start, TPoint end)
-{
-    const double from = EllipseAngle(r, start);
-    double span = EllipseAngle(r, end) - from;
-    if (span <= 0)
-        span += 360;
-    return {static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16))};
-}
-
-}
 
 TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
     : ownImage_(std::make_unique<QImage>(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)),
@@ -242,23 +130,7 @@ void TQtDevice::SetFont(const TDeviceFont& font)
     if (font == font_)
         return;
     font_ = font;
-    QFont qfont(FamilyOf(font.Name));
-    qfont.setStyleStrategy(QFont::NoAntialias);
-    qfont.setKerning(false);
-    qfont.setBold(font.Style.Contains(fsBold));
-    qfont.setItalic(font.Style.Contains(fsItalic));
-    qfont.setUnderline(font.Style.Contains(fsUnderline));
-    qfont.setStrikeOut(font.Style.Contains(fsStrikeOut));
-    // A negative height is the character (em) height; a positive one the whole cell; zero the default.
-    const int pixels = font.Height < 0 ? -font.Height : (font.Height > 0 ? font.Height : 11);
-    qfont.setPixelSize(std::max(1, pixels));
-    if (font.Height > 0) {
-        const QFontMetricsF cell(qfont);
-        const double height = cell.ascent() + cell.descent();
-        if (height > 0)
-            qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * pixels / height))));
-    }
-    qfont_ = qfont;
+    qfont_ = MakeFont(font);
     metrics_.emplace(qfont_);
     // The cell is ascent + descent rounded up, as the classic device reports a text height.
     const QFontMetricsF exact(qfont_);
@@ -387,22 +259,6 @@ void TQtDevice::LineTo(int x, int y)
         DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
     }
     position_ = to;
-}
-
-namespace {
-
-// The pixels l..r-1 by t..b-1 of a device rectangle.
-QRect CellOf(const TRect& rect)
-{
-    return QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1)).normalized();
-}
-
-// The rectangle whose aliased outline Qt paints on the pixels l..r-1 by t..b-1.
-QRect OutlineOf(const TRect& rect)
-{
-    return CellOf(rect).adjusted(0, 0, -1, -1);
-}
-
 }
 
 void TQtDevice::Rectangle(const TRect& rect)

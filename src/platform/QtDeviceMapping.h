@@ -1,0 +1,43 @@
+#pragma once
+
+#include "chart/canvas/TDeviceState.h"
+#include "chart/canvas/TPoint.h"
+#include "chart/canvas/TRect.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+// How the chart device's state and geometry map onto Qt's painting objects.
+
+QColor ToQColor(TColor rgb);
+QString ToQString(std::string_view utf8);
+
+// The raster operation of a pen mode (pmCopy paints normally).
+QPainter::CompositionMode CompositionOf(TPenMode mode);
+
+// A flat-capped pen; width 1 is cosmetic and takes the classic dash lengths, wider pens are solid.
+QPen MakePen(const TDevicePen& pen);
+QBrush MakeBrush(const TDeviceBrush& brush);
+// An aliased font without kerning; a negative height is the character height in pixels, a positive
+// one the cell height.
+QFont MakeFont(const TDeviceFont& font);
+
+// The pixels l..r-1 by t..b-1 of a device rectangle.
+QRect CellOf(const TRect& rect);
+// The rectangle whose aliased outline Qt paints on the pixels l..r-1 by t..b-1.
+QRect OutlineOf(const TRect& rect);
+
+// Qt's start and span angles (sixteenths of a degree) of the counter-clockwise arc from the ray
+// towards start to the ray towards end; equal rays give the whole ellipse.
+struct TArcAngles {
+    int Start;
+    int Span;
+};
+TArcAngles ArcAngles(const QRectF& ellipse, TPoint start, TPoint end);
