@@ -191,6 +191,14 @@ void TChartSeries::PrepareForGallery(bool second)
         SetSeriesColor(clSilver);
 }
 
+void TChartSeries::SetView3DAndClip(bool on)
+{
+    if (parentChart_ == nullptr)
+        return;
+    parentChart_->SetView3D(on);
+    parentChart_->SetClipPoints(!on);
+}
+
 void TChartSeries::SwapPoints(int i, int j)
 {
     for (TChartValueList* list : valueLists_)

@@ -67,6 +67,8 @@ public:
     virtual int SampleCount() const { return 26; }
     // Fills a small preview: four samples, no marks, no per-point colours, silver unless second.
     virtual void PrepareForGallery(bool second);
+    // Sets the chart's 3D view to the value and its point clipping to the opposite.
+    void SetView3DAndClip(bool on);
     // Exchanges points i and j in every value list, the colour list and the label list.
     virtual void SwapPoints(int i, int j);
     // Inserts the pending values of the lists beyond X and Y at the index.

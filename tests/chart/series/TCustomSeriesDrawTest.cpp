@@ -3,12 +3,19 @@
 #include "chart/canvas/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/panel/TChart.h"
+#include "chart/series/TAreaSeries.h"
+#include "chart/series/TBarSeries.h"
+#include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -344,6 +351,78 @@ TEST_F(SeriesDrawing, PointAtPixelFindsMarkersAndLines)
     EXPECT_EQ(series.PointAtPixel(b.X + 4, b.Y), -1);
     series.SetLineClickable(false);
     EXPECT_EQ(series.PointAtPixel((a.X + b.X) / 2, a.Y), -1);
+}
+
+TEST_F(SeriesDrawing, APointBeyondThePixelRangeIsSkippedAndTheLineBridgesIt)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.AddPoint(10, 10);
+    series.AddPoint(20, 20000);
+    series.AddPoint(30, 30);
+    const std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+    ASSERT_LT(series.CalcYPixel(1), -32766);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].P1, Pixel(series, 0));
+    EXPECT_EQ(lines[0].P2, Pixel(series, 2));
+}
+
+TEST_F(SeriesDrawing, OnGetPointerStyleChoosesTheShapeOfEachPoint)
+{
+    TPointSeries& series = Add<TPointSeries>();
+    series.AddPoint(20, 20);
+    series.AddPoint(40, 40);
+    series.AddPoint(60, 60);
+    std::vector<int> asked;
+    series.OnGetPointerStyle = [&asked](TCustomSeries&, int index) {
+        asked.push_back(index);
+        return index == 1 ? psCircle : psDiamond;
+    };
+    const std::vector<TDrawRecord> records = Paint();
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(Only(records, TDrawOp::Polygon).size(), 2u);
+    ASSERT_EQ(Only(records, TDrawOp::Ellipse).size(), 1u);
+    EXPECT_EQ(Only(records, TDrawOp::Ellipse)[0].Rect.Left, Pixel(series, 1).X - 4);
+}
+
+TEST_F(SeriesDrawing, VisibleMarksShowTheLabelAboveThePoint)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.Marks().SetVisible(true);
+    series.AddPoint(50, 50, "ab");
+    const std::vector<TDrawRecord> texts = Only(Paint(), TDrawOp::TextOut);
+    const auto mark = std::find_if(texts.begin(), texts.end(), [](const TDrawRecord& r) { return r.Text == "ab"; });
+    ASSERT_NE(mark, texts.end());
+    const TPoint p = Pixel(series, 0);
+    EXPECT_EQ(mark->P1.X, p.X);
+    EXPECT_LT(mark->P1.Y, p.Y - series.Marks().ArrowLength());
+    ASSERT_EQ(series.Marks().Positions().size(), 1u);
+    EXPECT_EQ(series.Marks().Positions()[0].Bottom, p.Y - 8);
+}
+
+// The other registered types draw their own primitive for each point.
+TEST_F(SeriesDrawing, OtherSeriesTypesDrawTheirPoints)
+{
+    struct Case {
+        const char* Name;
+        std::function<TChartSeries&()> Make;
+        TDrawOp Op;
+        std::size_t Count;
+    };
+    const std::vector<Case> cases{
+        {"bar", [this]() -> TChartSeries& { return Add<TBarSeries>(); }, TDrawOp::Rectangle, 3},
+        {"horizontal bar", [this]() -> TChartSeries& { return Add<THorizBarSeries>(); }, TDrawOp::Rectangle, 3},
+        {"area", [this]() -> TChartSeries& { return Add<TAreaSeries>(); }, TDrawOp::Polygon, 2},
+        {"fast line", [this]() -> TChartSeries& { return Add<TFastLineSeries>(); }, TDrawOp::LineTo, 2},
+        {"pie", [this]() -> TChartSeries& { return Add<TPieSeries>(); }, TDrawOp::Pie, 3},
+    };
+    for (const Case& c : cases) {
+        chart.DestroyAllSeries();
+        TChartSeries& series = c.Make();
+        series.AddPoint(20, 30);
+        series.AddPoint(50, 60);
+        series.AddPoint(80, 40);
+        EXPECT_EQ(Only(Paint(), c.Op).size(), c.Count) << c.Name;
+    }
 }
 
 }
