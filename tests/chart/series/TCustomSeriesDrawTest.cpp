@@ -425,4 +425,38 @@ TEST_F(SeriesDrawing, OtherSeriesTypesDrawTheirPoints)
     }
 }
 
+TEST_F(SeriesDrawing, ASinglePointShowsOnlyItsMarkerWhenThePointerIsVisible)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.AddPoint(50, 50);
+    std::vector<TDrawRecord> records = Paint();
+    EXPECT_TRUE(Only(records, TDrawOp::LineTo).empty());
+    EXPECT_TRUE(Only(records, TDrawOp::Rectangle).empty());
+    series.Pointer().SetVisible(true);
+    records = Paint();
+    EXPECT_TRUE(Only(records, TDrawOp::LineTo).empty());
+    EXPECT_EQ(Only(records, TDrawOp::Rectangle).size(), 1u);
+}
+
+TEST_F(SeriesDrawing, StairsRunThenRiseAndInvertedStairsRiseThenRun)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    series.SetStairs(true);
+    series.AddPoint(20, 20);
+    series.AddPoint(60, 70);
+    std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+    const TPoint a = Pixel(series, 0);
+    const TPoint b = Pixel(series, 1);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].P1, a);
+    EXPECT_EQ(lines[0].P2, (TPoint{b.X, a.Y}));
+    EXPECT_EQ(lines[1].P2, b);
+    series.SetInvertedStairs(true);
+    lines = Only(Paint(), TDrawOp::LineTo);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].P1, a);
+    EXPECT_EQ(lines[0].P2, (TPoint{a.X, b.Y}));
+    EXPECT_EQ(lines[1].P2, b);
+}
+
 }
