@@ -521,3 +521,33 @@ TEST(ChartLegend, AssignCopiesEverySetting)
     EXPECT_EQ(b.VertMargin(), 6);
     EXPECT_FALSE(b.Visible());
 }
+
+TEST(ChartLegend, Defaults)
+{
+    TFrameTestChart chart;
+    const TChartLegend& legend = chart.Legend();
+    EXPECT_EQ(legend.Alignment(), laRight);
+    EXPECT_EQ(legend.Brush().Color(), clAutoColor);
+    EXPECT_EQ(legend.Brush().Style(), bsSolid);
+    EXPECT_EQ(legend.Color(), clWhite);
+    EXPECT_EQ(legend.ColorWidth(), 12);
+    EXPECT_FALSE(legend.DividingLines().Visible());
+    EXPECT_EQ(legend.FirstValue(), 0);
+    EXPECT_EQ(legend.Font().Name(), "Arial");
+    EXPECT_EQ(legend.Font().Size(), 8);
+    EXPECT_EQ(legend.Font().Color(), clBlack);
+    EXPECT_TRUE(legend.Frame().Visible());
+    EXPECT_EQ(legend.Frame().Color(), clBlack);
+    EXPECT_EQ(legend.Frame().Width(), 1);
+    EXPECT_EQ(legend.HorizMargin(), 0);
+    EXPECT_FALSE(legend.Inverted());
+    EXPECT_EQ(legend.LegendStyle(), lsAuto);
+    EXPECT_EQ(legend.MaxNumRows(), 10);
+    EXPECT_TRUE(legend.ResizeChart());
+    EXPECT_EQ(legend.ShadowColor(), clBlack);
+    EXPECT_EQ(legend.ShadowSize(), 3);
+    EXPECT_EQ(legend.TextStyle(), ltsLeftValue);
+    EXPECT_EQ(legend.TopPos(), 10);
+    EXPECT_EQ(legend.VertMargin(), 0);
+    EXPECT_TRUE(legend.Visible());
+}
