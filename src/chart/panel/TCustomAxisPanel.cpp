@@ -320,12 +320,14 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 void TCustomAxisPanel::SetBrushCanvas(TColor color, TBrushStyle style, TColor background)
 {
     TChartCanvas3D& canvas = Canvas();
+    // A clear brush fills nothing, so it needs neither a visible pattern colour nor a background.
+    const bool pattern = style != bsSolid && style != bsClear;
     TColor fill = color;
-    if (style != bsSolid && fill == background)
+    if (pattern && fill == background)
         fill = background == clBlack ? clWhite : clBlack;
     canvas.Brush().SetColor(fill);
     canvas.Brush().SetStyle(style);
-    if (style == bsSolid) {
+    if (!pattern) {
         canvas.SetBackMode(bmTransparent);
     } else {
         canvas.SetBackMode(bmOpaque);

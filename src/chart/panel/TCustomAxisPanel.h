@@ -97,7 +97,8 @@ public:
     // The legend's colour, stored by the legend each time it draws; series read it for their symbols.
     TColor LegendBackColor() const { return legendBackColor_; }
     void SetLegendBackColor(TColor value) { legendBackColor_ = value; }
-    // Sets the canvas brush to a fill colour and style, a pattern on an opaque background colour.
+    // Sets the canvas brush to a fill colour and style: a pattern on an opaque background colour,
+    // a solid or clear brush with a transparent background.
     void SetBrushCanvas(TColor color, TBrushStyle style, TColor background);
     // The width of the widest line of a text (lines end at '\n') and the number of lines.
     int MultiLineTextWidth(std::string_view text, int& numLines);

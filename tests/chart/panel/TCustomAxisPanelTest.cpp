@@ -3,6 +3,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/axes/TChartDepthAxis.h"
 #include "chart/canvas/SeriesPalette.h"
+#include "chart/canvas/SystemColors.h"
 #include "chart/frame/TChartWall.h"
 #include "chart/panel/ChartException.h"
 
@@ -386,6 +387,9 @@ TEST(ChartCanvasHelpers, SetBrushCanvasKeepsAPatternVisibleOnItsBackground)
 {
     const TBrushCase cases[] = {
         {clRed, bsSolid, clRed, clRed, bmTransparent},
+        // The back wall of the calculator: no fill, and text drawn later keeps a transparent background.
+        {clAutoColor, bsClear, clWhite, clAutoColor, bmTransparent},
+        {clWhite, bsClear, clWhite, clWhite, bmTransparent},
         {clRed, bsCross, clWhite, clRed, bmOpaque},
         {clRed, bsCross, clRed, clBlack, bmOpaque},
         {clBlack, bsCross, clBlack, clWhite, bmOpaque},
@@ -397,7 +401,7 @@ TEST(ChartCanvasHelpers, SetBrushCanvasKeepsAPatternVisibleOnItsBackground)
         chart.SetBrushCanvas(c.Color, c.Style, c.Background);
         chart.Canvas().FillRect({0, 0, 5, 5});
         const TDrawRecord fill = device.RecordsOf(TDrawOp::FillRect).at(0);
-        EXPECT_EQ(fill.State.Brush.Color, c.ExpectedColor);
+        EXPECT_EQ(fill.State.Brush.Color, ColorToRGB(c.ExpectedColor));
         EXPECT_EQ(fill.State.Brush.Style, c.Style);
         EXPECT_EQ(fill.State.BackMode, c.ExpectedMode);
         if (c.ExpectedMode == bmOpaque) {
