@@ -144,6 +144,50 @@ TEST_F(ChartMouseWidget, ALegendClickStartsNoDrag)
     QTest::mouseRelease(&widget_, Qt::LeftButton, Qt::NoModifier, p);
 }
 
+// Counts the paint events a widget receives.
+class TPaintCounter : public QObject {
+public:
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Paints;
+        return false;
+    }
+};
+
+TEST_F(ChartMouseWidget, TheZoomRectangleShowsOnTheWindowWhileDraggingAndGoesAfterwards)
+{
+    int draws = 0;
+    Chart().OnAfterDraw = [&] { ++draws; };
+    TPaintCounter counter;
+    widget_.installEventFilter(&counter);
+    const QImage before = widget_.grab().toImage();
+    const QPoint from = At(220, 1.4);
+    counter.Paints = 0;
+
+    QTest::mousePress(&widget_, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(&widget_, from + QPoint(12, 10));
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.Paints, 0);
+    const QImage during = widget_.grab().toImage();
+
+    const QPoint topEdge = from + QPoint(6, 0);
+    const QPoint inside = from + QPoint(6, 5);
+    EXPECT_NE(during.pixel(topEdge), before.pixel(topEdge));
+    EXPECT_NE(during.pixel(from + QPoint(0, 5)), before.pixel(from + QPoint(0, 5)));
+    EXPECT_EQ(during.pixel(inside), before.pixel(inside));
+    // Moving the rectangle repaints from the buffer: no draw pass.
+    EXPECT_EQ(draws, 0);
+
+    QTest::mouseRelease(&widget_, Qt::LeftButton, Qt::NoModifier, from + QPoint(12, 10));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget_.grab().toImage() == before);
+    EXPECT_EQ(Chart().BottomAxis().Minimum(), 200);
+}
+
 TEST_F(ChartMouseWidget, TheChartStillPaintsAfterZoomsScrollsWheelAndUndo)
 {
     int draws = 0;
