@@ -13,8 +13,12 @@ void TClassRegistry::Add(const std::string& name, const TMetaClass* meta)
         classes_.emplace(name, meta);
         return;
     }
-    if (found->second != meta)
+    // A name known by name only takes the class registered for it later; a name-only call adds nothing.
+    if (meta == nullptr || found->second == meta)
+        return;
+    if (found->second != nullptr)
         throw EClassRegistryError("A class named " + name + " already exists");
+    found->second = meta;
 }
 
 void TClassRegistry::RegisterClass(const TMetaClass& meta)

@@ -21,6 +21,7 @@ public:
     // The same class again is ignored; another class under a taken name raises EClassRegistryError.
     void RegisterClass(const TMetaClass& meta);
     // A class known by its name only: objects its owner creates itself (legend, walls, titles).
+    // A later RegisterClass under that name adds the class.
     void RegisterClassName(const std::string& name);
 
     bool Contains(const std::string& name) const;

@@ -113,4 +113,15 @@ TEST(ClassRegistry, ADifferentClassUnderATakenNameIsRefused)
     EXPECT_NE(dynamic_cast<TLineSeries*>(registry.CreateObject("TLineSeries").get()), nullptr);
 }
 
+TEST(ClassRegistry, ANameKnownByNameOnlyCanLaterTakeItsClass)
+{
+    TClassRegistry registry;
+    registry.RegisterClassName("TPointSeries");
+    EXPECT_TRUE(registry.Contains("TPointSeries"));
+    EXPECT_EQ(registry.CreateObject("TPointSeries"), nullptr);
+    registry.RegisterClass(MetaClassOf<TPointSeries>());
+    registry.RegisterClassName("TPointSeries");
+    EXPECT_NE(dynamic_cast<TPointSeries*>(registry.CreateObject("TPointSeries").get()), nullptr);
+}
+
 }
