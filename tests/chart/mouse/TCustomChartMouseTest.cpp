@@ -464,6 +464,15 @@ TEST_F(ChartMouse, ASeriesClickRunsTheSeriesHandlerThenOnClickSeries)
     chart_.MouseDown(mbLeft, ssLeft, p.X, p.Y);
     EXPECT_TRUE(chart_.Zoom().Active);
     EXPECT_EQ(calls, (std::vector<std::string>{"series 20", "series 20", "chart 20"}));
+
+    // A double click raises the series' OnDblClick instead.
+    chart_.MouseUp(mbLeft, 0, p.X, p.Y);
+    chart_.OnClickSeries = nullptr;
+    calls.clear();
+    series_->OnDblClick = [&](TChartSeries&, int index, int, int) { calls.push_back("double " + std::to_string(index)); };
+    chart_.MouseDown(mbLeft, ssLeft | ssDouble, p.X, p.Y);
+    EXPECT_EQ(calls, (std::vector<std::string>{"double 20"}));
+    EXPECT_FALSE(chart_.Zoom().Active);
 }
 
 TEST_F(ChartMouse, AnAxisClickStartsADragUnlessItsHandlerKeepsTheFlag)
