@@ -132,6 +132,7 @@ void TQtDevice::SetFont(const TDeviceFont& font)
     font_ = font;
     qfont_ = MakeFont(font);
     metrics_.emplace(qfont_);
+    measuredWidth_ = -1;
     // The cell is ascent + descent rounded up, as the classic device reports a text height.
     const QFontMetricsF exact(qfont_);
     ascent_ = static_cast<int>(std::ceil(exact.ascent()));
@@ -157,7 +158,16 @@ TSize TQtDevice::TextExtent(std::string_view text)
 {
     if (text.empty())
         return {0, cellHeight_};
-    return {metrics_->horizontalAdvance(ToQString(text)), cellHeight_};
+    return {TextWidthOf(text, ToQString(text)), cellHeight_};
+}
+
+int TQtDevice::TextWidthOf(std::string_view text, const QString& qtext)
+{
+    if (measuredWidth_ < 0 || measuredText_ != text) {
+        measuredText_ = text;
+        measuredWidth_ = metrics_->horizontalAdvance(qtext);
+    }
+    return measuredWidth_;
 }
 
 void TQtDevice::TextOut(int x, int y, std::string_view text)
@@ -166,8 +176,9 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     if (painter == nullptr || text.empty())
         return;
     const QString s = ToQString(text);
-    const int width = metrics_->horizontalAdvance(s);
     const unsigned horizontal = textAlign_ & TA_HORIZONTAL_MASK;
+    const bool opaque = backMode_ == bmOpaque;
+    const int width = horizontal == TA_LEFT && !opaque ? 0 : TextWidthOf(text, s);
     const unsigned vertical = textAlign_ & TA_VERTICAL_MASK;
     const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);
     const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? ascent_ - cellHeight_ : ascent_);
@@ -180,7 +191,7 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
         painter->rotate(-font_.Escapement / 10.0);
         origin = QPoint(0, 0);
     }
-    if (backMode_ == bmOpaque)
+    if (opaque)
         painter->fillRect(QRect(origin.x() + dx, origin.y() + baseline - ascent_, width, cellHeight_), ToQColor(backColor_));
     if (!fontApplied_ || rotated) {
         painter->setFont(qfont_);

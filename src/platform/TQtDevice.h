@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The chart canvas's device on Qt: aliased QPainter drawing with the classic desktop effects
@@ -73,6 +74,7 @@ private:
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
     void UseMode(QPainter& painter, QPainter::CompositionMode mode);
+    int TextWidthOf(std::string_view text, const QString& qtext);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
@@ -97,6 +99,9 @@ private:
     QBrush qbrush_;
     QFont qfont_;
     std::optional<QFontMetrics> metrics_;
+    // Labels are usually measured and then drawn: the last measurement is kept for the current font.
+    std::string measuredText_;
+    int measuredWidth_ = -1;
     int ascent_ = 0;
     int cellHeight_ = 0;
     bool penApplied_ = false;
