@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TCustomAxisPanel;
@@ -195,6 +196,8 @@ private:
     int TickBandSize() const;
     // The value's distance in pixels from the minimum end (stored), or nothing when it maps to the centre.
     std::optional<double> ScaledOffset(double value) const;
+    // ln(ScaleMinimum) and ln(ScaleMaximum) for the logarithmic mapping.
+    std::pair<long double, long double> LogarithmicLimits() const;
     // The wall size an axis leaves beside the plot (0 in 2D).
     int WallSize(const TCustomChartAxis& axis) const;
     int ChartDepth() const;

@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 static_assert(LDBL_MANT_DIG == 64, "axis scaling needs the 80-bit extended type");
 
@@ -148,14 +149,20 @@ void TCustomChartAxis::ApplySeriesMargins(int before, int after)
     scaleRange_ = scaleMaximum_ - scaleMinimum_;
 }
 
+std::pair<long double, long double> TCustomChartAxis::LogarithmicLimits() const
+{
+    // A limit at or below zero counts as a logarithm of zero.
+    const auto ln = [](double v) { return v > 0 ? std::log(static_cast<long double>(v)) : 0.0L; };
+    return {ln(scaleMinimum_), ln(scaleMaximum_)};
+}
+
 std::optional<double> TCustomChartAxis::ScaledOffset(double value) const
 {
     double d = 0;
     if (logarithmic_) {
         if (value <= 0)
             return 0.0;
-        const long double lnMin = scaleMinimum_ > 0 ? std::log(static_cast<long double>(scaleMinimum_)) : 0.0L;
-        const long double lnMax = scaleMaximum_ > 0 ? std::log(static_cast<long double>(scaleMaximum_)) : 0.0L;
+        const auto [lnMin, lnMax] = LogarithmicLimits();
         if (lnMax == lnMin)
             return std::nullopt;
         d = static_cast<double>((std::log(static_cast<long double>(value)) - lnMin) * pixelLength_ / (lnMax - lnMin));
@@ -197,8 +204,7 @@ double TCustomChartAxis::PixelToValue(int pixel) const
     const long double along = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
     const bool fromMinimum = isHorizontal_ || isDepthAxis_;
     if (logarithmic_) {
-        const long double lnMin = scaleMinimum_ > 0 ? std::log(static_cast<long double>(scaleMinimum_)) : 0.0L;
-        const long double lnMax = scaleMaximum_ > 0 ? std::log(static_cast<long double>(scaleMaximum_)) : 0.0L;
+        const auto [lnMin, lnMax] = LogarithmicLimits();
         const long double a = along * (lnMax - lnMin) / pixelLength_;
         return static_cast<double>(std::exp(fromMinimum ? lnMin + a : lnMax - a));
     }
