@@ -45,8 +45,10 @@ TCustomAxisPanel::~TCustomAxisPanel()
 
 void TCustomAxisPanel::EndLoading()
 {
-    if (loading_ > 0)
-        --loading_;
+    if (loading_ == 0)
+        return;
+    if (--loading_ == 0)
+        RememberCursor();
 }
 
 int TCustomAxisPanel::ActiveSeriesCount() const

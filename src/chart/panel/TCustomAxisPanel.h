@@ -24,6 +24,7 @@ public:
     // Loading from a form description: setters skip the checks that depend on other properties.
     bool IsLoading() const { return loading_ > 0; }
     void BeginLoading() { ++loading_; }
+    // The end of the outermost loading also remembers the cursor to restore when the mouse leaves.
     void EndLoading();
 
     // Series, in attach order.

@@ -256,6 +256,23 @@ TEST(ChartPanelMouse, LeavingRestoresTheCursorAndEndsPanning)
     EXPECT_FALSE(chart.Panning().Active);
 }
 
+TEST(ChartPanelMouse, TheCursorToRestoreIsTheOneAfterLoading)
+{
+    TChart chart;
+    chart.BeginLoading();
+    chart.BeginLoading();
+    chart.SetCursor(crCross);
+    chart.EndLoading();
+    EXPECT_TRUE(chart.IsLoading());
+    EXPECT_EQ(chart.OriginalCursor(), crDefault);
+    chart.EndLoading();
+    EXPECT_FALSE(chart.IsLoading());
+    EXPECT_EQ(chart.OriginalCursor(), crCross);
+    chart.SetCursor(crHandPoint);
+    chart.MouseLeave();
+    EXPECT_EQ(chart.Cursor(), crCross);
+}
+
 TEST(ZoomPanningRecord, ActivatesAtAPointAndNormalizesItsCorners)
 {
     TZoomPanningRecord r;
