@@ -1,7 +1,10 @@
 #include "platform/TChartWidget.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
+#include "chart/frame/TChartLegend.h"
+#include "chart/axes/TChartAxis.h"
 #include "chart/series/TChartSeries.h"
+#include "chart/series/TLineSeries.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -122,6 +125,33 @@ TEST(RenderChart, DrawsTheChartAtTheGivenSize)
     EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));
     const TRect plot = chart.PlotRect();
     EXPECT_EQ(image.pixel(plot.Left, plot.Top), qRgb(0, 0, 0));
+}
+
+TEST(RenderChart, PointsOutsideThePlotAreClippedAndTheFrameStaysIntact)
+{
+    TChart chart;
+    chart.SetView3D(false);
+    chart.SetBevelOuter(bvNone);
+    chart.SetColor(clWhite);
+    chart.Legend().SetVisible(false);
+    chart.BottomAxis().SetMinMax(0, 10);
+    chart.LeftAxis().SetMinMax(0, 10);
+    auto* series = new TLineSeries;
+    series->SetSeriesColor(clRed);
+    series->AddPoint(5.5, -50);
+    series->AddPoint(5.5, 50);
+    chart.AttachSeries(series);
+    const QImage image = RenderChart(chart, 300, 200);
+    const TRect plot = chart.PlotRect();
+    // Between two grid lines, which would cross the frame themselves.
+    const int x = chart.BottomAxis().XValueToPixel(5.5);
+    const QRgb red = qRgb(255, 0, 0);
+    // The clip covers rows Top + 1 ... Bottom - 2: the frame rows and the row above the bottom one stay unpainted.
+    EXPECT_EQ(image.pixel(x, plot.Top + 1), red);
+    EXPECT_EQ(image.pixel(x, plot.Bottom - 2), red);
+    for (int y : {plot.Top - 2, plot.Top, plot.Bottom - 1, plot.Bottom, plot.Bottom + 2})
+        EXPECT_NE(image.pixel(x, y), red) << y;
+    EXPECT_EQ(image.pixel(x + 3, plot.Top), qRgb(0, 0, 0));
 }
 
 } // namespace
