@@ -1,3 +1,5 @@
+#include "ChartSeriesTestSupport.h"
+
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TAddChartFunction.h"
@@ -83,10 +85,8 @@ TEST(ChartFunction, NegativePeriodIsRefused)
 TEST(ChartFunction, AFunctionSeriesFollowsItsSource)
 {
     TChart chart;
-    auto* source = new TLineSeries;
-    auto* average = new TLineSeries;
-    source->SetParentChart(&chart);
-    average->SetParentChart(&chart);
+    auto* source = AddSeries<TLineSeries>(chart);
+    auto* average = AddSeries<TLineSeries>(chart);
     for (double v : {1.0, 3.0, 5.0, 7.0})
         source->AppendValue(v);
     auto function = std::make_unique<TAverageChartFunction>();

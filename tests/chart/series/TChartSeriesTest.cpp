@@ -1,3 +1,5 @@
+#include "ChartSeriesTestSupport.h"
+
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/SeriesPalette.h"
 #include "chart/panel/ChartException.h"
@@ -121,8 +123,7 @@ TEST(SeriesPoints, DeletePointRemovesEveryEntryOfThePoint)
 TEST(SeriesPoints, ClearPointsOnAnEmptySeriesStillRaisesOnClearValuesAndRepaints)
 {
     CountingChart c;
-    auto* series = new TLineSeries;
-    series->SetParentChart(&c.Chart);
+    auto* series = AddSeries<TLineSeries>(c.Chart);
     int cleared = 0;
     series->OnClearValues = [&cleared](TChartSeries&) { ++cleared; };
     c.Repaints = 0;
@@ -214,8 +215,7 @@ TEST(SeriesProperties, SettersRepaintOnlyOnAChange)
     };
     for (const SetterCase& c : cases) {
         CountingChart chart;
-        auto* series = new TLineSeries;
-        series->SetParentChart(&chart.Chart);
+        auto* series = AddSeries<TLineSeries>(chart.Chart);
         chart.Repaints = 0;
         c.Set(*series);
         EXPECT_EQ(chart.Repaints, 1) << c.Name;
@@ -269,8 +269,7 @@ TEST(SeriesChart, ParentChartMovesTheSeriesBetweenCharts)
 TEST(SeriesChart, DestroyingASeriesLeavesItsChart)
 {
     TChart chart;
-    auto* series = new TLineSeries;
-    series->SetParentChart(&chart);
+    auto* series = AddSeries<TLineSeries>(chart);
     delete series;
     EXPECT_EQ(chart.SeriesCount(), 0);
 }
@@ -301,10 +300,8 @@ TEST(SeriesDataSource, NeedsAChartAndAValidSource)
 TEST(SeriesDataSource, DependentsFollowAddsDeletesAndClears)
 {
     TChart chart;
-    auto* source = new TLineSeries;
-    auto* copy = new TLineSeries;
-    source->SetParentChart(&chart);
-    copy->SetParentChart(&chart);
+    auto* source = AddSeries<TLineSeries>(chart);
+    auto* copy = AddSeries<TLineSeries>(chart);
     source->AddPoint(1, 10, "a");
     copy->SetDataSource(source);
     ASSERT_EQ(copy->Count(), 1);
@@ -329,10 +326,8 @@ TEST(SeriesDataSource, DependentsFollowAddsDeletesAndClears)
 TEST(SeriesDataSource, ACycleIsRefused)
 {
     TChart chart;
-    auto* a = new TLineSeries;
-    auto* b = new TLineSeries;
-    a->SetParentChart(&chart);
-    b->SetParentChart(&chart);
+    auto* a = AddSeries<TLineSeries>(chart);
+    auto* b = AddSeries<TLineSeries>(chart);
     b->SetDataSource(a);
     try {
         a->SetDataSource(b);
@@ -346,10 +341,8 @@ TEST(SeriesDataSource, ACycleIsRefused)
 TEST(SeriesDataSource, RemovingASourceClearsTheSeriesAndUnlinksIt)
 {
     TChart chart;
-    auto* source = new TLineSeries;
-    auto* copy = new TLineSeries;
-    source->SetParentChart(&chart);
-    copy->SetParentChart(&chart);
+    auto* source = AddSeries<TLineSeries>(chart);
+    auto* copy = AddSeries<TLineSeries>(chart);
     source->AddPoint(1, 1);
     copy->SetDataSource(source);
     copy->SetDataSource(nullptr);
@@ -362,10 +355,8 @@ TEST(SeriesDataSource, RemovingASourceClearsTheSeriesAndUnlinksIt)
 TEST(SeriesDataSource, DeletingASourceUnlinksItsDependents)
 {
     TChart chart;
-    auto* source = new TLineSeries;
-    auto* copy = new TLineSeries;
-    source->SetParentChart(&chart);
-    copy->SetParentChart(&chart);
+    auto* source = AddSeries<TLineSeries>(chart);
+    auto* copy = AddSeries<TLineSeries>(chart);
     copy->SetDataSource(source);
     delete source;
     EXPECT_EQ(copy->DataSource(), nullptr);
