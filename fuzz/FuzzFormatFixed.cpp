@@ -19,18 +19,11 @@ constexpr std::size_t InputBytes = 14;
 // Digits past the 18 significant ones the text keeps, plus the read-back error: a few units in 10^-17 of |x|.
 constexpr long double KeptDigitsSlack = 5e-17L;
 
-// Any valid extended encoding: the explicit integer bit follows the exponent, so no unsupported pattern arises.
+// Any ten bytes, the x87 formats it does not support included (they read as NaN or as tiny values).
 long double DecodeExtended(const std::uint8_t* bytes)
 {
-    std::uint64_t significand = 0;
-    std::uint16_t signExponent = 0;
-    std::memcpy(&significand, bytes, sizeof significand);
-    std::memcpy(&signExponent, bytes + 8, sizeof signExponent);
-    constexpr std::uint64_t IntegerBit = std::uint64_t{1} << 63;
-    significand = (signExponent & 0x7FFF) != 0 ? significand | IntegerBit : significand & ~IntegerBit;
     unsigned char raw[sizeof(long double)] = {};
-    std::memcpy(raw, &significand, sizeof significand);
-    std::memcpy(raw + 8, &signExponent, sizeof signExponent);
+    std::memcpy(raw, bytes, 10);
     long double x = 0;
     std::memcpy(&x, raw, sizeof x);
     return x;
