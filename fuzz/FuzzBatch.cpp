@@ -4,6 +4,7 @@
 #include "app/cli/BatchLine.h"
 #include "app/cli/CommandLine.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <sstream>
