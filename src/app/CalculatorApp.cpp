@@ -7,8 +7,13 @@
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
 #include "platform/form/EFormError.h"
+#include "platform/form/TButton.h"
+#include "platform/form/TEdit.h"
+#include "platform/form/TRadioGroup.h"
 
 #include <QEvent>
+#include <QImage>
+#include <QRadioButton>
 #include <QPixmap>
 #include <QTimer>
 
@@ -61,43 +66,88 @@ bool HasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Brings up the model, the chart engine and the application object in the order the window relies on,
+// and takes them down again in reverse.
+class TProgramSession {
+public:
+    TProgramSession(int& argc, char** argv, bool offscreen)
+    {
+        if (offscreen && !HasDisplay()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        // The curves are complete before the window exists, and the series types are known before the form is read.
+        BHNcalc::Initialize();
+        RegisterChartSeriesTypes();
+        application_ = std::make_unique<TApplication>(argc, argv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        InstallQtSystemColors();
+    }
+
+    ~TProgramSession()
+    {
+        Form1 = nullptr;
+        form_.reset();
+        application_.reset();
+        UnregisterChartSeriesTypes();
+    }
+
+    TProgramSession(const TProgramSession&) = delete;
+    TProgramSession& operator=(const TProgramSession&) = delete;
+
+    // The window from the embedded form description, or null after reporting why it could not be built.
+    TForm1* CreateForm()
+    {
+        try {
+            form_ = std::make_unique<TForm1>();
+        } catch (const EFormError& error) {
+            std::fprintf(stderr, "bhncalc: %s\n", error.what());
+            return nullptr;
+        }
+        Form1 = form_.get();
+        return Form1;
+    }
+
+private:
+    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<TForm1> form_;
+};
+
 }  // namespace
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
 {
-    if (!screenshotPath.empty() && !HasDisplay()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TProgramSession session(argc, argv, !screenshotPath.empty());
+    TForm1* form = session.CreateForm();
+    if (form == nullptr) {
+        return 1;
     }
-    // The curves are complete before the window exists, and the series types are known before the form is read.
-    BHNcalc::Initialize();
-    RegisterChartSeriesTypes();
-    int result = 0;
-    {
-        TApplication application(argc, argv);
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        InstallQtSystemColors();
-        std::unique_ptr<TForm1> form;
-        try {
-            form = std::make_unique<TForm1>();
-        } catch (const EFormError& error) {
-            std::fprintf(stderr, "bhncalc: %s\n", error.what());
-            UnregisterChartSeriesTypes();
-            return 1;
-        }
-        Form1 = form.get();
-        std::unique_ptr<TScreenshotTaker> screenshot;
-        if (!screenshotPath.empty()) {
-            screenshot = std::make_unique<TScreenshotTaker>(*form, screenshotPath);
-        }
-        form->show();
-        form->activateWindow();
-        result = TApplication::exec();
-        if (screenshot) {
-            result = screenshot->ExitCode();
-        }
-        screenshot.reset();
-        Form1 = nullptr;
+    std::unique_ptr<TScreenshotTaker> screenshot;
+    if (!screenshotPath.empty()) {
+        screenshot = std::make_unique<TScreenshotTaker>(*form, screenshotPath);
     }
-    UnregisterChartSeriesTypes();
-    return result;
+    form->show();
+    form->activateWindow();
+    const int result = TApplication::exec();
+    return screenshot ? screenshot->ExitCode() : result;
+}
+
+int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request)
+{
+    TProgramSession session(argc, argv, true);
+    TForm1* form = session.CreateForm();
+    if (form == nullptr) {
+        return 1;
+    }
+    // The same steps a user takes: the window activates, then the mode, the standard and Calculate.
+    form->FormActivate();
+    form->RadioGroup1->Button(request.mode)->click();
+    form->Edit4->SetText(request.standard);
+    form->Edit1->SetText(request.variable);
+    form->Button1->click();
+    const QImage image = RenderChart(form->Chart1->Chart(), request.width, request.height);
+    if (!image.save(QString::fromStdString(request.outPath), "PNG")) {
+        std::fprintf(stderr, "bhncalc: cannot write the chart %s\n", request.outPath.c_str());
+        return 1;
+    }
+    return 0;
 }

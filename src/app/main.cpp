@@ -1,13 +1,19 @@
+#include "app/CalculatorApp.h"
 #include "app/cli/CommandLine.h"
 
 #include <iostream>
 
 int main(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
     if (argc < 2) {
-        std::cerr << cli::UsageText();
-        return 2;
+        return RunCalculatorWindow(argc, argv, {});
     }
-    return cli::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
+    std::ios::sync_with_stdio(false);
+    // Qt may take its own options out of argv, so it gets a private count.
+    int qtArgc = 1;
+    const cli::TWindowCommands window{
+        [&](const cli::TChartRequest& request) { return RenderCalculatorChart(qtArgc, argv, request); },
+        [&](const std::string& path) { return RunCalculatorWindow(qtArgc, argv, path); },
+    };
+    return cli::RunCommandLine({argv + 1, argv + argc}, std::cin, std::cout, std::cerr, window);
 }

@@ -8,6 +8,7 @@
 #include "model/BHNcalc.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -115,6 +116,59 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return ExitSuccess;
 }
 
+// Reads "WxH" with both sides from 1 to 10000 pixels.
+bool ParseSize(const std::string& text, int& width, int& height)
+{
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) {
+        return false;
+    }
+    const auto side = [](std::string_view digits, int& value) {
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return ec == std::errc() && end == digits.data() + digits.size() && value >= 1 && value <= 10000;
+    };
+    const std::string_view all(text);
+    return side(all.substr(0, x), width) && side(all.substr(x + 1), height);
+}
+
+int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWindowCommands& window)
+{
+    const auto parsed = ParseArguments(args, {{"--out", TOptionKind::Value}, {"--variable", TOptionKind::Value},
+        {"--standard", TOptionKind::Value}, {"--mode", TOptionKind::Value}, {"--size", TOptionKind::Value}}, err);
+    if (!parsed) {
+        return ExitRefused;
+    }
+    if (!parsed->operands.empty()) {
+        return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
+    }
+    TChartRequest request;
+    const std::optional<std::string> outPath = parsed->Option("--out");
+    if (!outPath || outPath->empty()) {
+        return UsageError(err, "chart needs --out FILE.png");
+    }
+    request.outPath = *outPath;
+    request.variable = parsed->Option("--variable").value_or(request.variable);
+    request.standard = parsed->Option("--standard").value_or(request.standard);
+    const std::string modeText = parsed->Option("--mode").value_or("0");
+    // The picture shows a Calculate that went through, so the inputs must be ones the window accepts.
+    TCalcTexts texts;
+    std::string reason;
+    if (!Calculate(request.variable, request.standard, modeText, texts, reason)) {
+        err << "bhncalc: " << reason << '\n';
+        return ExitRefused;
+    }
+    request.mode = *ParseModeName(modeText);
+    if (const auto size = parsed->Option("--size"); size && !ParseSize(*size, request.width, request.height)) {
+        err << "bhncalc: --size takes WIDTHxHEIGHT with each side from 1 to 10000, not " << Quoted(*size) << '\n';
+        return ExitRefused;
+    }
+    if (!window.renderChart) {
+        err << "bhncalc: chart is not available in this build\n";
+        return ExitRefused;
+    }
+    return window.renderChart(request);
+}
+
 int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err)
 {
     out << BatchOutputHeader << '\n';
@@ -193,7 +247,8 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return ExitSuccess;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+    const TWindowCommands& window)
 {
     if (args.empty()) {
         return UsageError(err, "a command is needed");
@@ -216,6 +271,19 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (command == "table") {
         return RunTable(args, out, err);
     }
+    if (command == "chart") {
+        return RunChart(args, err, window);
+    }
+    if (command == "--screenshot") {
+        if (args.size() != 2 || args[1].empty()) {
+            return UsageError(err, "--screenshot needs one FILE.png");
+        }
+        if (!window.screenshot) {
+            err << "bhncalc: --screenshot is not available in this build\n";
+            return ExitRefused;
+        }
+        return window.screenshot(args[1]);
+    }
     return UsageError(err, "unknown command " + Quoted(command));
 }
 
@@ -224,9 +292,12 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
 std::string UsageText()
 {
     return std::string(
-               "usage: bhncalc calc --variable TEXT [--standard TEXT] [--mode MODE]\n"
+               "usage: bhncalc                 (opens the calculator window)\n"
+               "       bhncalc calc --variable TEXT [--standard TEXT] [--mode MODE]\n"
                "       bhncalc batch [FILE]\n"
                "       bhncalc table [--mode MODE|all] [--exact]\n"
+               "       bhncalc chart --out FILE.png [--variable TEXT] [--standard TEXT] [--mode MODE] [--size WxH]\n"
+               "       bhncalc --screenshot FILE.png\n"
                "       bhncalc --help | --version\n"
                "\n"
                "  calc   multiplier, relative quality and inverse for a variable hardness against a standard\n"
@@ -235,6 +306,9 @@ std::string UsageText()
                "         writes variable,standard,mode,multiplier,relative_quality,inverse\n"
                "  table  the protection curves on the 200..360 BHN grid as CSV, four decimals or,\n"
                "         with --exact, the shortest text of each exact value\n"
+               "  chart  the calculator's chart after Calculate (defaults: variable 237, standard 270, mode 0,\n"
+               "         553x337) as a PNG image; needs no display\n"
+               "  --screenshot  opens the window, saves it after its first paint and exits\n"
                "\n"
                "MODE (default 0): ")
         + std::string(AcceptedModeNames)
@@ -242,10 +316,11 @@ std::string UsageText()
           "      in any case, with or without degree signs and the 3\" prefix, e.g. \"0\xC2\xB0-35\xC2\xB0\" or '3\" M62'\n";
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+    const TWindowCommands& window)
 {
     BHNcalc::Initialize();
-    const int status = Dispatch(args, in, out, err);
+    const int status = Dispatch(args, in, out, err, window);
     out.flush();
     if (!out) {
         err << "bhncalc: writing the output failed\n";

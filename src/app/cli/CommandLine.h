@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cli/TWindowCommands.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,7 +10,9 @@ namespace cli {
 
 // Runs bhncalc with its arguments (program name excluded) and returns the exit status:
 // 0 success, 1 some batch lines refused, 2 refused input, usage error or unreadable file.
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// `chart` and `--screenshot` run through `window`; without it they are refused.
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+    const TWindowCommands& window = {});
 
 // The usage text printed by --help and after a usage error.
 std::string UsageText();

@@ -1,5 +1,6 @@
 #include "app/cli/BatchLine.h"
 #include "app/cli/CliRun.h"
+#include "model/BHNcalc.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,7 @@ TEST(BatchLine, OnlyTheFirstLineCanBeTheHeader)
 
 TEST(BatchLine, AppendsToTheOutputAndDropsOneCarriageReturn)
 {
+    BHNcalc::Initialize();
     TBatchScratch scratch;
     std::string output = "kept\n";
     EXPECT_EQ(HandleBatchLine("237,270,0\r", 3, scratch, output), TBatchLine::Written);

@@ -198,6 +198,7 @@ TEST(CommandLine, TableRefusesAnUnknownMode)
 
 TEST(CommandLine, TableLeavesTheSelectedCurveWithTheSelectedMode)
 {
+    BHNcalc::Initialize();
     BHNcalc::SelectedMode = 5;
     BHNcalc::SelectCurve(5);
     RunCli({"table"});

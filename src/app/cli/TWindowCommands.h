@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace cli {
+
+// A picture of the calculator's chart after Calculate with these inputs, written as a PNG file.
+struct TChartRequest {
+    std::string outPath;
+    std::string variable = "237";
+    std::string standard = "270";
+    std::int32_t mode = 0;
+    int width = 553;
+    int height = 337;
+};
+
+// The commands that need the window system; main supplies them, so the rest of the command line stays testable.
+struct TWindowCommands {
+    std::function<int(const TChartRequest&)> renderChart;
+    std::function<int(const std::string& path)> screenshot;
+};
+
+}
