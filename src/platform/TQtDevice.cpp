@@ -177,7 +177,8 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
         return;
     const QString s = ToQString(text);
     const unsigned horizontal = textAlign_ & TA_HORIZONTAL_MASK;
-    const bool opaque = backMode_ == bmOpaque;
+    // As on the Windows device, text over a clear brush keeps the background whatever the mode says.
+    const bool opaque = backMode_ == bmOpaque && brush_.Style != bsClear;
     const int width = horizontal == TA_LEFT && !opaque ? 0 : TextWidthOf(text, s);
     const unsigned vertical = textAlign_ & TA_VERTICAL_MASK;
     const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);

@@ -153,6 +153,18 @@ TEST_F(QtDevice, TransparentTextPaintsOnlyItsGlyphs)
     EXPECT_EQ(Pixel(2, 2), clLime);
 }
 
+// An axis leaves the mode opaque after its grid; labels drawn next over a clear brush must not get a box.
+TEST_F(QtDevice, TextOverAClearBrushStaysTransparentInOpaqueMode)
+{
+    Fill(clLime);
+    canvas.Brush().SetStyle(bsClear);
+    canvas.SetBackMode(bmOpaque);
+    canvas.SetBackColor(clBlack);
+    canvas.TextOut(2, 2, "W");
+    EXPECT_EQ(Pixel(2, 2), clLime);
+    EXPECT_EQ(Pixel(2, 14), clLime);
+}
+
 TEST_F(QtDevice, OpaqueTextFillsExactlyItsCellWithTheBackColour)
 {
     Fill(clLime);
