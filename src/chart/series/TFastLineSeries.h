@@ -1,9 +1,14 @@
 #pragma once
 
 #include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TPoint.h"
 #include "chart/series/TChartSeries.h"
 
-// Straight lines between consecutive points in the series colour, without markers.
+#include <vector>
+
+// Straight lines between consecutive points in the series colour, without markers, drawn as one
+// polyline per run of non-null points. Points falling in one pixel column are thinned to that
+// column's first, lowest, highest and last point, so every extreme stays in the picture.
 class TFastLineSeries : public TChartSeries {
 public:
     static constexpr const char* ClassNameText = "TFastLineSeries";
@@ -17,5 +22,21 @@ public:
     void DrawLegendSymbol(int index, const TRect& rect) override;
 
 private:
+    // The points of one pixel column, in drawing order of first, extremes, last.
+    struct TColumn {
+        TPoint First;
+        TPoint Low;
+        TPoint High;
+        TPoint Last;
+        bool LowBeforeHigh = true;
+    };
+    void Keep(TPoint p);
+    void FlushColumn();
+    void FlushLine();
+
     TChartPen linePen_;
+    TColumn column_;
+    bool columnOpen_ = false;
+    // The polyline being gathered; kept between draws so drawing allocates nothing once warm.
+    std::vector<TPoint> points_;
 };

@@ -1,0 +1,121 @@
+// The calculator's chart: a full draw, the same picture replayed naively, the cached repaint,
+// a bare bitmap copy, and the Calculate button with its paint.
+
+#include "BenchSupport.h"
+
+#include "app/TForm1.h"
+#include "chart/panel/TChart.h"
+#include "platform/TChartWidget.h"
+#include "platform/TQtDevice.h"
+#include "platform/form/TButton.h"
+#include "platform/form/TEdit.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int ChartWidth = 553;
+constexpr int ChartHeight = 337;
+
+std::unique_ptr<TForm1> form;
+
+// The window after start-up and Calculate with 237 against 270 in mode 0.
+TForm1& CalculatedForm()
+{
+    if (!form) {
+        form = std::make_unique<TForm1>();
+        Form1 = form.get();
+        form->show();
+        form->FormActivate();
+        form->Edit4->SetText("270");
+        form->Edit1->SetText("237");
+        form->Button1->click();
+        QApplication::processEvents();
+    }
+    return *form;
+}
+
+
+TChart& CalculatorChart()
+{
+    TChart& chart = CalculatedForm().Chart1->Chart();
+    if (chart.Width() != ChartWidth || chart.Height() != ChartHeight)
+        std::abort();
+    return chart;
+}
+
+void CalculatorChartFullDraw(benchmark::State& state)
+{
+    TChart& chart = CalculatorChart();
+    TQtDevice bitmap(ChartWidth, ChartHeight);
+    chart.SetUseBitmapBuffer(false);
+    for (auto _ : state) {
+        chart.DrawToCanvas(bitmap, TRect{0, 0, ChartWidth, ChartHeight});
+        bitmap.EndPaint();
+    }
+    chart.SetUseBitmapBuffer(true);
+    benchmark::DoNotOptimize(bitmap.Image().constBits());
+}
+BENCHMARK(CalculatorChartFullDraw)->Name("CalculatorChart/FullDraw")->Unit(benchmark::kMicrosecond);
+
+void CalculatorChartNaiveReplay(benchmark::State& state)
+{
+    TChart& chart = CalculatorChart();
+    TRecordingDevice recorder(ChartWidth, ChartHeight);
+    chart.SetUseBitmapBuffer(false);
+    chart.DrawToCanvas(recorder, TRect{0, 0, ChartWidth, ChartHeight});
+    chart.SetUseBitmapBuffer(true);
+    const TNaiveReplay replay(recorder.Records());
+    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state)
+        replay.Replay(image);
+    state.counters["primitives"] = static_cast<double>(replay.Size());
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(CalculatorChartNaiveReplay)->Name("CalculatorChart/NaiveReplay")->Unit(benchmark::kMicrosecond);
+
+void CalculatorChartCachedPaint(benchmark::State& state)
+{
+    TChartWidget& widget = *CalculatedForm().Chart1;
+    widget.repaint();
+    for (auto _ : state)
+        widget.repaint();
+}
+BENCHMARK(CalculatorChartCachedPaint)->Name("CalculatorChart/CachedPaint")->Unit(benchmark::kMicrosecond);
+
+void BufferCopy(benchmark::State& state)
+{
+    QImage source(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    source.fill(Qt::gray);
+    QImage target(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, source);
+    }
+    benchmark::DoNotOptimize(target.constBits());
+}
+BENCHMARK(BufferCopy)->Unit(benchmark::kMicrosecond);
+
+void CalculateClick(benchmark::State& state)
+{
+    TForm1& form = CalculatedForm();
+    for (auto _ : state) {
+        form.Button1->click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(CalculateClick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+void ReleaseBenchWindows()
+{
+    Form1 = nullptr;
+    form.reset();
+}

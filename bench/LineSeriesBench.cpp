@@ -1,0 +1,122 @@
+// A one-million-point line: adding it, drawing it as a line series, replaying its segments
+// naively, and drawing it as a fast line series.
+
+#include "BenchSupport.h"
+
+#include "chart/frame/TChartLegend.h"
+#include "chart/panel/TChart.h"
+#include "chart/series/TFastLineSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "platform/TChartWidget.h"
+#include "platform/TQtDevice.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr int ChartWidth = 553;
+constexpr int ChartHeight = 337;
+constexpr int PointCount = 1000000;
+
+// A repeatable random walk: neighbouring points differ, so most segments are drawn.
+const std::vector<double>& WalkValues()
+{
+    static const std::vector<double> values = [] {
+        std::vector<double> v(PointCount);
+        std::uint32_t seed = 12345;
+        double y = 0;
+        for (double& value : v) {
+            seed = seed * 1664525u + 1013904223u;
+            y += static_cast<double>(seed >> 8) / static_cast<double>(1u << 24) - 0.5;
+            value = y;
+        }
+        return v;
+    }();
+    return values;
+}
+
+// A 2D chart of the bench size, drawn without its own buffer straight into the given device. The
+// legend is hidden: for a single series it would list all million values.
+void PrepareChart(TChart& chart)
+{
+    chart.SetSize(ChartWidth, ChartHeight);
+    chart.SetView3D(false);
+    chart.Legend().SetVisible(false);
+    chart.SetUseBitmapBuffer(false);
+}
+
+template <class T>
+T& FilledSeries(TChart& chart)
+{
+    auto* series = new T;
+    series->SetParentChart(&chart);
+    const std::vector<double>& values = WalkValues();
+    for (int i = 0; i < PointCount; ++i)
+        series->AddPoint(i, values[static_cast<std::size_t>(i)]);
+    return *series;
+}
+
+void LineSeriesAdd(benchmark::State& state)
+{
+    TChart chart;
+    PrepareChart(chart);
+    int repaintRequests = 0;
+    chart.OnInvalidate = [&repaintRequests] { ++repaintRequests; };
+    auto* series = new TLineSeries;
+    series->SetParentChart(&chart);
+    const std::vector<double>& values = WalkValues();
+    for (auto _ : state) {
+        state.PauseTiming();
+        series->ClearPoints();
+        state.ResumeTiming();
+        for (int i = 0; i < PointCount; ++i)
+            series->AddPoint(i, values[static_cast<std::size_t>(i)]);
+    }
+    state.counters["per_point"] = benchmark::Counter(static_cast<double>(PointCount),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    benchmark::DoNotOptimize(repaintRequests);
+}
+BENCHMARK(LineSeriesAdd)->Name("LineSeries/Add/1000000")->Unit(benchmark::kMillisecond);
+
+template <class T>
+void SeriesDraw(benchmark::State& state)
+{
+    TChart chart;
+    PrepareChart(chart);
+    FilledSeries<T>(chart);
+    TQtDevice bitmap(ChartWidth, ChartHeight);
+    for (auto _ : state) {
+        chart.DrawToCanvas(bitmap, TRect{0, 0, ChartWidth, ChartHeight});
+        bitmap.EndPaint();
+    }
+    benchmark::DoNotOptimize(bitmap.Image().constBits());
+}
+BENCHMARK(SeriesDraw<TLineSeries>)->Name("LineSeries/Draw/1000000")->Unit(benchmark::kMillisecond);
+BENCHMARK(SeriesDraw<TFastLineSeries>)->Name("FastLineSeries/Draw/1000000")->Unit(benchmark::kMillisecond);
+
+void LineSeriesNaiveReplay(benchmark::State& state)
+{
+    TChart chart;
+    PrepareChart(chart);
+    TLineSeries& series = FilledSeries<TLineSeries>(chart);
+    TRecordingDevice recorder(ChartWidth, ChartHeight);
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    series.BeforeDrawValues = [&](TChartSeries&) { begin = recorder.Records().size(); };
+    series.AfterDrawValues = [&](TChartSeries&) { end = recorder.Records().size(); };
+    chart.DrawToCanvas(recorder, TRect{0, 0, ChartWidth, ChartHeight});
+    const std::vector<TDrawRecord> segments(recorder.Records().begin() + static_cast<long>(begin),
+        recorder.Records().begin() + static_cast<long>(end));
+    recorder.Clear();
+    const TNaiveReplay replay(segments);
+    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state)
+        replay.Replay(image);
+    state.counters["primitives"] = static_cast<double>(replay.Size());
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(LineSeriesNaiveReplay)->Name("LineSeries/NaiveReplay/1000000")->Unit(benchmark::kMillisecond);
+
+} // namespace
