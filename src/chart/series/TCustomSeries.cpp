@@ -249,11 +249,13 @@ bool TCustomSeries::SegmentContains(TPoint from, TPoint to, TPoint p) const
 
 int TCustomSeries::PointAtPixel(int x, int y)
 {
-    if (FirstVisible() < 0 || LastVisible() < 0)
+    // Points removed since the last paint are no longer there to be hit.
+    const int last = std::min(LastVisible(), Count() - 1);
+    if (FirstVisible() < 0 || last < 0)
         return -1;
     const TPoint p{x, y};
     TPoint prev{0, 0};
-    for (int i = FirstVisible(); i <= LastVisible(); ++i) {
+    for (int i = FirstVisible(); i <= last; ++i) {
         const TPoint point{CalcXPixel(i), CalcYPixel(i)};
         if (pointer_.Visible() && ClickedPointer(i, point.X, point.Y, x, y)) {
             if (OnClickPointer)
