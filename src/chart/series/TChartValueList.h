@@ -2,6 +2,7 @@
 
 #include "chart/series/TChartListOrder.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ public:
     // Exchanges two stored values; the owner's SwapPoints calls it for every list.
     void Exchange(int i, int j);
 
+    // The values as stored, before Multiplier: for loops over many points.
+    std::span<const double> StoredValues() const { return values_; }
     double Multiplier() const { return multiplier_; }
     void SetMultiplier(double value);
     bool DateTime() const { return dateTime_; }

@@ -1,6 +1,10 @@
 #include "chart/series/TFastLineSeries.h"
 
+#include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
+#include "chart/series/TChartValueList.h"
+
+#include <algorithm>
 
 TFastLineSeries::TFastLineSeries()
 {
@@ -16,32 +20,119 @@ void TFastLineSeries::DrawAllPoints()
     canvas.Pen().SetColor(SeriesColor());
     points_.clear();
     columnOpen_ = false;
-    for (int i = FirstVisible(); i <= LastVisible(); ++i) {
-        if (IsNullPoint(i)) {
-            FlushLine();
-            continue;
-        }
-        const TPoint p{CalcXPixel(i), CalcYPixel(i)};
-        if (!columnOpen_) {
-            column_ = TColumn{p, p, p, p, true};
-            columnOpen_ = true;
-            continue;
-        }
-        if (p.X != column_.First.X) {
-            FlushColumn();
-            column_ = TColumn{p, p, p, p, true};
-            continue;
-        }
-        if (p.Y < column_.Low.Y) {
-            column_.Low = p;
-            column_.LowBeforeHigh = false;
-        } else if (p.Y > column_.High.Y) {
-            column_.High = p;
-            column_.LowBeforeHigh = true;
-        }
-        column_.Last = p;
-    }
+    if (ColumnsCanBeSearched())
+        DrawByColumns();
+    else
+        DrawEachPoint();
     FlushLine();
+}
+
+bool TFastLineSeries::ColumnsCanBeSearched() const
+{
+    const TChartAxis* horiz = GetHorizAxis();
+    const TChartAxis* vert = GetVertAxis();
+    if (horiz == nullptr || vert == nullptr || horiz->Logarithmic() || vert->Logarithmic()
+        || XValues().Order() != loAscending)
+        return false;
+    const std::vector<TColor>& colors = Colors();
+    const auto first = static_cast<std::size_t>(FirstVisible());
+    const std::size_t end = std::min(colors.size(), static_cast<std::size_t>(LastVisible()) + 1);
+    return first >= end || std::find(colors.begin() + static_cast<long>(first), colors.begin() + static_cast<long>(end), clNone)
+        == colors.begin() + static_cast<long>(end);
+}
+
+void TFastLineSeries::DrawEachPoint()
+{
+    for (int i = FirstVisible(); i <= LastVisible(); ++i) {
+        if (IsNullPoint(i))
+            FlushLine();
+        else
+            Feed(TPoint{CalcXPixel(i), CalcYPixel(i)});
+    }
+}
+
+void TFastLineSeries::DrawByColumns()
+{
+    // On a linear axis the lowest and highest values are the column's extreme pixels, so only the
+    // column's first, last and extreme points are mapped. The first and last visible points may lie
+    // past the axis ends and are taken one by one.
+    const std::span<const double> ys = YValues().StoredValues();
+    const double multiplier = YValues().Multiplier();
+    const int firstVisible = FirstVisible();
+    const int lastVisible = LastVisible();
+    int i = firstVisible;
+    while (i <= lastVisible) {
+        const int x = CalcXPixel(i);
+        const int end = i == firstVisible || i == lastVisible ? i : LastInColumn(i, x, lastVisible - 1);
+        int low = i;
+        int high = i;
+        double lowValue = ys[static_cast<std::size_t>(i)] * multiplier;
+        double highValue = lowValue;
+        for (int k = i + 1; k <= end; ++k) {
+            const double v = ys[static_cast<std::size_t>(k)] * multiplier;
+            if (v < lowValue) {
+                lowValue = v;
+                low = k;
+            } else if (v > highValue) {
+                highValue = v;
+                high = k;
+            }
+        }
+        Feed(TPoint{x, CalcYPixel(i)});
+        if (low < high) {
+            Feed(TPoint{x, CalcYPixel(low)});
+            Feed(TPoint{x, CalcYPixel(high)});
+        } else {
+            Feed(TPoint{x, CalcYPixel(high)});
+            Feed(TPoint{x, CalcYPixel(low)});
+        }
+        Feed(TPoint{x, CalcYPixel(end)});
+        i = end + 1;
+    }
+}
+
+int TFastLineSeries::LastInColumn(int first, int x, int limit) const
+{
+    // Galloping, then halving: the pixels of ascending values never go back.
+    int inside = first;
+    int outside = limit + 1;
+    for (int step = 1; inside + step <= limit; step *= 2) {
+        if (CalcXPixel(inside + step) != x) {
+            outside = inside + step;
+            break;
+        }
+        inside += step;
+    }
+    while (outside - inside > 1) {
+        const int middle = inside + (outside - inside) / 2;
+        if (CalcXPixel(middle) == x)
+            inside = middle;
+        else
+            outside = middle;
+    }
+    return inside;
+}
+
+void TFastLineSeries::Feed(TPoint p)
+{
+    if (!columnOpen_) {
+        column_ = TColumn{p, p, p, p, true};
+        columnOpen_ = true;
+        return;
+    }
+    if (p.X != column_.First.X) {
+        FlushColumn();
+        column_ = TColumn{p, p, p, p, true};
+        return;
+    }
+    if (p.Y < column_.Low.Y) {
+        column_.Low = p;
+        column_.LowBeforeHigh = false;
+    } else if (p.Y > column_.High.Y) {
+        column_.High = p;
+        column_.LowBeforeHigh = true;
+    }
+    column_.Last = p;
 }
 
 void TFastLineSeries::Keep(TPoint p)

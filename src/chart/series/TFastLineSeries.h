@@ -30,6 +30,14 @@ private:
         TPoint Last;
         bool LowBeforeHigh = true;
     };
+    // Ascending X on a linear axis with no null point in view: whole columns are found by search.
+    bool ColumnsCanBeSearched() const;
+    void DrawEachPoint();
+    void DrawByColumns();
+    // The last index up to limit whose pixel column is x, starting from index first in that column.
+    int LastInColumn(int first, int x, int limit) const;
+    // Adds the point to the open column, or closes that column and opens a new one.
+    void Feed(TPoint p);
     void Keep(TPoint p);
     void FlushColumn();
     void FlushLine();

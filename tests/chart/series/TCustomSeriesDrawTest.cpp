@@ -412,7 +412,7 @@ TEST_F(SeriesDrawing, OtherSeriesTypesDrawTheirPoints)
         {"bar", [this]() -> TChartSeries& { return Add<TBarSeries>(); }, TDrawOp::Rectangle, 3},
         {"horizontal bar", [this]() -> TChartSeries& { return Add<THorizBarSeries>(); }, TDrawOp::Rectangle, 3},
         {"area", [this]() -> TChartSeries& { return Add<TAreaSeries>(); }, TDrawOp::Polygon, 2},
-        {"fast line", [this]() -> TChartSeries& { return Add<TFastLineSeries>(); }, TDrawOp::LineTo, 2},
+        {"fast line", [this]() -> TChartSeries& { return Add<TFastLineSeries>(); }, TDrawOp::Polyline, 1},
         {"pie", [this]() -> TChartSeries& { return Add<TPieSeries>(); }, TDrawOp::Pie, 3},
     };
     for (const Case& c : cases) {
