@@ -44,6 +44,7 @@ const QImage& TQtDevice::Image()
 
 const QImage* TQtDevice::FinishedImage() const
 {
+    FlushLines();
     if (painter_.isActive())
         painter_.end();
     return targetImage_;
@@ -51,6 +52,7 @@ const QImage* TQtDevice::FinishedImage() const
 
 void TQtDevice::EndPaint()
 {
+    FlushLines();
     if (painter_.isActive())
         painter_.end();
 }
@@ -67,6 +69,7 @@ int TQtDevice::Height() const
 
 QPainter* TQtDevice::Painter()
 {
+    FlushLines();
     if (!painter_.isActive()) {
         if (target_->width() <= 0 || target_->height() <= 0 || !painter_.begin(target_))
             return nullptr;
@@ -111,6 +114,7 @@ void TQtDevice::SetPen(const TDevicePen& pen)
 {
     if (pen == pen_)
         return;
+    FlushLines();
     pen_ = pen;
     qpen_ = MakePen(pen);
     penApplied_ = false;
@@ -263,9 +267,47 @@ void TQtDevice::MoveTo(int x, int y)
     position_ = QPoint(x, y);
 }
 
+bool TQtDevice::CanBatchLines() const
+{
+    return painter_.isActive() && pen_.Style == psSolid && pen_.Width <= 1 && pen_.Mode == pmCopy;
+}
+
+void TQtDevice::BatchSegment(QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int major = std::abs(dx) >= std::abs(dy) ? dx : dy;
+    if (major >= 0) {
+        lines_.emplace_back(from, to);
+        return;
+    }
+    // The same slide back along the line as DrawSegment makes.
+    const double steps = -major;
+    const QPointF back(-dx / steps, -dy / steps);
+    shiftedLines_.emplace_back(QPointF(from) + back, QPointF(to) + back);
+}
+
+void TQtDevice::FlushLines() const
+{
+    if (lines_.empty() && shiftedLines_.empty())
+        return;
+    // The lines were gathered on the open painter with the pen, brush and mode they are drawn with.
+    if (!lines_.empty())
+        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    if (!shiftedLines_.empty())
+        painter_.drawLines(shiftedLines_.data(), static_cast<int>(shiftedLines_.size()));
+    lines_.clear();
+    shiftedLines_.clear();
+}
+
 void TQtDevice::LineTo(int x, int y)
 {
     const QPoint to(x, y);
+    if (CanBatchLines() && penApplied_ && currentMode_ == QPainter::CompositionMode_SourceOver) {
+        BatchSegment(position_, to);
+        position_ = to;
+        return;
+    }
     if (QPainter* painter = Painter()) {
         const QPoint from = position_;
         DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
@@ -343,6 +385,11 @@ void TQtDevice::Polygon(std::span<const TPoint> points)
 
 void TQtDevice::Polyline(std::span<const TPoint> points)
 {
+    if (points.size() >= 2 && CanBatchLines() && penApplied_ && currentMode_ == QPainter::CompositionMode_SourceOver) {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            BatchSegment(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
+        return;
+    }
     QPainter* painter = Painter();
     if (painter == nullptr || points.size() < 2)
         return;
@@ -384,6 +431,7 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
 
 void TQtDevice::ClipRect(const TRect& rect)
 {
+    FlushLines();
     clip_ = QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     if (painter_.isActive())
         painter_.setClipRect(*clip_);
@@ -391,6 +439,7 @@ void TQtDevice::ClipRect(const TRect& rect)
 
 void TQtDevice::UnClip()
 {
+    FlushLines();
     clip_.reset();
     if (painter_.isActive())
         painter_.setClipping(false);

@@ -77,6 +77,11 @@ private:
     int TextWidthOf(std::string_view text, const QString& qtext);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
+    // Solid thin lines in copy mode paint the same pixels in any order, so they are gathered and
+    // drawn in one call when anything else is about to paint or the pen changes.
+    bool CanBatchLines() const;
+    void BatchSegment(QPoint from, QPoint to);
+    void FlushLines() const;
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
     // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
     bool OpaquePenGaps() const;
@@ -114,4 +119,6 @@ private:
     QPoint position_;
     std::optional<QRect> clip_;
     std::vector<QPoint> points_;
+    mutable std::vector<QLine> lines_;
+    mutable std::vector<QLineF> shiftedLines_;
 };
