@@ -176,9 +176,15 @@ private:
     int line_ = 1;
 };
 
+// Deeper nesting than any window needs is refused, so a hostile text cannot exhaust the stack.
+constexpr int MaxObjectDepth = 64;
+
 // Reads the rest of an object block after its word 'object'.
-TFormNode ParseObject(TFormScanner& scanner, int line)
+TFormNode ParseObject(TFormScanner& scanner, int line, int depth)
 {
+    if (depth > MaxObjectDepth) {
+        scanner.Fail(line, "objects nested more than " + std::to_string(MaxObjectDepth) + " deep");
+    }
     TFormNode node;
     node.Line = line;
     node.Name = scanner.Identifier("an object name");
@@ -194,7 +200,7 @@ TFormNode ParseObject(TFormScanner& scanner, int line)
             return node;
         }
         if (path == "object") {
-            node.Children.push_back(ParseObject(scanner, wordLine));
+            node.Children.push_back(ParseObject(scanner, wordLine, depth + 1));
             continue;
         }
         scanner.Expect('=', ("'=' after " + path).c_str());
@@ -216,7 +222,7 @@ TFormNode ParseForm(std::string_view text, const std::string& fileName)
     if (scanner.AtEnd() || scanner.Identifier("'object'") != "object") {
         scanner.Fail(line, "expected 'object'");
     }
-    TFormNode root = ParseObject(scanner, line);
+    TFormNode root = ParseObject(scanner, line, 1);
     if (!scanner.AtEnd()) {
         scanner.Fail(scanner.Line(), "unexpected text after the last 'end'");
     }

@@ -181,3 +181,17 @@ TEST(FormReaderTest, ParserKeepsNestingLinesAndValueKinds)
 }
 
 }  // namespace
+
+TEST(FormReaderTest, DeepNestingIsRefusedInsteadOfExhaustingTheStack)
+{
+    std::string text;
+    for (int i = 0; i < 30000; ++i) {
+        text += "object A: TA\n";
+    }
+    try {
+        ParseForm(text, "deep.form");
+        FAIL() << "a form nested 30000 deep was accepted";
+    } catch (const EFormError& error) {
+        EXPECT_STREQ(error.what(), "deep.form:65: objects nested more than 64 deep");
+    }
+}
