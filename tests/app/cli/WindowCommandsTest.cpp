@@ -1,0 +1,126 @@
+#include "app/cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Runs the command line with window commands that only record what they were asked.
+struct TWindowRun {
+    int status = 0;
+    std::string err;
+    std::optional<cli::TChartRequest> chart;
+    std::optional<std::string> screenshot;
+};
+
+TWindowRun RunWithWindow(const std::vector<std::string>& args)
+{
+    TWindowRun run;
+    const cli::TWindowCommands window{
+        [&](const cli::TChartRequest& request) { run.chart = request; return 0; },
+        [&](const std::string& path) { run.screenshot = path; return 0; },
+    };
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    run.status = cli::RunCommandLine(args, in, out, err, window);
+    run.err = err.str();
+    return run;
+}
+
+}  // namespace
+
+TEST(WindowCommands, ChartPassesItsInputsAndSize)
+{
+    const TWindowRun run = RunWithWindow(
+        {"chart", "--out", "x.png", "--variable", "300", "--standard", " 250", "--mode", "m62", "--size", "800x500"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(run.chart);
+    EXPECT_EQ(run.chart->outPath, "x.png");
+    EXPECT_EQ(run.chart->variable, "300");
+    EXPECT_EQ(run.chart->standard, " 250");
+    EXPECT_EQ(run.chart->mode, 4);
+    EXPECT_EQ(run.chart->width, 800);
+    EXPECT_EQ(run.chart->height, 500);
+}
+
+TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
+{
+    const TWindowRun run = RunWithWindow({"chart", "--out", "x.png"});
+    ASSERT_TRUE(run.chart);
+    EXPECT_EQ(run.chart->variable, "237");
+    EXPECT_EQ(run.chart->standard, "270");
+    EXPECT_EQ(run.chart->mode, 0);
+    EXPECT_EQ(run.chart->width, 553);
+    EXPECT_EQ(run.chart->height, 337);
+}
+
+TEST(WindowCommands, RefusedChartRequestsNeverReachTheWindow)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"chart"},
+        {"chart", "--out", ""},
+        {"chart", "--out", "x.png", "--variable", "360.5"},
+        {"chart", "--out", "x.png", "--standard", "360"},
+        {"chart", "--out", "x.png", "--mode", "9"},
+        {"chart", "--out", "x.png", "--size", "0x10"},
+        {"chart", "--out", "x.png", "--size", "10001x10"},
+        {"chart", "--out", "x.png", "--size", "640"},
+        {"chart", "--out", "x.png", "--size", "64x48px"},
+        {"chart", "--out", "x.png", "extra"},
+        {"--screenshot"},
+        {"--screenshot", "a.png", "b.png"},
+    };
+    for (const auto& args : refused) {
+        const TWindowRun run = RunWithWindow(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_FALSE(run.chart) << args.back();
+        EXPECT_FALSE(run.screenshot) << args.back();
+        EXPECT_FALSE(run.err.empty()) << args.back();
+    }
+}
+
+TEST(WindowCommands, ScreenshotTakesItsPath)
+{
+    const TWindowRun run = RunWithWindow({"--screenshot", "shot.png"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.screenshot, "shot.png");
+}
+
+// The real program, as a user runs it: no display is needed for either picture.
+TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
+{
+    const char* program = std::getenv("BHNCALC");
+    if (program == nullptr) {
+        GTEST_SKIP() << "BHNCALC names no program";
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString chart = dir.filePath("chart.png");
+    const QString window = dir.filePath("window.png");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    const auto run = [&](const QStringList& args) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, args);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return process.exitCode();
+    };
+    EXPECT_EQ(run({"chart", "--out", chart, "--size", "300x200"}), 0);
+    EXPECT_EQ(QImage(chart).size(), QSize(300, 200));
+    EXPECT_EQ(run({"--screenshot", window}), 0);
+    EXPECT_EQ(QImage(window).size(), QSize(563, 426));
+    EXPECT_EQ(run({"chart", "--out", dir.filePath("missing/x.png")}), 1);
+}
