@@ -3,6 +3,7 @@
 #include "platform/QtDeviceMapping.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -134,14 +135,39 @@ void TQtDevice::SetFont(const TDeviceFont& font)
     if (font == font_)
         return;
     font_ = font;
-    qfont_ = MakeFont(font);
-    metrics_.emplace(qfont_);
-    measuredWidth_ = -1;
-    // The cell is ascent + descent rounded up, as the classic device reports a text height.
-    const QFontMetricsF exact(qfont_);
-    ascent_ = static_cast<int>(std::ceil(exact.ascent()));
-    cellHeight_ = std::max(ascent_, static_cast<int>(std::ceil(exact.ascent() + exact.descent())));
+    fontEntry_ = &EntryFor(font);
+    qfont_ = fontEntry_->Font;
+    ascent_ = fontEntry_->Ascent;
+    cellHeight_ = fontEntry_->CellHeight;
     fontApplied_ = false;
+}
+
+TQtDevice::TFontEntry& TQtDevice::EntryFor(const TDeviceFont& font)
+{
+    for (const auto& entry : fonts_)
+        if (entry->Key == font)
+            return *entry;
+    constexpr std::size_t MaxFonts = 32;
+    if (fonts_.size() >= MaxFonts)
+        fonts_.clear();
+    const QFont qfont = MakeFont(font);
+    // The cell is ascent + descent rounded up, as the classic device reports a text height.
+    const QFontMetricsF exact(qfont);
+    const int ascent = static_cast<int>(std::ceil(exact.ascent()));
+    const int cell = std::max(ascent, static_cast<int>(std::ceil(exact.ascent() + exact.descent())));
+    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont), ascent, cell, {}}));
+    return *fonts_.back();
+}
+
+TQtDevice::TTextLayout& TQtDevice::LayoutOf(std::string_view text)
+{
+    auto& texts = fontEntry_->Texts;
+    if (const auto found = texts.find(text); found != texts.end())
+        return found->second;
+    constexpr std::size_t MaxTexts = 1024;
+    if (texts.size() >= MaxTexts)
+        texts.clear();
+    return texts.emplace(std::string(text), TTextLayout{}).first->second;
 }
 
 void TQtDevice::SetBackMode(TBackMode mode)
@@ -162,16 +188,32 @@ TSize TQtDevice::TextExtent(std::string_view text)
 {
     if (text.empty())
         return {0, cellHeight_};
-    return {TextWidthOf(text, ToQString(text)), cellHeight_};
+    return {TextWidthOf(text), cellHeight_};
 }
 
-int TQtDevice::TextWidthOf(std::string_view text, const QString& qtext)
+int TQtDevice::TextWidthOf(std::string_view text)
 {
-    if (measuredWidth_ < 0 || measuredText_ != text) {
-        measuredText_ = text;
-        measuredWidth_ = metrics_->horizontalAdvance(qtext);
+    TTextLayout& layout = LayoutOf(text);
+    if (layout.Width < 0)
+        layout.Width = fontEntry_->Metrics.horizontalAdvance(ToQString(text));
+    return layout.Width;
+}
+
+void TQtDevice::DrawLaidOutText(QPainter& painter, QPointF baseline, std::string_view text)
+{
+    TTextLayout& layout = LayoutOf(text);
+    if (!layout.LaidOut) {
+        // Laid out for the surface drawn on, as drawText lays out for it.
+        QTextLayout textLayout(ToQString(text), qfont_, target_);
+        textLayout.beginLayout();
+        const QTextLine line = textLayout.createLine();
+        textLayout.endLayout();
+        layout.Runs = textLayout.glyphRuns();
+        layout.Ascent = line.ascent();
+        layout.LaidOut = true;
     }
-    return measuredWidth_;
+    for (const QGlyphRun& run : layout.Runs)
+        painter.drawGlyphRun(baseline - QPointF(0, layout.Ascent), run);
 }
 
 void TQtDevice::TextOut(int x, int y, std::string_view text)
@@ -179,11 +221,10 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     QPainter* painter = Painter();
     if (painter == nullptr || text.empty())
         return;
-    const QString s = ToQString(text);
     const unsigned horizontal = textAlign_ & TA_HORIZONTAL_MASK;
     // As on the Windows device, text over a clear brush keeps the background whatever the mode says.
     const bool opaque = backMode_ == bmOpaque && brush_.Style != bsClear;
-    const int width = horizontal == TA_LEFT && !opaque ? 0 : TextWidthOf(text, s);
+    const int width = horizontal == TA_LEFT && !opaque ? 0 : TextWidthOf(text);
     const unsigned vertical = textAlign_ & TA_VERTICAL_MASK;
     const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);
     const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? ascent_ - cellHeight_ : ascent_);
@@ -204,7 +245,13 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     }
     painter->setPen(ToQColor(font_.Color));
     penApplied_ = false;
-    painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), s);
+    // Plain one-line text reuses its glyphs; rotated, underlined, struck-out or multi-line text is laid out each time.
+    const bool plain = !rotated && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
+        && text.find_first_of("\t\n\r") == std::string_view::npos;
+    if (plain)
+        DrawLaidOutText(*painter, QPointF(origin.x() + dx, origin.y() + baseline), text);
+    else
+        painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), ToQString(text));
     if (rotated) {
         painter->restore();
         brushApplied_ = false;

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -12,6 +13,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The chart canvas's device on Qt: aliased QPainter drawing with the classic desktop effects
@@ -74,7 +77,31 @@ private:
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
     void UseMode(QPainter& painter, QPainter::CompositionMode mode);
-    int TextWidthOf(std::string_view text, const QString& qtext);
+    // A text laid out once in a font: its width and the glyphs drawn for it.
+    struct TTextLayout {
+        int Width = -1;
+        bool LaidOut = false;
+        QList<QGlyphRun> Runs;
+        qreal Ascent = 0;
+    };
+    struct TTextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    // A font with its metrics and the texts already measured or drawn in it.
+    struct TFontEntry {
+        TDeviceFont Key;
+        QFont Font;
+        QFontMetrics Metrics;
+        int Ascent = 0;
+        int CellHeight = 0;
+        std::unordered_map<std::string, TTextLayout, TTextHash, std::equal_to<>> Texts;
+    };
+    TFontEntry& EntryFor(const TDeviceFont& font);
+    TTextLayout& LayoutOf(std::string_view text);
+    int TextWidthOf(std::string_view text);
+    // Draws the text with its baseline at the point from glyphs laid out on its first drawing.
+    void DrawLaidOutText(QPainter& painter, QPointF baseline, std::string_view text);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
     // Solid thin lines in copy mode paint the same pixels in any order, so they are gathered and
@@ -103,10 +130,9 @@ private:
     QPen qpen_;
     QBrush qbrush_;
     QFont qfont_;
-    std::optional<QFontMetrics> metrics_;
-    // Labels are usually measured and then drawn: the last measurement is kept for the current font.
-    std::string measuredText_;
-    int measuredWidth_ = -1;
+    // Fonts and texts come back on every frame: each font's metrics and each text's layout are kept.
+    std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    TFontEntry* fontEntry_ = nullptr;
     int ascent_ = 0;
     int cellHeight_ = 0;
     bool penApplied_ = false;
