@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -92,6 +94,13 @@ struct TBadValueCase {
     double X;
     double Y;
 };
+
+// gtest would otherwise print the case as raw bytes, padding included.
+void PrintTo(const TBadValueCase& c, std::ostream* out)
+{
+    *out << c.Name;
+}
+
 
 class BadValueAbuse : public ::testing::TestWithParam<TBadValueCase> {};
 
@@ -179,6 +188,13 @@ struct TAxisRangeCase {
     double Min;
     double Max;
 };
+
+// gtest would otherwise print the case as raw bytes, padding included.
+void PrintTo(const TAxisRangeCase& c, std::ostream* out)
+{
+    *out << c.Name;
+}
+
 
 class AxisRangeAbuse : public ::testing::TestWithParam<TAxisRangeCase> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 // The calculator refills its series in a handler and the chart repaints later; a click that arrives in
 // between finds a series with fewer points than its last paint drew.
 namespace {
@@ -14,6 +16,13 @@ struct TChangedSeriesCase {
     const char* Name;
     void (*Change)(TLineSeries&);
 };
+
+// gtest would otherwise print the case as raw bytes, padding included.
+void PrintTo(const TChangedSeriesCase& c, std::ostream* out)
+{
+    *out << c.Name;
+}
+
 
 class MouseAfterChangeAbuse : public ::testing::TestWithParam<TChangedSeriesCase> {};
 

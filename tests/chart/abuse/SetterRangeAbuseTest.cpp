@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <functional>
 #include <limits>
@@ -51,6 +53,13 @@ struct TSetterCase {
     TOwner Owner;
     const char* Message;
 };
+
+// gtest would otherwise print the case as raw bytes, padding included.
+void PrintTo(const TSetterCase& c, std::ostream* out)
+{
+    *out << c.Name;
+}
+
 
 std::string Text(double value)
 {
