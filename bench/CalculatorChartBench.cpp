@@ -78,12 +78,16 @@ void CalculatorChartNaiveReplay(benchmark::State& state)
 }
 BENCHMARK(CalculatorChartNaiveReplay)->Name("CalculatorChart/NaiveReplay")->Unit(benchmark::kMicrosecond);
 
+// The chart widget's own paint handler with nothing changed, onto a surface of the window's kind.
+// The labels the form places over the chart are Qt's widgets and are left out.
 void CalculatorChartCachedPaint(benchmark::State& state)
 {
     TChartWidget& widget = *CalculatedForm().Chart1;
-    widget.repaint();
+    QImage surface(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    widget.render(&surface, QPoint(), QRegion(), QWidget::RenderFlags());
     for (auto _ : state)
-        widget.repaint();
+        widget.render(&surface, QPoint(), QRegion(), QWidget::RenderFlags());
+    benchmark::DoNotOptimize(surface.constBits());
 }
 BENCHMARK(CalculatorChartCachedPaint)->Name("CalculatorChart/CachedPaint")->Unit(benchmark::kMicrosecond);
 

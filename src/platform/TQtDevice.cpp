@@ -17,8 +17,6 @@ TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
     ownImage_->fill(Qt::white);
     qpen_ = MakePen(pen_);
     qbrush_ = MakeBrush(brush_);
-    font_.Name.clear();
-    SetFont(TDeviceFont{});
 }
 
 TQtDevice::TQtDevice(QPaintDevice& target) : target_(&target)
@@ -27,8 +25,6 @@ TQtDevice::TQtDevice(QPaintDevice& target) : target_(&target)
         targetImage_ = static_cast<QImage*>(&target);
     qpen_ = MakePen(pen_);
     qbrush_ = MakeBrush(brush_);
-    font_.Name.clear();
-    SetFont(TDeviceFont{});
 }
 
 TQtDevice::~TQtDevice()
@@ -135,11 +131,15 @@ void TQtDevice::SetFont(const TDeviceFont& font)
     if (font == font_)
         return;
     font_ = font;
-    fontEntry_ = &EntryFor(font);
-    qfont_ = fontEntry_->Font;
-    ascent_ = fontEntry_->Ascent;
-    cellHeight_ = fontEntry_->CellHeight;
+    fontEntry_ = nullptr;
     fontApplied_ = false;
+}
+
+TQtDevice::TFontEntry& TQtDevice::CurrentFont()
+{
+    if (fontEntry_ == nullptr)
+        fontEntry_ = &EntryFor(font_);
+    return *fontEntry_;
 }
 
 TQtDevice::TFontEntry& TQtDevice::EntryFor(const TDeviceFont& font)
@@ -161,7 +161,7 @@ TQtDevice::TFontEntry& TQtDevice::EntryFor(const TDeviceFont& font)
 
 TQtDevice::TTextLayout& TQtDevice::LayoutOf(std::string_view text)
 {
-    auto& texts = fontEntry_->Texts;
+    auto& texts = CurrentFont().Texts;
     if (const auto found = texts.find(text); found != texts.end())
         return found->second;
     constexpr std::size_t MaxTexts = 1024;
@@ -187,15 +187,15 @@ void TQtDevice::SetBackColor(TColor rgb)
 TSize TQtDevice::TextExtent(std::string_view text)
 {
     if (text.empty())
-        return {0, cellHeight_};
-    return {TextWidthOf(text), cellHeight_};
+        return {0, CurrentFont().CellHeight};
+    return {TextWidthOf(text), CurrentFont().CellHeight};
 }
 
 int TQtDevice::TextWidthOf(std::string_view text)
 {
     TTextLayout& layout = LayoutOf(text);
     if (layout.Width < 0)
-        layout.Width = fontEntry_->Metrics.horizontalAdvance(ToQString(text));
+        layout.Width = CurrentFont().Metrics.horizontalAdvance(ToQString(text));
     return layout.Width;
 }
 
@@ -204,7 +204,7 @@ void TQtDevice::DrawLaidOutText(QPainter& painter, QPointF baseline, std::string
     TTextLayout& layout = LayoutOf(text);
     if (!layout.LaidOut) {
         // Laid out for the surface drawn on, as drawText lays out for it.
-        QTextLayout textLayout(ToQString(text), qfont_, target_);
+        QTextLayout textLayout(ToQString(text), CurrentFont().Font, target_);
         textLayout.beginLayout();
         const QTextLine line = textLayout.createLine();
         textLayout.endLayout();
@@ -227,7 +227,8 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     const int width = horizontal == TA_LEFT && !opaque ? 0 : TextWidthOf(text);
     const unsigned vertical = textAlign_ & TA_VERTICAL_MASK;
     const int dx = horizontal == TA_RIGHT ? -width : (horizontal == TA_CENTER ? -(width / 2) : 0);
-    const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? ascent_ - cellHeight_ : ascent_);
+    const TFontEntry& font = CurrentFont();
+    const int baseline = vertical == TA_BASELINE ? 0 : (vertical == TA_BOTTOM ? font.Ascent - font.CellHeight : font.Ascent);
     UsePlainMode(*painter);
     const bool rotated = font_.Escapement % 3600 != 0;
     QPoint origin(x, y);
@@ -238,9 +239,9 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
         origin = QPoint(0, 0);
     }
     if (opaque)
-        painter->fillRect(QRect(origin.x() + dx, origin.y() + baseline - ascent_, width, cellHeight_), ToQColor(backColor_));
+        painter->fillRect(QRect(origin.x() + dx, origin.y() + baseline - font.Ascent, width, font.CellHeight), ToQColor(backColor_));
     if (!fontApplied_ || rotated) {
-        painter->setFont(qfont_);
+        painter->setFont(font.Font);
         fontApplied_ = !rotated;
     }
     painter->setPen(ToQColor(font_.Color));

@@ -98,6 +98,8 @@ private:
         std::unordered_map<std::string, TTextLayout, TTextHash, std::equal_to<>> Texts;
     };
     TFontEntry& EntryFor(const TDeviceFont& font);
+    // The entry of the current font, looked up when text is first measured or drawn in it.
+    TFontEntry& CurrentFont();
     TTextLayout& LayoutOf(std::string_view text);
     int TextWidthOf(std::string_view text);
     // Draws the text with its baseline at the point from glyphs laid out on its first drawing.
@@ -129,12 +131,9 @@ private:
     TDeviceFont font_;
     QPen qpen_;
     QBrush qbrush_;
-    QFont qfont_;
     // Fonts and texts come back on every frame: each font's metrics and each text's layout are kept.
     std::vector<std::unique_ptr<TFontEntry>> fonts_;
     TFontEntry* fontEntry_ = nullptr;
-    int ascent_ = 0;
-    int cellHeight_ = 0;
     bool penApplied_ = false;
     bool brushApplied_ = false;
     bool fontApplied_ = false;
