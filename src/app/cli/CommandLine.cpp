@@ -28,7 +28,7 @@ constexpr int ExitRefused = 2;
 
 enum class TOptionKind { Flag, Value };
 
-struct TOptionSpec {
+struct TOptionRule {
     std::string_view name;
     TOptionKind kind;
 };
@@ -51,8 +51,8 @@ int UsageError(std::ostream& err, const std::string& reason)
     return ExitRefused;
 }
 
-// Reads the options that `specs` allows; anything else, a missing value or a repeated option is a usage error.
-std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, std::initializer_list<TOptionSpec> specs,
+// Reads the options that `rules` allows; anything else, a missing value or a repeated option is a usage error.
+std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, std::initializer_list<TOptionRule> rules,
     std::ostream& err)
 {
     TArguments parsed;
@@ -62,13 +62,13 @@ std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, s
             parsed.operands.push_back(word);
             continue;
         }
-        const TOptionSpec* spec = nullptr;
-        for (const TOptionSpec& candidate : specs) {
+        const TOptionRule* rule = nullptr;
+        for (const TOptionRule& candidate : rules) {
             if (word == candidate.name) {
-                spec = &candidate;
+                rule = &candidate;
             }
         }
-        if (!spec) {
+        if (!rule) {
             UsageError(err, "unknown option " + Quoted(word) + " for " + args[0]);
             return std::nullopt;
         }
@@ -77,7 +77,7 @@ std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, s
             return std::nullopt;
         }
         std::string value;
-        if (spec->kind == TOptionKind::Value) {
+        if (rule->kind == TOptionKind::Value) {
             if (i + 1 >= args.size()) {
                 UsageError(err, "option " + word + " needs a value");
                 return std::nullopt;
