@@ -46,13 +46,19 @@ void TChartSeries::SetYValues(const TChartValueList& value)
 
 void TChartSeries::InsertColorAndLabel(int index, TColor color, const std::string& label)
 {
+    // Points past the end of these lists have the automatic colour and no label, so a series whose
+    // points have neither stores nothing per point.
     const auto at = static_cast<std::size_t>(index);
-    if (colors_.size() < at)
-        colors_.resize(at, clAutoColor);
-    colors_.insert(colors_.begin() + index, color);
-    if (labels_.size() < at)
-        labels_.resize(at);
-    labels_.insert(labels_.begin() + index, label);
+    if (color != clAutoColor || at < colors_.size()) {
+        if (colors_.size() < at)
+            colors_.resize(at, clAutoColor);
+        colors_.insert(colors_.begin() + index, color);
+    }
+    if (!label.empty() || at < labels_.size()) {
+        if (labels_.size() < at)
+            labels_.resize(at);
+        labels_.insert(labels_.begin() + index, label);
+    }
 }
 
 int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color)
@@ -205,10 +211,18 @@ void TChartSeries::SwapPoints(int i, int j)
         list->Exchange(i, j);
     const auto a = static_cast<std::size_t>(i);
     const auto b = static_cast<std::size_t>(j);
-    if (a < colors_.size() && b < colors_.size())
+    // A point past the end of a list holds the default; it is stored before being swapped with one that is not.
+    const std::size_t last = std::max(a, b);
+    if (std::min(a, b) < colors_.size()) {
+        if (colors_.size() <= last)
+            colors_.resize(last + 1, clAutoColor);
         std::swap(colors_[a], colors_[b]);
-    if (a < labels_.size() && b < labels_.size())
+    }
+    if (std::min(a, b) < labels_.size()) {
+        if (labels_.size() <= last)
+            labels_.resize(last + 1);
         std::swap(labels_[a], labels_[b]);
+    }
 }
 
 bool TChartSeries::IsNullPoint(int index) const
@@ -218,9 +232,10 @@ bool TChartSeries::IsNullPoint(int index) const
 
 TColor TChartSeries::PointColor(int index) const
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= colors_.size())
+    if (index < 0 || index >= Count())
         return seriesColor_;
-    const TColor stored = colors_[static_cast<std::size_t>(index)];
+    const auto at = static_cast<std::size_t>(index);
+    const TColor stored = at < colors_.size() ? colors_[at] : clAutoColor;
     if (stored != clAutoColor)
         return stored;
     return colorEachPoint_ ? Palette(index) : seriesColor_;

@@ -68,7 +68,10 @@ void TChartValueList::InsertValue(int index, double value)
 {
     if (index < 0 || index > ValueCount())
         throw EListError(index);
-    values_.insert(values_.begin() + index, value);
+    if (index == ValueCount())
+        values_.push_back(value);
+    else
+        values_.insert(values_.begin() + index, value);
     statsDirty_ = true;
 }
 

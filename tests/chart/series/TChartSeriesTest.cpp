@@ -380,3 +380,20 @@ TEST(SeriesLegendText, EveryStyle)
 }
 
 }
+
+// Colours and labels are stored only up to the last point that has one; swapping such a point with
+// a later one still moves both.
+TEST(SeriesPoints, SwappingMovesAColourAndLabelPastTheStoredOnes)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clGreen);
+    series.AddPoint(0, 0, "first", clRed);
+    series.AddPoint(1, 0);
+    series.AddPoint(2, 0);
+    series.SwapPoints(0, 2);
+    EXPECT_EQ(series.PointColor(0), clGreen);
+    EXPECT_EQ(series.PointLabel(0), "");
+    EXPECT_EQ(series.PointColor(2), clRed);
+    EXPECT_EQ(series.PointLabel(2), "first");
+    EXPECT_EQ(series.PointColor(1), clGreen);
+}
