@@ -77,6 +77,8 @@ void TChartSeries::CopyAllFrom(TChartSeries& source)
 
 void TChartSeries::NotifyDependents(TSeriesNotification code, int index)
 {
+    if (dependents_.empty())
+        return;
     // A dependent may change the list (by leaving its source), so walk a copy.
     const std::vector<TChartSeries*> dependents = dependents_;
     for (TChartSeries* dependent : dependents) {
