@@ -1,9 +1,9 @@
 #include "app/TForm1.h"
 
-#include "chart/series/ChartSeriesStartup.h"
+#include "WindowTestSupport.h"
+#include "chart/axes/TChartAxis.h"
 #include "chart/series/TLineSeries.h"
 #include "model/BHNcalc.h"
-#include "chart/axes/TChartAxis.h"
 #include "platform/TChartWidget.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +14,11 @@
 // calculation gives.
 namespace {
 
-class ChartRenderAbuse : public ::testing::Test {
+class ChartRenderAbuse : public TWindowTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        BHNcalc::Initialize();
-        RegisterChartSeriesTypes();
-    }
-    static void TearDownTestSuite() { UnregisterChartSeriesTypes(); }
-
     void SetUp() override
     {
-        BHNcalc::SelectCurve(0);
+        ResetModel();
         BHNcalc::StandardBHN = 270;
         form.GraphBHN();
     }

@@ -1,7 +1,6 @@
 #include "app/TForm1.h"
 
 #include "chart/axes/TChartAxis.h"
-#include "chart/series/ChartSeriesStartup.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
@@ -10,6 +9,7 @@
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
 #include "platform/form/TRadioGroup.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -32,22 +32,6 @@
 // seeded order. BHN_GUI_SEED and BHN_GUI_EVENTS choose the session; the seed is printed so a failing
 // session can be replayed.
 namespace {
-
-using TPoints = std::vector<std::pair<double, double>>;
-
-TPoints PointsOf(const TChartSeries& series)
-{
-    TPoints points;
-    for (int i = 0; i < series.Count(); ++i) {
-        points.emplace_back(series.XValueAt(i), series.YValueAt(i));
-    }
-    return points;
-}
-
-TPoints MarkerAt(double hardness)
-{
-    return {{hardness, 1.5}, {hardness, 0.9}};
-}
 
 TPoints SelectedCurvePoints()
 {
@@ -130,23 +114,11 @@ const std::vector<QString>& TypedCharacters()
     return characters;
 }
 
-class RandomSession : public ::testing::Test {
+class RandomSession : public TWindowTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        BHNcalc::Initialize();
-        RegisterChartSeriesTypes();
-    }
-    static void TearDownTestSuite() { UnregisterChartSeriesTypes(); }
-
     void SetUp() override
     {
-        BHNcalc::SelectedMode = 0;
-        BHNcalc::SelectCurve(0);
-        BHNcalc::StandardBHN = 0;
-        BHNcalc::VariableBHN = 0;
-        BHNcalc::StandardProtection = 0;
-        BHNcalc::InputValid = false;
+        ResetModel();
         TApplication::SetErrorBox([this](const std::string& caption, const std::string& text) {
             ++boxes_;
             EXPECT_EQ(caption, TApplication::Title());
