@@ -246,8 +246,8 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     }
     painter->setPen(ToQColor(font_.Color));
     penApplied_ = false;
-    // Plain one-line text reuses its glyphs; rotated, underlined, struck-out or multi-line text is laid out each time.
-    const bool plain = !rotated && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
+    // Plain one-line text, level or at a right angle, reuses its glyphs; other text is laid out each time.
+    const bool plain = font_.Escapement % 900 == 0 && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
         && text.find_first_of("\t\n\r") == std::string_view::npos;
     if (plain)
         DrawLaidOutText(*painter, QPointF(origin.x() + dx, origin.y() + baseline), text);
