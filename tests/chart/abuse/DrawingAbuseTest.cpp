@@ -235,4 +235,22 @@ TEST(AxisRangeAbuse, SetMinMaxWidensAZeroRangeAndOrdersAnInvertedOne)
     EXPECT_FALSE(drawn.Paint().empty());
 }
 
+// The limit checks compare with the other limit, and no comparison with NaN succeeds: a NaN limit is taken.
+// Every value then maps to the middle pixel of that axis, so a line series collapses onto one row.
+TEST(AxisRangeAbuse, NaNLimitIsTakenAndEverythingDrawsAtTheAxisMiddle)
+{
+    TDrawnChart drawn;
+    TLineSeries& line = drawn.Add<TLineSeries>();
+    line.SetSeriesColor(clRed);
+    line.AddPoint(220, 1.0);
+    line.AddPoint(340, 1.3);
+    drawn.chart.LeftAxis().SetMinimum(NaN);
+    EXPECT_TRUE(std::isnan(drawn.chart.LeftAxis().Minimum()));
+    const std::vector<TDrawRecord> lines = TDrawnChart::SeriesLines(drawn.Paint(), clRed);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].P1.Y, lines[0].P2.Y);
+    const TChartAxis& left = drawn.chart.LeftAxis();
+    EXPECT_NEAR(lines[0].P2.Y, (left.PixelStart() + left.PixelEnd()) / 2.0, 1.0);
+}
+
 }  // namespace
