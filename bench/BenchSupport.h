@@ -126,5 +126,17 @@ private:
     std::vector<QPolygon> polygons_;
 };
 
+// Times the replay of the records onto a white RGB32 image of the given size.
+inline void TimeNaiveReplay(benchmark::State& state, const std::vector<TDrawRecord>& records, int width, int height)
+{
+    const TNaiveReplay replay(records);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state)
+        replay.Replay(image);
+    state.counters["primitives"] = static_cast<double>(replay.Size());
+    benchmark::DoNotOptimize(image.constBits());
+}
+
 // Closes the windows the benchmarks opened, while the application still exists.
 void ReleaseBenchWindows();

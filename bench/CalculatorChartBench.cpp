@@ -68,13 +68,7 @@ void CalculatorChartNaiveReplay(benchmark::State& state)
     chart.SetUseBitmapBuffer(false);
     chart.DrawToCanvas(recorder, TRect{0, 0, ChartWidth, ChartHeight});
     chart.SetUseBitmapBuffer(true);
-    const TNaiveReplay replay(recorder.Records());
-    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (auto _ : state)
-        replay.Replay(image);
-    state.counters["primitives"] = static_cast<double>(replay.Size());
-    benchmark::DoNotOptimize(image.constBits());
+    TimeNaiveReplay(state, recorder.Records(), ChartWidth, ChartHeight);
 }
 BENCHMARK(CalculatorChartNaiveReplay)->Name("CalculatorChart/NaiveReplay")->Unit(benchmark::kMicrosecond);
 

@@ -109,13 +109,7 @@ void LineSeriesNaiveReplay(benchmark::State& state)
     const std::vector<TDrawRecord> segments(recorder.Records().begin() + static_cast<long>(begin),
         recorder.Records().begin() + static_cast<long>(end));
     recorder.Clear();
-    const TNaiveReplay replay(segments);
-    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (auto _ : state)
-        replay.Replay(image);
-    state.counters["primitives"] = static_cast<double>(replay.Size());
-    benchmark::DoNotOptimize(image.constBits());
+    TimeNaiveReplay(state, segments, ChartWidth, ChartHeight);
 }
 BENCHMARK(LineSeriesNaiveReplay)->Name("LineSeries/NaiveReplay/1000000")->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,7 @@
-#include "chart/axes/TChartAxis.h"
-#include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
-#include "chart/frame/TChartLegend.h"
-#include "chart/panel/TChart.h"
 #include "chart/series/TChartValueList.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "SeriesDrawingFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,51 +12,7 @@ namespace {
 
 using TSegment = std::pair<TPoint, TPoint>;
 
-// A 2D chart of 400 x 300 with both axes fixed to 0..100, drawn unbuffered on a recording device.
-class FastLineDrawing : public testing::Test {
-protected:
-    FastLineDrawing()
-    {
-        chart.SetWidth(400);
-        chart.SetHeight(300);
-        chart.SetView3D(false);
-        chart.Legend().SetVisible(false);
-        chart.Canvas().SetBuffered(false);
-        chart.BottomAxis().SetMinMax(0, 100);
-        chart.LeftAxis().SetMinMax(0, 100);
-    }
-
-    template <class T>
-    T& Add()
-    {
-        auto* series = new T;
-        series->SetParentChart(&chart);
-        series->BeforeDrawValues = [this](TChartSeries&) { begin_ = device.Records().size(); };
-        series->AfterDrawValues = [this](TChartSeries&) { end_ = device.Records().size(); };
-        return *series;
-    }
-
-    // Draws the chart and returns the polylines of the last series drawn.
-    std::vector<TDrawRecord> Draw()
-    {
-        device.Clear();
-        chart.DrawToCanvas(device, TRect{0, 0, 400, 300});
-        std::vector<TDrawRecord> drawn;
-        for (std::size_t i = begin_; i < end_; ++i)
-            if (device.Records()[i].Op == TDrawOp::Polyline || device.Records()[i].Op == TDrawOp::LineTo)
-                drawn.push_back(device.Records()[i]);
-        return drawn;
-    }
-
-    static TPoint Pixel(const TChartSeries& s, int i) { return {s.CalcXPixel(i), s.CalcYPixel(i)}; }
-
-    TChart chart;
-    TRecordingDevice device{400, 300};
-
-private:
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-};
+class FastLineDrawing : public SeriesDrawing {};
 
 struct TColumnCase {
     const char* Name;
@@ -88,14 +40,13 @@ TEST_F(FastLineDrawing, APixelColumnIsThinnedToItsFirstExtremesAndLastPoint)
             for (std::size_t k = 0; k < c.ColumnValues.size(); ++k)
                 series.AddPoint(50.15 + 0.001 * static_cast<double>(k), c.ColumnValues[k]);
             series.AddPoint(60, 40);
-            const std::vector<TDrawRecord> records = Draw();
+            const std::vector<TDrawRecord> records = Only(Paint(), TDrawOp::Polyline);
             for (int i = 2; i <= static_cast<int>(c.ColumnValues.size()); ++i)
                 ASSERT_EQ(series.CalcXPixel(i), series.CalcXPixel(1)) << "the column points share one pixel column";
             std::vector<TPoint> expected;
             for (const int i : c.Kept)
                 expected.push_back(Pixel(series, i));
             ASSERT_EQ(records.size(), 1u);
-            EXPECT_EQ(records[0].Op, TDrawOp::Polyline);
             EXPECT_EQ(records[0].Points, expected);
         }
     }
@@ -111,7 +62,7 @@ TEST_F(FastLineDrawing, NullPointsBreakTheLineIntoSeparatePolylines)
     series.AddPoint(40, 60);
     series.AddPoint(50, 20);
     series.AddPoint(60, 70);
-    const std::vector<TDrawRecord> records = Draw();
+    const std::vector<TDrawRecord> records = Only(Paint(), TDrawOp::Polyline);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].Points, (std::vector<TPoint>{Pixel(series, 0), Pixel(series, 1)}));
     EXPECT_EQ(records[1].Points, (std::vector<TPoint>{Pixel(series, 3), Pixel(series, 4), Pixel(series, 5)}));
@@ -128,20 +79,19 @@ TEST_F(FastLineDrawing, WithoutThinningTheSegmentsAreThoseOfTheLineSeries)
         TLineSeries& line = Add<TLineSeries>();
         for (const auto& [x, y] : points)
             line.AddPoint(x, y);
-        for (const TDrawRecord& r : Draw())
-            if (r.Op == TDrawOp::LineTo)
-                lineSegments.emplace_back(r.P1, r.P2);
+        for (const TDrawRecord& r : Only(Paint(), TDrawOp::LineTo))
+            lineSegments.emplace_back(r.P1, r.P2);
     }
     chart.DestroyAllSeries();
     TFastLineSeries& fast = Add<TFastLineSeries>();
     for (const auto& [x, y] : points)
         fast.AddPoint(x, y);
+    const std::vector<TDrawRecord> drawn = Paint();
+    EXPECT_TRUE(Only(drawn, TDrawOp::LineTo).empty());
     std::vector<TSegment> fastSegments;
-    for (const TDrawRecord& r : Draw()) {
-        EXPECT_EQ(r.Op, TDrawOp::Polyline);
+    for (const TDrawRecord& r : Only(drawn, TDrawOp::Polyline))
         for (std::size_t i = 1; i < r.Points.size(); ++i)
             fastSegments.emplace_back(r.Points[i - 1], r.Points[i]);
-    }
     ASSERT_EQ(lineSegments.size(), points.size() - 1);
     EXPECT_EQ(fastSegments, lineSegments);
 }
