@@ -5,6 +5,7 @@
 #include "chart/series/TChartValueList.h"
 
 #include <algorithm>
+#include <cmath>
 
 TFastLineSeries::TFastLineSeries()
 {
@@ -68,8 +69,10 @@ void TFastLineSeries::DrawByColumns()
         int high = i;
         double lowValue = ys[static_cast<std::size_t>(i)] * multiplier;
         double highValue = lowValue;
-        for (int k = i + 1; k <= end; ++k) {
+        bool allFinite = std::isfinite(lowValue);
+        for (int k = i + 1; k <= end && allFinite; ++k) {
             const double v = ys[static_cast<std::size_t>(k)] * multiplier;
+            allFinite = std::isfinite(v);
             if (v < lowValue) {
                 lowValue = v;
                 low = k;
@@ -77,6 +80,13 @@ void TFastLineSeries::DrawByColumns()
                 highValue = v;
                 high = k;
             }
+        }
+        if (!allFinite) {
+            // A value that is not a number is drawn at the axis middle, wherever the others lie.
+            for (int k = i; k <= end; ++k)
+                Feed(TPoint{x, CalcYPixel(k)});
+            i = end + 1;
+            continue;
         }
         Feed(TPoint{x, CalcYPixel(i)});
         if (low < high) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,7 @@ TEST_F(FastLineDrawing, APixelColumnIsThinnedToItsFirstExtremesAndLastPoint)
         {"highest before lowest", {30, 90, 70, 10, 20, 60}, {0, 1, 2, 4, 6, 7}},
         {"first is the lowest", {5, 40, 95, 50}, {0, 1, 3, 4, 5}},
         {"last is the highest", {50, 20, 60, 99}, {0, 1, 2, 4, 5}},
+        {"not a number lies at the axis middle", {60, std::numeric_limits<double>::quiet_NaN(), 70}, {0, 1, 2, 3, 4}},
     };
     for (const TChartListOrder order : {loAscending, loNone}) {
         for (const TColumnCase& c : cases) {
