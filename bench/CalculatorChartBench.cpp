@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -39,11 +40,14 @@ TForm1& CalculatedForm()
 }
 
 
+// The window's chart; the cases are meant for its form size, so any other size ends the program.
 TChart& CalculatorChart()
 {
     TChart& chart = CalculatedForm().Chart1->Chart();
-    if (chart.Width() != ChartWidth || chart.Height() != ChartHeight)
-        std::abort();
+    if (chart.Width() != ChartWidth || chart.Height() != ChartHeight) {
+        std::fprintf(stderr, "bhnbench: the calculator chart is %d x %d, not %d x %d\n", chart.Width(), chart.Height(), ChartWidth, ChartHeight);
+        std::exit(1);
+    }
     return chart;
 }
 

@@ -7,7 +7,6 @@
 #include "chart/panel/TChart.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
-#include "platform/TChartWidget.h"
 #include "platform/TQtDevice.h"
 
 #include <cstdint>
