@@ -1,8 +1,9 @@
+#include "WindowTestSupport.h"
+
 #include "app/TForm1.h"
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TColor.h"
-#include "chart/series/ChartSeriesStartup.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
@@ -16,19 +17,11 @@
 namespace {
 
 // The calculator's chart after start-up and Calculate 237/270 in mode 0, rendered on the Qt device.
-class CalculatorChartPixels : public ::testing::Test {
+class CalculatorChartPixels : public TWindowTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        BHNcalc::Initialize();
-        RegisterChartSeriesTypes();
-    }
-    static void TearDownTestSuite() { UnregisterChartSeriesTypes(); }
-
     void SetUp() override
     {
-        BHNcalc::SelectedMode = 0;
-        BHNcalc::SelectCurve(0);
+        ResetModel();
         form_.FormActivate();
         form_.Button1->click();
         image_ = RenderChart(Chart(), 553, 337);

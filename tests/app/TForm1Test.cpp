@@ -1,3 +1,5 @@
+#include "WindowTestSupport.h"
+
 #include "app/TForm1.h"
 
 #include "chart/axes/TChartAxis.h"
@@ -25,17 +27,6 @@
 
 namespace {
 
-using TPoints = std::vector<std::pair<double, double>>;
-
-TPoints PointsOf(const TChartSeries& series)
-{
-    TPoints points;
-    for (int i = 0; i < series.Count(); ++i) {
-        points.emplace_back(series.XValueAt(i), series.YValueAt(i));
-    }
-    return points;
-}
-
 TPoints CurvePoints(const BHNcalc::TCurve& curve)
 {
     TPoints points;
@@ -45,34 +36,17 @@ TPoints CurvePoints(const BHNcalc::TCurve& curve)
     return points;
 }
 
-TPoints MarkerAt(double hardness)
-{
-    return {{hardness, 1.5}, {hardness, 0.9}};
-}
-
 struct TShownBox {
     std::string Caption;
     std::string Text;
 };
 
 // A fresh window over a model in its start-up state, shown and activated as the program does it.
-class TForm1Test : public ::testing::Test {
+class TForm1Test : public TWindowTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        BHNcalc::Initialize();
-        RegisterChartSeriesTypes();
-    }
-    static void TearDownTestSuite() { UnregisterChartSeriesTypes(); }
-
     void SetUp() override
     {
-        BHNcalc::SelectedMode = 0;
-        BHNcalc::SelectCurve(0);
-        BHNcalc::StandardBHN = 0;
-        BHNcalc::VariableBHN = 0;
-        BHNcalc::StandardProtection = 0;
-        BHNcalc::InputValid = false;
+        ResetModel();
         TApplication::SetErrorBox([this](const std::string& caption, const std::string& text) {
             boxes.push_back({caption, text});
         });
