@@ -1,10 +1,9 @@
 #include "chart/axes/FormatFloat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -97,15 +96,16 @@ struct TDecimal {
 
 TDecimal Decompose(double value)
 {
+    // to_chars gives printf's digits without its locale lookups and parsing of a format.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17).ptr;
     TDecimal d;
     const char* p = buffer;
-    for (; *p && *p != 'e'; ++p)
+    for (; p != end && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.Digits += *p;
-    if (*p == 'e')
-        d.Exponent = std::atoi(p + 1);
+    if (p != end)
+        std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, end, d.Exponent);
     return d;
 }
 
@@ -172,8 +172,7 @@ std::string Apply(const TPicture& picture, double value, const TFormatSettings& 
 std::string GeneralFormat(double value, const TFormatSettings& settings)
 {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text = buffer;
+    std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr);
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, settings.DecimalSeparator);
     return text;
