@@ -153,6 +153,68 @@ void TCustomSeries::DrawPoint(int index)
     oldColor_ = color;
 }
 
+void TCustomSeries::DrawAllPoints()
+{
+    if (FirstVisible() < 0 || LastVisible() < 0 || !DrawForward() || !connectPoints_ || drawArea_ || stairs_
+        || pointer_.Visible()) {
+        TChartSeries::DrawAllPoints();
+        return;
+    }
+    DrawPoint(FirstVisible());
+    DrawPlainLines();
+}
+
+// The same lines and canvas state as DrawPoint for each point; pen and brush changes no line sees are skipped.
+void TCustomSeries::DrawPlainLines()
+{
+    TChartCanvas3D& canvas = Canvas();
+    TColor penColor = clNone;
+    TColor pendingBlack = clNone;
+    int lastPlaced = -1;
+    const auto leaveLikeDrawPoint = [&] {
+        if (pendingBlack != clNone) {
+            canvas.Pen().SetColor(clBlack);
+            canvas.Brush().SetColor(pendingBlack);
+            pendingBlack = clNone;
+        }
+        if (lastPlaced >= 0)
+            oldBottom_ = BottomPixel(lastPlaced);
+        lastPlaced = -1;
+    };
+    for (int i = FirstVisible() + 1; i <= LastVisible(); ++i) {
+        const TColor color = PointColor(i);
+        if (color == clNone || oldColor_ == clNone) {
+            leaveLikeDrawPoint();
+            DrawPoint(i);
+            penColor = clNone;
+            continue;
+        }
+        const int x = CalcXPixel(i);
+        const int y = CalcYPixel(i);
+        if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
+            oldColor_ = color;
+            continue;
+        }
+        if (x == oldX_ && y == oldY_) {
+            pendingBlack = color;
+        } else {
+            if (penColor != color) {
+                canvas.Pen().SetColor(clBlack);
+                canvas.Brush().SetColor(color);
+                PrepareLinePen(color);
+                penColor = color;
+            }
+            pendingBlack = clNone;
+            canvas.Line(oldX_, oldY_, x, y);
+        }
+        oldX_ = x;
+        oldY_ = y;
+        oldColor_ = color;
+        lastPlaced = i;
+    }
+    leaveLikeDrawPoint();
+}
+
 void TCustomSeries::PrepareLinePen(TColor color)
 {
     TChartCanvas3D& canvas = Canvas();

@@ -41,6 +41,8 @@ public:
 
     // Draws the point and the segment that ends at it.
     void DrawPoint(int index) override;
+    // Plain connected lines select their pen once per run of points of one colour; the rest goes point by point.
+    void DrawAllPoints() override;
     // The marker of a point: canvas prepared with the colour, style from OnGetPointerStyle or Pointer.
     virtual void DrawPointerAt(int x, int y, TColor color, int index);
     // Whether (px, py), the pixel of point index, lies within the marker around (x, y).
@@ -59,6 +61,7 @@ private:
     void DrawSegment(int x, int y, TColor color, int index, bool isLast, TSegmentMarkers markers);
     // Sets the canvas pen from LinePen in the colour, with a clear brush.
     void PrepareLinePen(TColor color);
+    void DrawPlainLines();
     void DrawAreaBelow(int x, int y, TColor color, int index);
     bool SegmentContains(TPoint from, TPoint to, TPoint p) const;
 
