@@ -49,6 +49,8 @@ void TChartSeries::InsertColorAndLabel(int index, TColor color, const std::strin
     // Points past the end of these lists have the automatic colour and no label, so a series whose
     // points have neither stores nothing per point.
     const auto at = static_cast<std::size_t>(index);
+    if (color == clAutoColor && label.empty() && at >= colors_.size() && at >= labels_.size())
+        return;
     if (color != clAutoColor || at < colors_.size()) {
         if (colors_.size() < at)
             colors_.resize(at, clAutoColor);
@@ -103,7 +105,8 @@ void TChartSeries::PointAdded(int index)
 {
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
-    NotifyDependents(snAdd, index);
+    if (!dependents_.empty())
+        NotifyDependents(snAdd, index);
     if (active_)
         RequestRepaint();
 }
