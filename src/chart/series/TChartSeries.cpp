@@ -44,13 +44,9 @@ void TChartSeries::SetYValues(const TChartValueList& value)
     RequestRepaint();
 }
 
-void TChartSeries::InsertColorAndLabel(int index, TColor color, const std::string& label)
+void TChartSeries::StoreColorAndLabel(int index, TColor color, const std::string& label)
 {
-    // Points past the end of these lists have the automatic colour and no label, so a series whose
-    // points have neither stores nothing per point.
     const auto at = static_cast<std::size_t>(index);
-    if (color == clAutoColor && label.empty() && at >= colors_.size() && at >= labels_.size())
-        return;
     if (color != clAutoColor || at < colors_.size()) {
         if (colors_.size() < at)
             colors_.resize(at, clAutoColor);

@@ -224,7 +224,15 @@ private:
     friend class TChartValueList;
     void RegisterValueList(TChartValueList& list) { valueLists_.push_back(&list); }
     // Inserts a point's colour and label at the index, padding shorter lists with "none of its own".
-    void InsertColorAndLabel(int index, TColor color, const std::string& label);
+    // Points past the end of these lists have the automatic colour and no label, so a series whose
+    // points have neither stores nothing per point.
+    void InsertColorAndLabel(int index, TColor color, const std::string& label)
+    {
+        const auto at = static_cast<std::size_t>(index);
+        if (color != clAutoColor || !label.empty() || at < colors_.size() || at < labels_.size())
+            StoreColorAndLabel(index, color, label);
+    }
+    void StoreColorAndLabel(int index, TColor color, const std::string& label);
     void RemoveDataSources();
     void AddDataSource(TChartSeries* source);
 
