@@ -4,10 +4,12 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/StoreChanged.h"
+#include "chart/series/TChartValueList.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -156,7 +158,7 @@ void TCustomSeries::DrawPoint(int index)
 void TCustomSeries::DrawAllPoints()
 {
     if (FirstVisible() < 0 || LastVisible() < 0 || !DrawForward() || !connectPoints_ || drawArea_ || stairs_
-        || pointer_.Visible()) {
+        || pointer_.Visible() || GetHorizAxis() == nullptr || GetVertAxis() == nullptr) {
         TChartSeries::DrawAllPoints();
         return;
     }
@@ -168,6 +170,12 @@ void TCustomSeries::DrawAllPoints()
 void TCustomSeries::DrawPlainLines()
 {
     TChartCanvas3D& canvas = Canvas();
+    const TChartAxis& horiz = *GetHorizAxis();
+    const TChartAxis& vert = *GetVertAxis();
+    const std::span<const double> xs = XValues().StoredValues();
+    const std::span<const double> ys = YValues().StoredValues();
+    const double xMultiplier = XValues().Multiplier();
+    const double yMultiplier = YValues().Multiplier();
     TColor penColor = clNone;
     TColor pendingBlack = clNone;
     int lastPlaced = -1;
@@ -189,8 +197,10 @@ void TCustomSeries::DrawPlainLines()
             penColor = clNone;
             continue;
         }
-        const int x = CalcXPixel(i);
-        const int y = CalcYPixel(i);
+        // CalcXPixel and CalcYPixel on the values as XValueAt and YValueAt give them, past their index checks.
+        const auto at = static_cast<std::size_t>(i);
+        const int x = horiz.XValueToPixel(xs[at] * xMultiplier);
+        const int y = vert.YValueToPixel(ys[at] * yMultiplier);
         if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
             oldColor_ = color;
             continue;
