@@ -70,16 +70,43 @@ QPen MakePen(const TDevicePen& pen)
         return result;
     }
     result.setWidth(0);
-    // The dash lengths of the classic device's cosmetic pens, in pixels.
-    switch (pen.Style) {
-    case psDash: result.setDashPattern({18, 6}); break;
-    case psDot: result.setDashPattern({3, 3}); break;
-    case psDashDot: result.setDashPattern({9, 6, 3, 6}); break;
-    case psDashDotDot: result.setDashPattern({9, 3, 3, 3, 3, 3}); break;
-    case psAlternate: result.setDashPattern({1, 1}); break;
-    default: break;
-    }
+    const std::span<const int> pattern = DashPatternOf(pen.Style);
+    if (!pattern.empty())
+        result.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
     return result;
+}
+
+std::span<const int> DashPatternOf(TPenStyle style)
+{
+    // The dash lengths of the classic device's cosmetic pens.
+    static constexpr int Dash[] = {18, 6};
+    static constexpr int Dot[] = {3, 3};
+    static constexpr int DashDot[] = {9, 6, 3, 6};
+    static constexpr int DashDotDot[] = {9, 3, 3, 3, 3, 3};
+    static constexpr int Alternate[] = {1, 1};
+    switch (style) {
+    case psDash: return Dash;
+    case psDot: return Dot;
+    case psDashDot: return DashDot;
+    case psDashDotDot: return DashDotDot;
+    case psAlternate: return Alternate;
+    default: return {};
+    }
+}
+
+QLineF ThinLineOf(QPoint from, QPoint to)
+{
+    // Qt's thin flat-capped line covers the half-open span [low, high) of its main axis, which drops
+    // the end point only when the line runs towards higher coordinates. A line running the other way
+    // is slid one step back along itself: the same pixels of the same line, start kept, end dropped.
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int major = std::abs(dx) >= std::abs(dy) ? dx : dy;
+    if (major >= 0)
+        return QLineF(from, to);
+    const double steps = -major;
+    const QPointF back(-dx / steps, -dy / steps);
+    return QLineF(QPointF(from) + back, QPointF(to) + back);
 }
 
 QBrush MakeBrush(const TDeviceBrush& brush)

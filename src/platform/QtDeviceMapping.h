@@ -7,11 +7,13 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QString>
 
+#include <span>
 #include <string_view>
 
 // How the chart device's state and geometry map onto Qt's painting objects.
@@ -24,6 +26,10 @@ QPainter::CompositionMode CompositionOf(TPenMode mode);
 
 // A flat-capped pen; width 1 is cosmetic and takes the classic dash lengths, wider pens are solid.
 QPen MakePen(const TDevicePen& pen);
+// The on and off lengths in pixels of a cosmetic pen style; empty for solid and clear pens.
+std::span<const int> DashPatternOf(TPenStyle style);
+// The line Qt draws with a cosmetic pen so that from is painted and to is not, in either direction.
+QLineF ThinLineOf(QPoint from, QPoint to);
 QBrush MakeBrush(const TDeviceBrush& brush);
 // An aliased font without kerning; a negative height is the character height in pixels, a positive
 // one the cell height.

@@ -1,12 +1,23 @@
 #include "platform/TQtDevice.h"
 
 #include "platform/QtDeviceMapping.h"
+#include "platform/TThinLineRaster.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+bool IsPixelImage(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}
 
 TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
     : ownImage_(std::make_unique<QImage>(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)),
@@ -71,6 +82,10 @@ QPainter* TQtDevice::Painter()
         if (target_->width() <= 0 || target_->height() <= 0 || !painter_.begin(target_))
             return nullptr;
         painter_.setRenderHint(QPainter::Antialiasing, false);
+        // The painter has made the image's pixels its own; lines written into them directly land
+        // in the same buffer.
+        pixels_ = targetImage_ != nullptr && IsPixelImage(*targetImage_) ? targetImage_->bits() : nullptr;
+        bytesPerLine_ = pixels_ != nullptr ? targetImage_->bytesPerLine() : 0;
         currentMode_ = QPainter::CompositionMode_SourceOver;
         penApplied_ = false;
         brushApplied_ = false;
@@ -174,6 +189,8 @@ void TQtDevice::SetBackMode(TBackMode mode)
 {
     if (backMode_ == mode)
         return;
+    // Gathered dashed lines leave their gaps as the mode was when they were drawn.
+    FlushLines();
     backMode_ = mode;
 }
 
@@ -199,7 +216,7 @@ int TQtDevice::TextWidthOf(std::string_view text)
     return layout.Width;
 }
 
-void TQtDevice::DrawLaidOutText(QPainter& painter, QPointF baseline, std::string_view text)
+void TQtDevice::DrawLaidOutText(QPainter& painter, QPoint baseline, std::string_view text, bool level)
 {
     TTextLayout& layout = LayoutOf(text);
     if (!layout.LaidOut) {
@@ -210,10 +227,56 @@ void TQtDevice::DrawLaidOutText(QPainter& painter, QPointF baseline, std::string
         textLayout.endLayout();
         layout.Runs = textLayout.glyphRuns();
         layout.Ascent = line.ascent();
+        QRectF bounds;
+        for (const QGlyphRun& run : layout.Runs)
+            bounds |= run.boundingRect();
+        // Smoothed glyph edges may reach a pixel past their outlines.
+        layout.Box = bounds.translated(0, -layout.Ascent).toAlignedRect().adjusted(-2, -2, 2, 2);
         layout.LaidOut = true;
     }
+    const QRgb ink = ToQColor(font_.Color).rgb();
+    const QRect box = layout.Box.translated(baseline);
+    const std::optional<QRgb> paper = level ? PlainPaper(box) : std::nullopt;
+    if (paper) {
+        for (const TTextStamp& stamp : layout.Stamps)
+            if (stamp.Ink == ink && stamp.Paper == *paper) {
+                stamp.Pixels.Paste(pixels_, bytesPerLine_, box.topLeft());
+                return;
+            }
+    }
     for (const QGlyphRun& run : layout.Runs)
-        painter.drawGlyphRun(baseline - QPointF(0, layout.Ascent), run);
+        painter.drawGlyphRun(QPointF(baseline) - QPointF(0, layout.Ascent), run);
+    if (paper)
+        KeepStamp(layout, ink, *paper, box);
+}
+
+std::optional<QRgb> TQtDevice::PlainPaper(const QRect& box) const
+{
+    if (pixels_ == nullptr)
+        return std::nullopt;
+    const QRect bounds(0, 0, target_->width(), target_->height());
+    if (!(clip_ ? clip_->intersected(bounds) : bounds).contains(box))
+        return std::nullopt;
+    return TPixelBlock::PlainColour(pixels_, bytesPerLine_, box);
+}
+
+void TQtDevice::KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect& box)
+{
+    // Texts in many colours on many backgrounds would keep stamps without end: a few per text, and
+    // all are dropped when they hold more pixels than a few screens.
+    constexpr std::size_t MaxStampsPerText = 4;
+    constexpr std::size_t MaxStampedPixels = std::size_t{1} << 22;
+    if (layout.Stamps.size() >= MaxStampsPerText)
+        return;
+    const std::size_t size = static_cast<std::size_t>(box.width()) * static_cast<std::size_t>(box.height());
+    if (stampedPixels_ + size > MaxStampedPixels) {
+        for (const auto& font : fonts_)
+            for (auto& [key, text] : font->Texts)
+                text.Stamps.clear();
+        stampedPixels_ = 0;
+    }
+    layout.Stamps.push_back(TTextStamp{ink, paper, TPixelBlock::Capture(pixels_, bytesPerLine_, box)});
+    stampedPixels_ += size;
 }
 
 void TQtDevice::TextOut(int x, int y, std::string_view text)
@@ -250,7 +313,7 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     const bool plain = font_.Escapement % 900 == 0 && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
         && text.find_first_of("\t\n\r") == std::string_view::npos;
     if (plain)
-        DrawLaidOutText(*painter, QPointF(origin.x() + dx, origin.y() + baseline), text);
+        DrawLaidOutText(*painter, QPoint(origin.x() + dx, origin.y() + baseline), text, !rotated);
     else
         painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), ToQString(text));
     if (rotated) {
@@ -294,20 +357,10 @@ void TQtDevice::DrawShape(QPainter& painter, Draw draw)
 
 void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
 {
-    // Qt's thin flat-capped line covers the half-open span [low, high) of its main axis, which drops
-    // the end point only when the line runs towards higher coordinates. A line running the other way
-    // is slid one step back along itself: the same pixels of the same line, start kept, end dropped.
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    const bool alongX = std::abs(dx) >= std::abs(dy);
-    const int major = alongX ? dx : dy;
-    if (major >= 0 || pen_.Width > 1) {
+    if (pen_.Width > 1)
         painter.drawLine(from, to);
-        return;
-    }
-    const double steps = -major;
-    const QPointF back(-dx / steps, -dy / steps);
-    painter.drawLine(QLineF(QPointF(from) + back, QPointF(to) + back));
+    else
+        painter.drawLine(ThinLineOf(from, to));
 }
 
 void TQtDevice::MoveTo(int x, int y)
@@ -317,50 +370,55 @@ void TQtDevice::MoveTo(int x, int y)
 
 bool TQtDevice::CanBatchLines() const
 {
-    return painter_.isActive() && pen_.Style == psSolid && pen_.Width <= 1 && pen_.Mode == pmCopy;
+    if (pen_.Width > 1 || pen_.Mode != pmCopy)
+        return false;
+    return pen_.Style == psSolid || (!DashPatternOf(pen_.Style).empty() && backMode_ == bmTransparent);
 }
 
-void TQtDevice::BatchSegment(QPoint from, QPoint to)
+bool TQtDevice::ReadyToBatch()
 {
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    const int major = std::abs(dx) >= std::abs(dy) ? dx : dy;
-    if (major >= 0) {
-        lines_.emplace_back(from, to);
-        return;
+    if (!CanBatchLines())
+        return false;
+    if (!painter_.isActive() || !penApplied_ || currentMode_ != QPainter::CompositionMode_SourceOver) {
+        QPainter* painter = Painter();
+        if (painter == nullptr)
+            return false;
+        UsePlainMode(*painter);
     }
-    // The same slide back along the line as DrawSegment makes.
-    const double steps = -major;
-    const QPointF back(-dx / steps, -dy / steps);
-    shiftedLines_.emplace_back(QPointF(from) + back, QPointF(to) + back);
+    return true;
 }
 
 void TQtDevice::FlushLines() const
 {
-    if (lines_.empty() && shiftedLines_.empty())
+    if (lines_.empty())
         return;
-    // The lines were gathered on the open painter with the pen, brush and mode they are drawn with.
-    if (!lines_.empty())
-        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
-    if (!shiftedLines_.empty())
-        painter_.drawLines(shiftedLines_.data(), static_cast<int>(shiftedLines_.size()));
+    // The lines were gathered on the open painter with the pen, mode and clip they are drawn with.
+    const QRect bounds(0, 0, target_->width(), target_->height());
+    const TThinLineRaster raster(pixels_, bytesPerLine_, clip_ ? clip_->intersected(bounds) : bounds);
+    const QRgb color = ToQColor(pen_.Color).rgb();
+    const std::span<const int> pattern = DashPatternOf(pen_.Style);
+    for (const QLine& line : lines_) {
+        const QLineF thin = ThinLineOf(line.p1(), line.p2());
+        const bool written = pattern.empty() ? raster.Solid(thin, color) : raster.Dashed(line.p1(), line.p2(), pattern, color);
+        if (!written)
+            painterLines_.push_back(thin);
+    }
+    if (!painterLines_.empty())
+        painter_.drawLines(painterLines_.data(), static_cast<int>(painterLines_.size()));
     lines_.clear();
-    shiftedLines_.clear();
+    painterLines_.clear();
 }
 
 void TQtDevice::LineTo(int x, int y)
 {
-    const QPoint to(x, y);
-    if (CanBatchLines() && penApplied_ && currentMode_ == QPainter::CompositionMode_SourceOver) {
-        BatchSegment(position_, to);
-        position_ = to;
+    const QPoint from = position_;
+    position_ = QPoint(x, y);
+    if (ReadyToBatch()) {
+        lines_.emplace_back(from, position_);
         return;
     }
-    if (QPainter* painter = Painter()) {
-        const QPoint from = position_;
-        DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
-    }
-    position_ = to;
+    if (QPainter* painter = Painter())
+        DrawShape(*painter, [&] { DrawSegment(*painter, from, position_); });
 }
 
 void TQtDevice::Rectangle(const TRect& rect)
@@ -433,9 +491,9 @@ void TQtDevice::Polygon(std::span<const TPoint> points)
 
 void TQtDevice::Polyline(std::span<const TPoint> points)
 {
-    if (points.size() >= 2 && CanBatchLines() && penApplied_ && currentMode_ == QPainter::CompositionMode_SourceOver) {
+    if (points.size() >= 2 && ReadyToBatch()) {
         for (std::size_t i = 1; i < points.size(); ++i)
-            BatchSegment(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
+            lines_.emplace_back(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
         return;
     }
     QPainter* painter = Painter();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/canvas/TBitmapDevice.h"
+#include "platform/TPixelBlock.h"
 
 #include <QBrush>
 #include <QFont>
@@ -77,12 +78,21 @@ private:
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
     void UseMode(QPainter& painter, QPainter::CompositionMode mode);
-    // A text laid out once in a font: its width and the glyphs drawn for it.
+    // The finished pixels of a text drawn in one colour on one plain background colour.
+    struct TTextStamp {
+        QRgb Ink;
+        QRgb Paper;
+        TPixelBlock Pixels;
+    };
+    // A text laid out once in a font: its width, the glyphs drawn for it, the pixels the glyphs
+    // may touch around the start of the baseline, and its stamps.
     struct TTextLayout {
         int Width = -1;
         bool LaidOut = false;
         QList<QGlyphRun> Runs;
         qreal Ascent = 0;
+        QRect Box;
+        std::vector<TTextStamp> Stamps;
     };
     struct TTextHash {
         using is_transparent = void;
@@ -102,14 +112,20 @@ private:
     TFontEntry& CurrentFont();
     TTextLayout& LayoutOf(std::string_view text);
     int TextWidthOf(std::string_view text);
-    // Draws the text with its baseline at the point from glyphs laid out on its first drawing.
-    void DrawLaidOutText(QPainter& painter, QPointF baseline, std::string_view text);
+    // Draws the text with its baseline at the point from glyphs laid out on its first drawing. Level
+    // text on a plain background is pasted from its stamp, or drawn and stamped.
+    void DrawLaidOutText(QPainter& painter, QPoint baseline, std::string_view text, bool level);
+    // The stamp area of a text at the baseline point, when it lies wholly in the clip on a plain background.
+    std::optional<QRgb> PlainPaper(const QRect& box) const;
+    void KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect& box);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
-    // Solid thin lines in copy mode paint the same pixels in any order, so they are gathered and
-    // drawn in one call when anything else is about to paint or the pen changes.
+    // Thin lines in copy mode (solid, or dashed over a transparent background) paint the same pixels
+    // in any order, so they are gathered and drawn together when anything else is about to paint
+    // or the pen changes: straight into the image where possible, the rest in one QPainter call.
     bool CanBatchLines() const;
-    void BatchSegment(QPoint from, QPoint to);
+    // Opens the painter for a gathered line; false when the line must be drawn at once.
+    bool ReadyToBatch();
     void FlushLines() const;
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
     // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
@@ -144,6 +160,12 @@ private:
     QPoint position_;
     std::optional<QRect> clip_;
     std::vector<QPoint> points_;
+    // The gathered lines from start to end point, and those of them left to QPainter.
     mutable std::vector<QLine> lines_;
-    mutable std::vector<QLineF> shiftedLines_;
+    mutable std::vector<QLineF> painterLines_;
+    // The pixels the open painter draws on, when it is a 32-bit image.
+    uchar* pixels_ = nullptr;
+    qsizetype bytesPerLine_ = 0;
+    // The pixels held by all text stamps, kept under a budget.
+    std::size_t stampedPixels_ = 0;
 };

@@ -4,10 +4,12 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TColor.h"
+#include "chart/frame/TChartTitle.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
 #include "platform/TChartWidget.h"
+#include "platform/TQtDevice.h"
 #include "platform/form/TButton.h"
 
 #include <gtest/gtest.h>
@@ -93,3 +95,19 @@ TEST_F(CalculatorChartPixels, TheBackWallFramesThePlotAndNoSeriesCrossesIt)
 }
 
 }  // namespace
+
+// The device keeps laid-out texts, pasted text pixels and lines written straight into the image
+// between frames: every later frame must show exactly the pixels of the first.
+TEST_F(CalculatorChartPixels, RepeatedFramesOnOneDeviceMatchTheFirst)
+{
+    TQtDevice device(553, 337);
+    for (int frame = 0; frame < 3; ++frame) {
+        Chart().DrawToCanvas(device, TRect{0, 0, 553, 337});
+        EXPECT_EQ(device.Image(), image_) << "frame " << frame;
+    }
+    // A frame after the title changed colour shows the new picture, not the kept one.
+    Chart().Title().Font().SetColor(clRed);
+    Chart().DrawToCanvas(device, TRect{0, 0, 553, 337});
+    EXPECT_EQ(device.Image(), RenderChart(Chart(), 553, 337));
+    EXPECT_NE(device.Image(), image_);
+}

@@ -1,0 +1,98 @@
+#include "platform/TThinLineRaster.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// QPainter's line rasteriser works in 26.6 fixed point, truncating, and steps in 16.16.
+int ToFixed26(qreal v)
+{
+    return static_cast<int>(v * 64.0);
+}
+
+int FixedDivide(int a, int b)
+{
+    if (std::abs(a) < 0x7fff)
+        return (a * (1 << 16)) / b;
+    return static_cast<int>((static_cast<long long>(a) * (1 << 16)) / b);
+}
+
+// Coordinates beyond this would overflow the 16.16 arithmetic.
+constexpr int MaxExtent = 1 << 14;
+
+}
+
+TThinLineRaster::TThinLineRaster(uchar* bits, qsizetype bytesPerLine, const QRect& clip)
+    : bits_(bits), bytesPerLine_(bytesPerLine), clip_(clip)
+{
+    if (clip_.right() >= MaxExtent || clip_.bottom() >= MaxExtent || clip_.left() < 0 || clip_.top() < 0)
+        bits_ = nullptr;
+}
+
+bool TThinLineRaster::Inside(qreal x, qreal y) const
+{
+    return x >= clip_.left() && x <= clip_.right() && y >= clip_.top() && y <= clip_.bottom();
+}
+
+bool TThinLineRaster::Solid(const QLineF& line, QRgb color) const
+{
+    if (bits_ == nullptr || !Inside(line.x1(), line.y1()) || !Inside(line.x2(), line.y2()))
+        return false;
+    int x1 = ToFixed26(line.x1());
+    int y1 = ToFixed26(line.y1());
+    int x2 = ToFixed26(line.x2());
+    int y2 = ToFixed26(line.y2());
+    if (line.p1() == line.p2()) {
+        // A line without length is painted as its point.
+        Plot(x1 >> 6, y1 >> 6, color);
+        return true;
+    }
+    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
+        // Steep: one pixel per row over the rows [round(y1), round(y2)), x sampled at row centres.
+        if (y1 > y2) {
+            std::swap(x1, x2);
+            std::swap(y1, y2);
+        }
+        const int step = FixedDivide(x2 - x1, y2 - y1);
+        const int first = (y1 + 32) >> 6;
+        const int end = (y2 + 32) >> 6;
+        int x = x1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - y1) * step >> 6);
+        for (int y = first; y < end; ++y, x += step)
+            Plot(x >> 16, y, color);
+    } else {
+        if (x1 > x2) {
+            std::swap(x1, x2);
+            std::swap(y1, y2);
+        }
+        const int step = FixedDivide(y2 - y1, x2 - x1);
+        const int first = (x1 + 32) >> 6;
+        const int end = (x2 + 32) >> 6;
+        int y = y1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - x1) * step >> 6);
+        for (int x = first; x < end; ++x, y += step)
+            Plot(x, y >> 16, color);
+    }
+    return true;
+}
+
+bool TThinLineRaster::Dashed(QPoint from, QPoint to, std::span<const int> pattern, QRgb color) const
+{
+    if (bits_ == nullptr || from == to || (from.x() != to.x() && from.y() != to.y()) || !Inside(from.x(), from.y())
+        || !Inside(to.x(), to.y()) || pattern.empty() || std::any_of(pattern.begin(), pattern.end(), [](int n) { return n <= 0; }))
+        return false;
+    const QPoint delta = to - from;
+    const int length = std::abs(delta.x() + delta.y());
+    // Pixels are one step apart along the line: one row or one column.
+    const qsizetype step = (delta.x() != 0 ? 1 : bytesPerLine_ / qsizetype(sizeof(QRgb))) * (delta.x() + delta.y() > 0 ? 1 : -1);
+    QRgb* const start = reinterpret_cast<QRgb*>(bits_ + from.y() * bytesPerLine_) + from.x();
+    int k = 0;
+    for (std::size_t dash = 0; k < length; dash = (dash + 1) % pattern.size()) {
+        const int end = std::min(length, k + pattern[dash]);
+        if (dash % 2 == 0)
+            for (int i = k; i < end; ++i)
+                start[i * step] = color;
+        k = end;
+    }
+    return true;
+}
