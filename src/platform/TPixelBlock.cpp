@@ -1,6 +1,7 @@
 #include "platform/TPixelBlock.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -15,12 +16,15 @@ std::optional<QRgb> TPixelBlock::PlainColour(const uchar* bits, qsizetype bytesP
 {
     if (rect.isEmpty())
         return std::nullopt;
-    const QRgb colour = RowOf(bits, bytesPerLine, rect.top())[rect.left()];
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const QRgb* row = RowOf(bits, bytesPerLine, y) + rect.left();
-        if (!std::all_of(row, row + rect.width(), [colour](QRgb p) { return p == colour; }))
+    const QRgb* first = RowOf(bits, bytesPerLine, rect.top()) + rect.left();
+    const QRgb colour = *first;
+    if (!std::all_of(first, first + rect.width(), [colour](QRgb p) { return p == colour; }))
+        return std::nullopt;
+    // The other rows must equal the first, which block comparison finds fastest.
+    const std::size_t rowBytes = static_cast<std::size_t>(rect.width()) * sizeof(QRgb);
+    for (int y = rect.top() + 1; y <= rect.bottom(); ++y)
+        if (std::memcmp(RowOf(bits, bytesPerLine, y) + rect.left(), first, rowBytes) != 0)
             return std::nullopt;
-    }
     return colour;
 }
 

@@ -442,6 +442,16 @@ void TQtDevice::Rectangle(const TRect& rect)
             painter->fillRect(cell, painter->pen().color());
             return;
         }
+        const QPen& pen = painter->pen();
+        if (pen.style() == Qt::SolidLine && pen.isCosmetic() && currentMode_ == QPainter::CompositionMode_SourceOver) {
+            // The outline QPainter strokes is the cell's border: four strips fill it far faster.
+            const QColor color = pen.color();
+            painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), color);
+            painter->fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), color);
+            painter->fillRect(QRect(cell.left(), cell.top() + 1, 1, cell.height() - 2), color);
+            painter->fillRect(QRect(cell.right(), cell.top() + 1, 1, cell.height() - 2), color);
+            return;
+        }
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(cell.adjusted(0, 0, -1, -1));
         painter->setBrush(brush);

@@ -1,6 +1,9 @@
 #include "platform/TQtDevice.h"
 
 #include "chart/canvas/TChartCanvas.h"
+#include "platform/QtDeviceMapping.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -386,4 +389,32 @@ TEST_F(QtDevice, PieAndArcRunCounterClockwiseFromStartToEnd)
                 (x < 12 ? left : right) += 1;
     EXPECT_GT(left, 20);
     EXPECT_LE(right, 2);
+}
+
+// Rectangle outlines with a thin solid pen are the pixels QPainter strokes for the cell's border,
+// also where the clip cuts them.
+TEST(QtDeviceOutlines, ThinSolidOutlinesMatchQPainterStrokes)
+{
+    const QRect clips[] = {QRect(0, 0, 40, 40), QRect(6, 5, 20, 17)};
+    const QRect cells[] = {QRect(3, 3, 2, 2), QRect(3, 3, 3, 7), QRect(10, 8, 12, 2), QRect(2, 4, 30, 25), QRect(8, 9, 9, 30)};
+    for (const QRect& clip : clips)
+        for (const QRect& cell : cells) {
+            TQtDevice device(40, 40);
+            TChartCanvas canvas;
+            canvas.AttachCanvas(device);
+            canvas.ClipRectangle(TRect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+            canvas.Pen().SetColor(clRed);
+            canvas.Brush().SetColor(clYellow);
+            canvas.Rectangle(cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1);
+            QImage expected(40, 40, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            {
+                QPainter painter(&expected);
+                painter.setClipRect(clip);
+                painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(Qt::yellow));
+                painter.setPen(MakePen(TDevicePen{clRed, psSolid, 1, pmCopy}));
+                painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            }
+            EXPECT_EQ(device.Image(), expected) << "cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x" << cell.height();
+        }
 }
