@@ -254,8 +254,7 @@ std::optional<QRgb> TQtDevice::PlainPaper(const QRect& box) const
 {
     if (pixels_ == nullptr)
         return std::nullopt;
-    const QRect bounds(0, 0, target_->width(), target_->height());
-    if (!(clip_ ? clip_->intersected(bounds) : bounds).contains(box))
+    if (!PixelClip().contains(box))
         return std::nullopt;
     return TPixelBlock::PlainColour(pixels_, bytesPerLine_, box);
 }
@@ -368,6 +367,12 @@ void TQtDevice::MoveTo(int x, int y)
     position_ = QPoint(x, y);
 }
 
+QRect TQtDevice::PixelClip() const
+{
+    const QRect bounds(0, 0, target_->width(), target_->height());
+    return clip_ ? clip_->intersected(bounds) : bounds;
+}
+
 bool TQtDevice::CanBatchLines() const
 {
     if (pen_.Width > 1 || pen_.Mode != pmCopy)
@@ -393,8 +398,7 @@ void TQtDevice::FlushLines() const
     if (lines_.empty())
         return;
     // The lines were gathered on the open painter with the pen, mode and clip they are drawn with.
-    const QRect bounds(0, 0, target_->width(), target_->height());
-    const TThinLineRaster raster(pixels_, bytesPerLine_, clip_ ? clip_->intersected(bounds) : bounds);
+    const TThinLineRaster raster(pixels_, bytesPerLine_, PixelClip());
     const QRgb color = ToQColor(pen_.Color).rgb();
     const std::span<const int> pattern = DashPatternOf(pen_.Style);
     for (const QLine& line : lines_) {
@@ -496,6 +500,10 @@ void TQtDevice::Polygon(std::span<const TPoint> points)
     points_.clear();
     for (const TPoint& p : points)
         points_.emplace_back(p.X, p.Y);
+    UseShapeMode(*painter);
+    if (currentMode_ == QPainter::CompositionMode_SourceOver && !OpaqueHatchGaps() && !OpaquePenGaps()
+        && shapes_.Polygon(points_, qpen_, qbrush_, pixels_, bytesPerLine_, PixelClip()))
+        return;
     DrawShape(*painter, [&] { painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TBitmapDevice.h"
 #include "platform/TPixelBlock.h"
+#include "platform/TShapeStamps.h"
 
 #include <QBrush>
 #include <QFont>
@@ -124,6 +125,8 @@ private:
     // in any order, so they are gathered and drawn together when anything else is about to paint
     // or the pen changes: straight into the image where possible, the rest in one QPainter call.
     bool CanBatchLines() const;
+    // The pixels drawing may reach: the clip within the surface.
+    QRect PixelClip() const;
     // Opens the painter for a gathered line; false when the line must be drawn at once.
     bool ReadyToBatch();
     void FlushLines() const;
@@ -166,6 +169,7 @@ private:
     // The pixels the open painter draws on, when it is a 32-bit image.
     uchar* pixels_ = nullptr;
     qsizetype bytesPerLine_ = 0;
+    TShapeStamps shapes_;
     // The pixels held by all text stamps, kept under a budget.
     std::size_t stampedPixels_ = 0;
 };
