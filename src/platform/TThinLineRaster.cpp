@@ -19,6 +19,23 @@ int FixedDivide(int a, int b)
     return static_cast<int>((static_cast<long long>(a) * (1 << 16)) / b);
 }
 
+// Walks the main axis over the pixels [round(m1), round(m2)) in either direction, stepping the
+// other axis in 16.16 from its value at the first pixel's centre.
+template <typename Plot>
+void Walk(int m1, int n1, int m2, int n2, Plot plot)
+{
+    if (m1 > m2) {
+        std::swap(m1, m2);
+        std::swap(n1, n2);
+    }
+    const int step = FixedDivide(n2 - n1, m2 - m1);
+    const int first = (m1 + 32) >> 6;
+    const int end = (m2 + 32) >> 6;
+    int n = n1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - m1) * step >> 6);
+    for (int m = first; m < end; ++m, n += step)
+        plot(m, n >> 16);
+}
+
 // Coordinates beyond this would overflow the 16.16 arithmetic.
 constexpr int MaxExtent = 1 << 14;
 
@@ -40,39 +57,20 @@ bool TThinLineRaster::Solid(const QLineF& line, QRgb color) const
 {
     if (bits_ == nullptr || !Inside(line.x1(), line.y1()) || !Inside(line.x2(), line.y2()))
         return false;
-    int x1 = ToFixed26(line.x1());
-    int y1 = ToFixed26(line.y1());
-    int x2 = ToFixed26(line.x2());
-    int y2 = ToFixed26(line.y2());
+    const int x1 = ToFixed26(line.x1());
+    const int y1 = ToFixed26(line.y1());
+    const int x2 = ToFixed26(line.x2());
+    const int y2 = ToFixed26(line.y2());
     if (line.p1() == line.p2()) {
         // A line without length is painted as its point.
         Plot(x1 >> 6, y1 >> 6, color);
         return true;
     }
-    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
-        // Steep: one pixel per row over the rows [round(y1), round(y2)), x sampled at row centres.
-        if (y1 > y2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int step = FixedDivide(x2 - x1, y2 - y1);
-        const int first = (y1 + 32) >> 6;
-        const int end = (y2 + 32) >> 6;
-        int x = x1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - y1) * step >> 6);
-        for (int y = first; y < end; ++y, x += step)
-            Plot(x >> 16, y, color);
-    } else {
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int step = FixedDivide(y2 - y1, x2 - x1);
-        const int first = (x1 + 32) >> 6;
-        const int end = (x2 + 32) >> 6;
-        int y = y1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - x1) * step >> 6);
-        for (int x = first; x < end; ++x, y += step)
-            Plot(x, y >> 16, color);
-    }
+    // One pixel per step of the main axis, the other axis sampled at pixel centres.
+    if (std::abs(x2 - x1) < std::abs(y2 - y1))
+        Walk(y1, x1, y2, x2, [&](int y, int x) { Plot(x, y, color); });
+    else
+        Walk(x1, y1, x2, y2, [&](int x, int y) { Plot(x, y, color); });
     return true;
 }
 
