@@ -418,3 +418,24 @@ TEST(QtDeviceOutlines, ThinSolidOutlinesMatchQPainterStrokes)
             EXPECT_EQ(device.Image(), expected) << "cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x" << cell.height();
         }
 }
+
+// Lines are written into the image's own pixels; an image the caller shares them with keeps its own.
+TEST(QtDeviceOnImage, LinesLandInTheTargetImageAndNotInACopyOfIt)
+{
+    QImage target(20, 10, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    const QImage copy = target;
+    {
+        TQtDevice device(target);
+        TChartCanvas canvas;
+        canvas.AttachCanvas(device);
+        canvas.Line(2, 5, 12, 5);
+        canvas.Line(4, 1, 4, 9);
+    }
+    EXPECT_EQ(target.pixel(2, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(target.pixel(11, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(target.pixel(12, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(target.pixel(4, 8), qRgb(0, 0, 0));
+    EXPECT_EQ(copy.pixel(2, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(copy.pixel(4, 8), qRgb(255, 255, 255));
+}
