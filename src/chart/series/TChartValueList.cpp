@@ -36,42 +36,25 @@ void TChartValueList::SetValueAt(int index, double value)
     owner_.NotifyDependents(snValueChange, index);
 }
 
-int TChartValueList::AddValue(double value)
+int TChartValueList::InsertInOrder(double value)
 {
-    statsDirty_ = true;
-    const int count = ValueCount();
-    if (order_ == loNone || count == 0) {
-        values_.push_back(value);
-        return count;
-    }
-    int at = count - 1;
+    int at = ValueCount() - 1;
     if (order_ == loAscending) {
-        if (values_.back() <= value) {
-            values_.push_back(value);
-            return count;
-        }
         while (at >= 0 && values_[static_cast<std::size_t>(at)] > value)
             --at;
     } else {
-        if (values_.back() >= value) {
-            values_.push_back(value);
-            return count;
-        }
         while (at >= 0 && values_[static_cast<std::size_t>(at)] < value)
             --at;
     }
     values_.insert(values_.begin() + (at + 1), value);
+    statsDirty_ = true;
     return at + 1;
 }
 
-void TChartValueList::InsertValue(int index, double value)
+void TChartValueList::InsertBefore(int index, double value)
 {
-    if (index < 0 || index > ValueCount())
-        throw EListError(index);
-    if (index == ValueCount())
-        values_.push_back(value);
-    else
-        values_.insert(values_.begin() + index, value);
+    CheckIndex(index);
+    values_.insert(values_.begin() + index, value);
     statsDirty_ = true;
 }
 

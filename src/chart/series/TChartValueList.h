@@ -25,8 +25,25 @@ public:
     // Stores the value as given (not divided by Multiplier) and tells the owner's dependents.
     void SetValueAt(int index, double value);
     // Inserts by Order, searching from the end; equal values go after those present. Returns the index.
-    int AddValue(double value);
-    void InsertValue(int index, double value);
+    // A value that belongs at the end, as in a series filled in order, is appended inline.
+    int AddValue(double value)
+    {
+        const int count = ValueCount();
+        if (!BelongsAtEnd(value))
+            return InsertInOrder(value);
+        values_.push_back(value);
+        statsDirty_ = true;
+        return count;
+    }
+    void InsertValue(int index, double value)
+    {
+        if (index != ValueCount()) {
+            InsertBefore(index, value);
+            return;
+        }
+        values_.push_back(value);
+        statsDirty_ = true;
+    }
     void DeleteValue(int index);
     // Empties the list and releases its storage.
     void RemoveAll();
@@ -64,6 +81,12 @@ public:
     double PendingValue = 0.0;
 
 private:
+    bool BelongsAtEnd(double value) const
+    {
+        return order_ == loNone || values_.empty() || (order_ == loAscending ? values_.back() <= value : values_.back() >= value);
+    }
+    int InsertInOrder(double value);
+    void InsertBefore(int index, double value);
     void CheckIndex(int index) const;
     int CompareValues(int a, int b) const;
     void Sort(int left, int right);

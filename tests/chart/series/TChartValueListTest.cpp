@@ -96,6 +96,11 @@ TEST(ValueList, StatisticsFollowEveryChange)
     EXPECT_EQ(list.Maximum(), 2);
     list.InsertValue(0, -4);
     EXPECT_EQ(list.Minimum(), -4);
+    list.AddValue(9);
+    EXPECT_EQ(list.Maximum(), 9);
+    list.InsertValue(list.ValueCount(), 11);
+    EXPECT_EQ(list.Maximum(), 11);
+    EXPECT_EQ(list.Total(), 18);
     list.RemoveAll();
     EXPECT_EQ(list.Total(), 0);
 }
@@ -119,6 +124,14 @@ TEST(ValueList, IndexOutsideTheListRaisesTheListError)
     }
     EXPECT_THROW(list.SetValueAt(-1, 0), EListError);
     EXPECT_THROW(list.DeleteValue(5), EListError);
+    try {
+        list.InsertValue(2, 0);
+        FAIL() << "no error for inserting at 2 into a one-value list";
+    } catch (const EListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (2)");
+    }
+    EXPECT_THROW(list.InsertValue(-1, 0), EListError);
+    EXPECT_EQ(list.ValueCount(), 1);
 }
 
 TEST(ValueList, ClearingReleasesItsStorage)
