@@ -59,6 +59,17 @@ void TChartSeries::StoreColorAndLabel(int index, TColor color, const std::string
     }
 }
 
+namespace {
+
+const std::string NoLabel;
+
+}
+
+int TChartSeries::AddPoint(double x, double y)
+{
+    return AddPoint(x, y, NoLabel, clAutoColor);
+}
+
 int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color)
 {
     xValues_.PendingValue = x;
@@ -91,7 +102,7 @@ int TChartSeries::AppendNull(const std::string& label)
     return AppendValue(0.0, label, clNone);
 }
 
-void TChartSeries::AddExtraValues(int index)
+void TChartSeries::InsertExtraValues(int index)
 {
     for (std::size_t i = 2; i < valueLists_.size(); ++i)
         valueLists_[i]->InsertValue(index, valueLists_[i]->PendingValue);

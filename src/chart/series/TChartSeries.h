@@ -52,7 +52,9 @@ public:
     int Count() const { return xValues_.ValueCount(); }
     int PointCount() const { return Count(); }
 
-    int AddPoint(double x, double y, const std::string& label = {}, TColor color = clAutoColor);
+    // A point without label or colour of its own; the caller builds no label string.
+    int AddPoint(double x, double y);
+    int AddPoint(double x, double y, const std::string& label, TColor color = clAutoColor);
     int AddNullPoint(double x, double y, const std::string& label = {});
     int AppendValue(double value, const std::string& label = {}, TColor color = clAutoColor);
     int AppendNull(const std::string& label = {});
@@ -72,7 +74,11 @@ public:
     // Exchanges points i and j in every value list, the colour list and the label list.
     virtual void SwapPoints(int i, int j);
     // Inserts the pending values of the lists beyond X and Y at the index.
-    virtual void AddExtraValues(int index);
+    void AddExtraValues(int index)
+    {
+        if (valueLists_.size() > 2)
+            InsertExtraValues(index);
+    }
 
     bool IsNullPoint(int index) const;
     virtual TColor PointColor(int index) const;
@@ -211,7 +217,7 @@ public:
 
 protected:
     // After-add notification: OnAfterAdd, dependents, repaint.
-    virtual void PointAdded(int index);
+    void PointAdded(int index);
     // Empties every value list, the colour and label lists and the mark positions.
     virtual void ClearLists();
     void SetVisibleRange(int first, int last);
@@ -223,6 +229,7 @@ protected:
 private:
     friend class TChartValueList;
     void RegisterValueList(TChartValueList& list) { valueLists_.push_back(&list); }
+    void InsertExtraValues(int index);
     // Inserts a point's colour and label at the index, padding shorter lists with "none of its own".
     // Points past the end of these lists have the automatic colour and no label, so a series whose
     // points have neither stores nothing per point.
