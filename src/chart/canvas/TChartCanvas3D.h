@@ -44,7 +44,7 @@ public:
     void ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position) override;
     using TCanvas3D::PaintFromBuffer;
     bool PaintFromBuffer() override;
-    void Invalidate() override { bufferDirty_ = true; }
+    void Invalidate() final { bufferDirty_ = true; }
     bool BufferDirty() const override { return bufferDirty_; }
     bool Buffered() const override { return buffered_; }
     void SetBuffered(bool value) override;
