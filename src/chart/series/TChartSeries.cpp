@@ -240,7 +240,7 @@ bool TChartSeries::IsNullPoint(int index) const
     return index >= 0 && static_cast<std::size_t>(index) < colors_.size() && colors_[static_cast<std::size_t>(index)] == clNone;
 }
 
-TColor TChartSeries::PointColor(int index) const
+TColor TChartSeries::OwnOrPaletteColor(int index) const
 {
     if (index < 0 || index >= Count())
         return seriesColor_;

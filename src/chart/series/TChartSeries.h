@@ -81,7 +81,14 @@ public:
     }
 
     bool IsNullPoint(int index) const;
-    virtual TColor PointColor(int index) const;
+    // A point's own colour, else the palette's when each point takes one, else the series colour.
+    TColor PointColor(int index) const
+    {
+        // Past the stored colours, or outside the series, a point has no colour of its own.
+        if (!colorEachPoint_ && static_cast<std::size_t>(index) >= colors_.size())
+            return seriesColor_;
+        return OwnOrPaletteColor(index);
+    }
     // Stores a colour of one point (clAutoColor: none of its own); the point must exist.
     void SetPointColor(int index, TColor color);
     virtual std::string PointLabel(int index) const;
@@ -230,6 +237,7 @@ private:
     friend class TChartValueList;
     void RegisterValueList(TChartValueList& list) { valueLists_.push_back(&list); }
     void InsertExtraValues(int index);
+    TColor OwnOrPaletteColor(int index) const;
     // Inserts a point's colour and label at the index, padding shorter lists with "none of its own".
     // Points past the end of these lists have the automatic colour and no label, so a series whose
     // points have neither stores nothing per point.

@@ -87,10 +87,14 @@ TEST(SeriesPoints, PointColorRule)
     EXPECT_EQ(series.PointColor(0), clGreen);
     EXPECT_EQ(series.PointColor(1), clYellow);
     EXPECT_EQ(series.PointColor(99), clGreen);
+    EXPECT_EQ(series.PointColor(-1), clGreen);
     series.SetColorEachPoint(true);
     EXPECT_EQ(series.PointColor(0), Palette(0));
     EXPECT_EQ(series.PointColor(1), clYellow);
     EXPECT_EQ(series.PointColor(2), Palette(2));
+    // Outside the series there is no point to take a palette colour.
+    EXPECT_EQ(series.PointColor(3), clGreen);
+    EXPECT_EQ(series.PointColor(-1), clGreen);
     EXPECT_EQ(series.LegendColor(2), Palette(2));
 }
 
