@@ -1,5 +1,6 @@
 #include "chart/series/TCustomSeries.h"
 
+#include "chart/axes/TAxisPixelMapping.h"
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
@@ -170,8 +171,8 @@ void TCustomSeries::DrawAllPoints()
 void TCustomSeries::DrawPlainLines()
 {
     TChartCanvas3D& canvas = Canvas();
-    const TChartAxis& horiz = *GetHorizAxis();
-    const TChartAxis& vert = *GetVertAxis();
+    const TAxisPixelMapping xPixel = TAxisPixelMapping::ForX(*GetHorizAxis());
+    const TAxisPixelMapping yPixel = TAxisPixelMapping::ForY(*GetVertAxis());
     const std::span<const double> xs = XValues().StoredValues();
     const std::span<const double> ys = YValues().StoredValues();
     const double xMultiplier = XValues().Multiplier();
@@ -199,8 +200,8 @@ void TCustomSeries::DrawPlainLines()
         }
         // CalcXPixel and CalcYPixel on the values as XValueAt and YValueAt give them, past their index checks.
         const auto at = static_cast<std::size_t>(i);
-        const int x = horiz.XValueToPixel(xs[at] * xMultiplier);
-        const int y = vert.YValueToPixel(ys[at] * yMultiplier);
+        const int x = xPixel(xs[at] * xMultiplier);
+        const int y = yPixel(ys[at] * yMultiplier);
         if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
             oldColor_ = color;
             continue;
