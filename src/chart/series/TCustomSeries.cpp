@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <limits>
 #include <span>
 
 namespace {
@@ -177,6 +178,10 @@ void TCustomSeries::DrawPlainLines()
     const std::span<const double> ys = YValues().StoredValues();
     const double xMultiplier = XValues().Multiplier();
     const double yMultiplier = YValues().Multiplier();
+    // PointColor's rule, with what it reads at every point read once: from ownColours on, points
+    // have the series colour.
+    const std::size_t ownColours = ColorEachPoint() ? std::numeric_limits<std::size_t>::max() : Colors().size();
+    const TColor seriesColor = SeriesColor();
     TColor penColor = clNone;
     TColor pendingBlack = clNone;
     int lastPlaced = -1;
@@ -191,7 +196,8 @@ void TCustomSeries::DrawPlainLines()
         lastPlaced = -1;
     };
     for (int i = FirstVisible() + 1; i <= LastVisible(); ++i) {
-        const TColor color = PointColor(i);
+        const auto at = static_cast<std::size_t>(i);
+        const TColor color = at < ownColours ? PointColor(i) : seriesColor;
         if (color == clNone || oldColor_ == clNone) {
             leaveLikeDrawPoint();
             DrawPoint(i);
@@ -199,7 +205,6 @@ void TCustomSeries::DrawPlainLines()
             continue;
         }
         // CalcXPixel and CalcYPixel on the values as XValueAt and YValueAt give them, past their index checks.
-        const auto at = static_cast<std::size_t>(i);
         const int x = xPixel(xs[at] * xMultiplier);
         const int y = yPixel(ys[at] * yMultiplier);
         if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
