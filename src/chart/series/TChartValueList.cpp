@@ -89,20 +89,28 @@ void TChartValueList::RecalcStatistics() const
 {
     if (values_.empty()) {
         maximum_ = minimum_ = total_ = absTotal_ = 0.0;
-    } else {
-        const double first = ValueAt(0);
-        maximum_ = minimum_ = total_ = first;
-        absTotal_ = std::fabs(first);
-        for (int i = 1; i < ValueCount(); ++i) {
-            const double v = ValueAt(i);
-            if (v < minimum_)
-                minimum_ = v;
-            else if (v > maximum_)
-                maximum_ = v;
-            total_ += v;
-            absTotal_ += std::fabs(v);
-        }
+        statsDirty_ = false;
+        return;
     }
+    // The values as ValueAt gives them, summed in locals: the members could alias the values.
+    const double first = values_.front() * multiplier_;
+    double maximum = first;
+    double minimum = first;
+    double total = first;
+    double absTotal = std::fabs(first);
+    for (std::size_t i = 1; i < values_.size(); ++i) {
+        const double v = values_[i] * multiplier_;
+        if (v < minimum)
+            minimum = v;
+        else if (v > maximum)
+            maximum = v;
+        total += v;
+        absTotal += std::fabs(v);
+    }
+    maximum_ = maximum;
+    minimum_ = minimum;
+    total_ = total;
+    absTotal_ = absTotal;
     statsDirty_ = false;
 }
 
