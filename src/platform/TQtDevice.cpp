@@ -214,6 +214,8 @@ bool TQtDevice::CanBatchLines() const
 
 bool TQtDevice::ReadyToBatch()
 {
+    if (batching_)
+        return true;
     if (!CanBatchLines())
         return false;
     if (!painter_.isActive() || !penApplied_ || currentMode_ != QPainter::CompositionMode_SourceOver) {
@@ -222,11 +224,23 @@ bool TQtDevice::ReadyToBatch()
             return false;
         UsePlainMode(*painter);
     }
+    batching_ = true;
     return true;
+}
+
+void TQtDevice::Gather(QPoint from, QPoint to)
+{
+    lines_.emplace_back(from, to);
+    // Drawn in short batches, the gathered lines are still in the processor's cache.
+    constexpr std::size_t MaxGathered = 1024;
+    if (lines_.size() >= MaxGathered)
+        FlushLines();
 }
 
 void TQtDevice::FlushLines() const
 {
+    // Whatever flushes may change the painter's pen, mode or state next.
+    batching_ = false;
     if (lines_.empty())
         return;
     // The lines were gathered on the open painter with the pen, mode and clip they are drawn with.
@@ -234,10 +248,9 @@ void TQtDevice::FlushLines() const
     const QRgb color = ToQColor(pen_.Color).rgb();
     const std::span<const int> pattern = DashPatternOf(pen_.Style);
     for (const QLine& line : lines_) {
-        const QLineF thin = ThinLineOf(line.p1(), line.p2());
-        const bool written = pattern.empty() ? raster.Solid(thin, color) : raster.Dashed(line.p1(), line.p2(), pattern, color);
+        const bool written = pattern.empty() ? raster.Segment(line.p1(), line.p2(), color) : raster.Dashed(line.p1(), line.p2(), pattern, color);
         if (!written)
-            painterLines_.push_back(thin);
+            painterLines_.push_back(ThinLineOf(line.p1(), line.p2()));
     }
     if (!painterLines_.empty())
         painter_.drawLines(painterLines_.data(), static_cast<int>(painterLines_.size()));
@@ -248,13 +261,14 @@ void TQtDevice::FlushLines() const
 void TQtDevice::LineTo(int x, int y)
 {
     const QPoint from = position_;
-    position_ = QPoint(x, y);
+    const QPoint to(x, y);
+    position_ = to;
     if (ReadyToBatch()) {
-        lines_.emplace_back(from, position_);
+        Gather(from, to);
         return;
     }
     if (QPainter* painter = Painter())
-        DrawShape(*painter, [&] { DrawSegment(*painter, from, position_); });
+        DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
 }
 
 void TQtDevice::Rectangle(const TRect& rect)
@@ -343,7 +357,7 @@ void TQtDevice::Polyline(std::span<const TPoint> points)
 {
     if (points.size() >= 2 && ReadyToBatch()) {
         for (std::size_t i = 1; i < points.size(); ++i)
-            lines_.emplace_back(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+            Gather(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
         return;
     }
     QPainter* painter = Painter();

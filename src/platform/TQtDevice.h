@@ -127,8 +127,10 @@ private:
     bool CanBatchLines() const;
     // The pixels drawing may reach: the clip within the surface.
     QRect PixelClip() const;
-    // Opens the painter for a gathered line; false when the line must be drawn at once.
+    // Opens the painter for a gathered line; false when the line must be drawn at once. Once ready,
+    // it stays so until the lines are flushed, which every change of pen, mode, clip or painter does.
     bool ReadyToBatch();
+    void Gather(QPoint from, QPoint to);
     void FlushLines() const;
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
     // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
@@ -165,6 +167,7 @@ private:
     std::vector<QPoint> points_;
     // The gathered lines from start to end point, and those of them left to QPainter.
     mutable std::vector<QLine> lines_;
+    mutable bool batching_ = false;
     mutable std::vector<QLineF> painterLines_;
     // The pixels the open painter draws on, when it is a 32-bit image.
     uchar* pixels_ = nullptr;

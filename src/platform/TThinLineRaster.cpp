@@ -1,5 +1,7 @@
 #include "platform/TThinLineRaster.h"
 
+#include "platform/QtDeviceMapping.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -28,7 +30,10 @@ void Walk(int m1, int n1, int m2, int n2, Plot plot)
         std::swap(m1, m2);
         std::swap(n1, n2);
     }
-    const int step = FixedDivide(n2 - n1, m2 - m1);
+    // Most lines of a dense series are one pixel long or axis-parallel: their steps need no division.
+    const int along = m2 - m1;
+    const int across = n2 - n1;
+    const int step = across == 0 ? 0 : (along == 64 ? across * 1024 : FixedDivide(across, along));
     const int first = (m1 + 32) >> 6;
     const int end = (m2 + 32) >> 6;
     int n = n1 * (1 << 10) + ((first * 64 + (step > 0 ? 32 : 0) - m1) * step >> 6);
@@ -46,11 +51,6 @@ TThinLineRaster::TThinLineRaster(uchar* bits, qsizetype bytesPerLine, const QRec
 {
     if (clip_.right() >= MaxExtent || clip_.bottom() >= MaxExtent || clip_.left() < 0 || clip_.top() < 0)
         bits_ = nullptr;
-}
-
-bool TThinLineRaster::Inside(qreal x, qreal y) const
-{
-    return x >= clip_.left() && x <= clip_.right() && y >= clip_.top() && y <= clip_.bottom();
 }
 
 bool TThinLineRaster::Solid(const QLineF& line, QRgb color) const
@@ -71,6 +71,29 @@ bool TThinLineRaster::Solid(const QLineF& line, QRgb color) const
         Walk(y1, x1, y2, x2, [&](int y, int x) { Plot(x, y, color); });
     else
         Walk(x1, y1, x2, y2, [&](int x, int y) { Plot(x, y, color); });
+    return true;
+}
+
+bool TThinLineRaster::Segment(QPoint from, QPoint to, QRgb color) const
+{
+    const QPoint delta = to - from;
+    const bool steep = std::abs(delta.x()) < std::abs(delta.y());
+    if ((steep ? delta.y() : delta.x()) < 0) {
+        if ((steep ? delta.x() : delta.y()) != 0)
+            return Solid(ThinLineOf(from, to), color);
+        // An axis-parallel line slides back by a whole pixel.
+        const QPoint back = steep ? QPoint(0, 1) : QPoint(1, 0);
+        from += back;
+        to += back;
+    }
+    if (bits_ == nullptr || !Inside(from.x(), from.y()) || !Inside(to.x(), to.y()))
+        return false;
+    if (from == to)
+        Plot(from.x(), from.y(), color);
+    else if (steep)
+        Walk(from.y() * 64, from.x() * 64, to.y() * 64, to.x() * 64, [&](int y, int x) { Plot(x, y, color); });
+    else
+        Walk(from.x() * 64, from.y() * 64, to.x() * 64, to.y() * 64, [&](int x, int y) { Plot(x, y, color); });
     return true;
 }
 

@@ -49,11 +49,19 @@ protected:
     }
 
     // Draws a solid line both ways; true when the raster took it.
-    bool CompareSolid(const QLineF& line)
+    bool CompareSolid(const QLineF& line) { return Compare(line, [&] { return Raster().Solid(line, Ink); }); }
+    // The device's line from one point to another, with the raster's own walk.
+    bool CompareSegment(QPoint from, QPoint to)
+    {
+        return Compare(ThinLineOf(from, to), [&] { return Raster().Segment(from, to, Ink); });
+    }
+
+    template <typename Draw>
+    bool Compare(const QLineF& line, Draw draw)
     {
         ours.fill(Qt::white);
         theirs.fill(Qt::white);
-        const bool taken = Raster().Solid(line, Ink);
+        const bool taken = draw();
         if (!taken)
             Paint(ours, PenOf(psSolid), line);
         Paint(theirs, PenOf(psSolid), line);
@@ -91,10 +99,11 @@ TEST_F(ThinLineRaster, EveryLineBetweenGridPointsMatchesQPainterInBothDirections
             const QPoint from(4 + (a % 12) * 3, 4 + a / 12 * 2);
             const QPoint to(4 + (b % 12) * 2, 4 + b / 12 * 3);
             taken += CompareSolid(ThinLineOf(from, to));
+            taken += CompareSegment(from, to);
             if (HasFailure())
                 return;
         }
-    EXPECT_EQ(taken, 144 * 144);
+    EXPECT_EQ(taken, 2 * 144 * 144);
 }
 
 TEST_F(ThinLineRaster, LongRandomLinesMatchQPainter)
@@ -116,10 +125,13 @@ TEST_F(ThinLineRaster, LinesReachingOutsideTheClipAreLeftToQPainter)
     int taken = 0;
     int refused = 0;
     for (int i = 0; i < 3000 && !HasFailure(); ++i) {
-        const QLineF line = ThinLineOf(QPoint(c(random), c(random)), QPoint(c(random), c(random)));
+        const QPoint from(c(random), c(random));
+        const QPoint to(c(random), c(random));
+        const QLineF line = ThinLineOf(from, to);
         const bool inside = clip->contains(line.p1().toPoint()) && clip->contains(line.p2().toPoint());
         const bool wasTaken = CompareSolid(line);
         EXPECT_TRUE(!wasTaken || inside);
+        EXPECT_EQ(CompareSegment(from, to), wasTaken);
         (wasTaken ? taken : refused) += 1;
     }
     // Lines along the clip's edges, inside it.
@@ -158,5 +170,7 @@ TEST_F(ThinLineRaster, WithoutPixelsEveryLineIsRefused)
 {
     const TThinLineRaster none(nullptr, 0, QRect(0, 0, 40, 40));
     EXPECT_FALSE(none.Solid(QLineF(1, 1, 20, 5), Ink));
+    EXPECT_FALSE(none.Segment(QPoint(1, 1), QPoint(20, 5), Ink));
+    EXPECT_FALSE(none.Segment(QPoint(20, 5), QPoint(1, 1), Ink));
     EXPECT_FALSE(none.Dashed(QPoint(1, 1), QPoint(20, 1), DashPatternOf(psDot), Ink));
 }

@@ -5,7 +5,84 @@
 #include "chart/series/TChartValueList.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+
+namespace {
+
+// The first point of a column with its lowest value and the first with its highest.
+struct TColumnExtremes {
+    int Low;
+    int High;
+};
+
+// The lowest and highest of the scaled values first..last, without branches in four independent
+// lanes; false when one of them is not finite.
+bool BlockExtremes(std::span<const double> values, double multiplier, int first, int last, double& lowest, double& highest)
+{
+    constexpr int Lanes = 4;
+    const double start = values[static_cast<std::size_t>(first)] * multiplier;
+    std::array<double, Lanes> low;
+    std::array<double, Lanes> high;
+    // v - v is zero for a finite value and not a number otherwise, so the sums spot any such value.
+    std::array<double, Lanes> notFinite{};
+    low.fill(start);
+    high.fill(start);
+    int k = first;
+    for (; k + Lanes - 1 <= last; k += Lanes)
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            const double v = values[static_cast<std::size_t>(k) + lane] * multiplier;
+            low[lane] = std::min(low[lane], v);
+            high[lane] = std::max(high[lane], v);
+            notFinite[lane] += v - v;
+        }
+    for (; k <= last; ++k) {
+        const double v = values[static_cast<std::size_t>(k)] * multiplier;
+        low[0] = std::min(low[0], v);
+        high[0] = std::max(high[0], v);
+        notFinite[0] += v - v;
+    }
+    lowest = *std::min_element(low.begin(), low.end());
+    highest = *std::max_element(high.begin(), high.end());
+    return notFinite[0] + notFinite[1] + notFinite[2] + notFinite[3] == 0;
+}
+
+// The first points of first..last with the lowest and the highest scaled value; none when a value is
+// not finite. A column may hold thousands of points: the extremes are found block by block, and
+// each first place is then looked for in the first block that holds it.
+std::optional<TColumnExtremes> ColumnExtremes(std::span<const double> values, double multiplier, int first, int last)
+{
+    constexpr int Block = 64;
+    double lowest = values[static_cast<std::size_t>(first)] * multiplier;
+    double highest = lowest;
+    int lowBlock = first;
+    int highBlock = first;
+    for (int block = first; block <= last; block += Block) {
+        double low = 0;
+        double high = 0;
+        if (!BlockExtremes(values, multiplier, block, std::min(last, block + Block - 1), low, high))
+            return std::nullopt;
+        if (low < lowest) {
+            lowest = low;
+            lowBlock = block;
+        }
+        if (high > highest) {
+            highest = high;
+            highBlock = block;
+        }
+    }
+    const auto firstOf = [&](double extreme, int block) {
+        const int end = std::min(last, block + Block - 1);
+        int at = block;
+        while (at < end && !(values[static_cast<std::size_t>(at)] * multiplier == extreme))
+            ++at;
+        return at;
+    };
+    return TColumnExtremes{firstOf(lowest, lowBlock), firstOf(highest, highBlock)};
+}
+
+}
 
 TFastLineSeries::TFastLineSeries()
 {
@@ -65,29 +142,15 @@ void TFastLineSeries::DrawByColumns()
     while (i <= lastVisible) {
         const int x = CalcXPixel(i);
         const int end = i == firstVisible || i == lastVisible ? i : LastInColumn(i, x, lastVisible - 1);
-        int low = i;
-        int high = i;
-        double lowValue = ys[static_cast<std::size_t>(i)] * multiplier;
-        double highValue = lowValue;
-        bool allFinite = std::isfinite(lowValue);
-        for (int k = i + 1; k <= end && allFinite; ++k) {
-            const double v = ys[static_cast<std::size_t>(k)] * multiplier;
-            allFinite = std::isfinite(v);
-            if (v < lowValue) {
-                lowValue = v;
-                low = k;
-            } else if (v > highValue) {
-                highValue = v;
-                high = k;
-            }
-        }
-        if (!allFinite) {
+        const std::optional<TColumnExtremes> extremes = ColumnExtremes(ys, multiplier, i, end);
+        if (!extremes) {
             // A value that is not a number is drawn at the axis middle, wherever the others lie.
             for (int k = i; k <= end; ++k)
                 Feed(TPoint{x, CalcYPixel(k)});
             i = end + 1;
             continue;
         }
+        const auto [low, high] = *extremes;
         Feed(TPoint{x, CalcYPixel(i)});
         if (low < high) {
             Feed(TPoint{x, CalcYPixel(low)});

@@ -25,12 +25,24 @@ struct TColumnCase {
 // Both ways of drawing: searching whole columns (ascending X) and taking each point (unordered X).
 TEST_F(FastLineDrawing, APixelColumnIsThinnedToItsFirstExtremesAndLastPoint)
 {
+    // A column of 150 points: extremes in later stretches of it, each reached twice, the highest
+    // between the two places of the lowest, so that the order shows which place was taken.
+    std::vector<double> longColumn;
+    for (int k = 0; k < 150; ++k)
+        longColumn.push_back(50 + k % 7);
+    longColumn[100] = longColumn[130] = 10;
+    longColumn[109] = longColumn[140] = 95;
     const std::vector<TColumnCase> cases = {
         {"lowest before highest", {30, 10, 70, 90, 20, 60}, {0, 1, 2, 4, 6, 7}},
         {"highest before lowest", {30, 90, 70, 10, 20, 60}, {0, 1, 2, 4, 6, 7}},
         {"first is the lowest", {5, 40, 95, 50}, {0, 1, 3, 4, 5}},
         {"last is the highest", {50, 20, 60, 99}, {0, 1, 2, 4, 5}},
         {"not a number lies at the axis middle", {60, std::numeric_limits<double>::quiet_NaN(), 70}, {0, 1, 2, 3, 4}},
+        {"the first of equal extremes is kept", {30, 10, 50, 10, 90, 90, 20}, {0, 1, 2, 5, 7, 8}},
+        {"extremes late in a long column", {50, 60, 55, 70, 65, 52, 58, 61, 49, 80, 51}, {0, 1, 9, 10, 11, 12}},
+        {"the first of equal extremes far into a long column", longColumn, {0, 1, 101, 110, 150, 151}},
+        {"not a number is an extreme of a long column", {90, 95, std::numeric_limits<double>::quiet_NaN(), 91, 92, 93, 94, 96},
+            {0, 1, 3, 8, 9}},
     };
     for (const TChartListOrder order : {loAscending, loNone}) {
         for (const TColumnCase& c : cases) {
@@ -40,7 +52,7 @@ TEST_F(FastLineDrawing, APixelColumnIsThinnedToItsFirstExtremesAndLastPoint)
             series.XValues().SetOrder(order);
             series.AddPoint(40, 50);
             for (std::size_t k = 0; k < c.ColumnValues.size(); ++k)
-                series.AddPoint(50.15 + 0.001 * static_cast<double>(k), c.ColumnValues[k]);
+                series.AddPoint(50.15 + 0.00001 * static_cast<double>(k), c.ColumnValues[k]);
             series.AddPoint(60, 40);
             const std::vector<TDrawRecord> records = Only(Paint(), TDrawOp::Polyline);
             for (int i = 2; i <= static_cast<int>(c.ColumnValues.size()); ++i)
