@@ -196,6 +196,7 @@ private:
     int TickBandSize() const;
     // The value's distance in pixels from the minimum end (stored), or nothing when it maps to the centre.
     std::optional<double> ScaledOffset(double value) const;
+    static int PixelFrom(int origin, long long offset);
     // ln(ScaleMinimum) and ln(ScaleMaximum) for the logarithmic mapping.
     std::pair<long double, long double> LogarithmicLimits() const;
     // The wall size an axis leaves beside the plot (0 in 2D).

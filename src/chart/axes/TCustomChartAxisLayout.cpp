@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -156,6 +157,12 @@ std::pair<long double, long double> TCustomChartAxis::LogarithmicLimits() const
     return {ln(scaleMinimum_), ln(scaleMaximum_)};
 }
 
+// An offset just inside the guard can carry the pixel past the int range; it stays at the range's edge.
+int TCustomChartAxis::PixelFrom(int origin, long long offset)
+{
+    return static_cast<int>(std::clamp<long long>(origin + offset, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 std::optional<double> TCustomChartAxis::ScaledOffset(double value) const
 {
     double d = 0;
@@ -181,7 +188,7 @@ int TCustomChartAxis::XValueToPixel(double value) const
     const std::optional<double> d = ScaledOffset(value);
     if (!d)
         return pixelCentre_;
-    return inverted_ ? pixelEnd_ - Round(*d) : pixelStart_ + Round(*d);
+    return inverted_ ? PixelFrom(pixelEnd_, -Round(*d)) : PixelFrom(pixelStart_, Round(*d));
 }
 
 int TCustomChartAxis::YValueToPixel(double value) const
@@ -189,7 +196,7 @@ int TCustomChartAxis::YValueToPixel(double value) const
     const std::optional<double> d = ScaledOffset(value);
     if (!d)
         return pixelCentre_;
-    return inverted_ ? pixelStart_ + Round(*d) : pixelEnd_ - Round(*d);
+    return inverted_ ? PixelFrom(pixelStart_, Round(*d)) : PixelFrom(pixelEnd_, -Round(*d));
 }
 
 int TCustomChartAxis::ValueToPixel(double value) const

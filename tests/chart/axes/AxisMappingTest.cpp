@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -71,6 +72,17 @@ TEST_F(AxisMapping, GuardsMapToTheCentreOrZero)
     Place(bottom, 0, 376);
     EXPECT_EQ(bottom.XValueToPixel(2147483647.0), 242);
     EXPECT_EQ(bottom.XValueToPixel(1e9), 54 + 1000000000);
+    // Just inside the guard, a pixel past the int range stays at its edge.
+    EXPECT_EQ(bottom.XValueToPixel(2147483600.0), std::numeric_limits<int>::max());
+    EXPECT_EQ(bottom.XValueToPixel(-2147483600.0), 54 - 2147483600);
+    TChartAxis& left = chart.LeftAxis();
+    Place(left, 0, 261);
+    EXPECT_EQ(left.YValueToPixel(-2147483600.0), std::numeric_limits<int>::max());
+    left.SetInverted(true);
+    EXPECT_EQ(left.YValueToPixel(2147483640.0), std::numeric_limits<int>::max());
+    bottom.SetInverted(true);
+    EXPECT_EQ(bottom.XValueToPixel(-2147483600.0), std::numeric_limits<int>::max());
+    bottom.SetInverted(false);
     EXPECT_EQ(bottom.XValueToPixel(1e12), 242);
     EXPECT_EQ(bottom.XValueToPixel(-1e12), 242);
     EXPECT_EQ(bottom.XValueToPixel(std::nan("")), 242);
