@@ -108,7 +108,7 @@ bool TThinLineRaster::Dashed(QPoint from, QPoint to, std::span<const int> patter
     const qsizetype step = (delta.x() != 0 ? 1 : bytesPerLine_ / qsizetype(sizeof(QRgb))) * (delta.x() + delta.y() > 0 ? 1 : -1);
     QRgb* const start = reinterpret_cast<QRgb*>(bits_ + from.y() * bytesPerLine_) + from.x();
     int k = 0;
-    for (std::size_t dash = 0; k < length; dash = (dash + 1) % pattern.size()) {
+    for (std::size_t dash = 0; k < length; dash = dash + 1 == pattern.size() ? 0 : dash + 1) {
         const int end = std::min(length, k + pattern[dash]);
         if (dash % 2 == 0)
             for (int i = k; i < end; ++i)
