@@ -158,6 +158,9 @@ public:
     static double NextStep(double x);
     TAxisLabelStyle EffectiveLabelStyle() const;
     std::string LabelText(double value) const;
+    // Whether the value labels the axis would draw over minimum..maximum, with its current pixels and font,
+    // read differently from their neighbours; axes whose labels are not values answer true.
+    bool LabelsStayDistinct(double minimum, double maximum);
     int LabelWidth(double value) const;
     int LabelHeight(double value) const;
     int MaxLabelsWidth() const;
@@ -205,6 +208,8 @@ private:
 
     void ProduceLabels(double inc);
     void DrawValueLabels(double inc);
+    template <class F>
+    void ForEachValueLabel(double inc, F visit) const;
     bool DrawHandlerLabels();
     void DrawLogarithmicLabels();
     void DrawCalendarLabels(double inc);

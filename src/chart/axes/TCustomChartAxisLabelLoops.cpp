@@ -4,11 +4,14 @@
 #include "chart/axes/AxisTextLines.h"
 #include "chart/axes/TAxisTickPositions.h"
 #include "chart/axes/TChartAxis.h"
+#include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -48,7 +51,9 @@ void TCustomChartAxis::ProduceLabels(double inc)
     }
 }
 
-void TCustomChartAxis::DrawValueLabels(double inc)
+// Visits the value label values for step inc, from the maximum downward, while visit returns true.
+template <class F>
+void TCustomChartAxis::ForEachValueLabel(double inc, F visit) const
 {
     if (std::fabs(scaleRange_ / inc) >= MaxValueLabelSteps)
         return;
@@ -63,12 +68,48 @@ void TCustomChartAxis::DrawValueLabels(double inc)
     const long double lowered = scaleMinimum_ - 1e-12L;
     const long double limit = lowered >= 0 ? lowered / 1.000000000001L : lowered * 1.000000000001L;
     while (v >= limit) {
-        PlaceLabel(v);
+        if (!visit(v))
+            return;
         const double next = v - inc;
         if (!(next < v))
             break;
         v = next;
     }
+}
+
+void TCustomChartAxis::DrawValueLabels(double inc)
+{
+    ForEachValueLabel(inc, [this](double v) {
+        PlaceLabel(v);
+        return true;
+    });
+}
+
+bool TCustomChartAxis::LabelsStayDistinct(double minimum, double maximum)
+{
+    if (pixelLength_ < 1 || EffectiveLabelStyle() != talValue || logarithmic_ || isDateTimeScale_ || chart_.OnGetNextAxisLabel)
+        return true;
+    const double keptMinimum = std::exchange(scaleMinimum_, minimum);
+    const double keptMaximum = std::exchange(scaleMaximum_, maximum);
+    const double keptRange = std::exchange(scaleRange_, maximum - minimum);
+    chart_.Canvas().Font().Assign(labelsFont_);
+    const double inc = ComputeIncrement();
+    bool distinct = true;
+    std::string previous;
+    bool first = true;
+    if (inc > 0 && scaleMaximum_ >= scaleMinimum_) {
+        ForEachValueLabel(inc, [&](double v) {
+            std::string text = LabelText(v);
+            distinct = first || text != previous;
+            first = false;
+            previous = std::move(text);
+            return distinct;
+        });
+    }
+    scaleMinimum_ = keptMinimum;
+    scaleMaximum_ = keptMaximum;
+    scaleRange_ = keptRange;
+    return distinct;
 }
 
 bool TCustomChartAxis::DrawHandlerLabels()
@@ -189,6 +230,10 @@ void TCustomChartAxis::DrawDepthLabels()
 void TCustomChartAxis::PlaceLabel(double value)
 {
     const int pos = ValueToPixel(value);
+    // However the value was reached (a tolerance below the minimum, a handler's value), nothing of a label
+    // is drawn beyond the axis' span.
+    if (pos < std::min(pixelStart_, pixelEnd_) || pos > std::max(pixelStart_, pixelEnd_))
+        return;
     if (!labelsOnAxis_ && !(pixelStart_ < pos && pos < pixelEnd_))
         return;
     if (!tickOnLabelsOnly_)

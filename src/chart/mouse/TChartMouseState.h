@@ -18,6 +18,9 @@ constexpr double AnimatedZoomFactor = 3.0;
 constexpr int WheelNotch = 120;
 // Zoom drags of this many pixels or fewer in either direction are ignored.
 constexpr int MinZoomDrag = 16;
+// A zoom that would leave a shown axis a range below this share of its values' magnitude is ignored like a
+// too-small drag, whatever its label format shows: label values and pixels must stay apart in double precision.
+constexpr double MinZoomRangeRatio = 1e-9;
 
 // The chart's memory between mouse events: the axis ranges to return to when a zoom or scroll is
 // undone, and the part of a wheel turn not yet scrolled.

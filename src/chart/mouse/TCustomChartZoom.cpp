@@ -2,7 +2,24 @@
 
 #include "chart/axes/TChartAxis.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+
+namespace {
+
+// A zoom stops where a shown axis could no longer label distinct values: below MinZoomRangeRatio of the
+// values' magnitude, or where neighbouring labels would read the same.
+bool TooDeep(const TCustomChart& chart, TChartAxis& axis, double minimum, double maximum)
+{
+    if (!chart.AxisIsShown(axis))
+        return false;
+    const double magnitude = std::max(std::fabs(minimum), std::fabs(maximum));
+    return std::fabs(maximum - minimum) < MinZoomRangeRatio * magnitude
+           || !axis.LabelsStayDistinct(std::min(minimum, maximum), std::max(minimum, maximum));
+}
+
+} // namespace
 
 void TCustomChart::ZoomToRect()
 {
@@ -17,6 +34,11 @@ void TCustomChart::ZoomToRect()
     values.LeftMaximum = LeftAxis().PixelToValue(zoom.Y0);
     values.RightMinimum = RightAxis().PixelToValue(zoom.Y1);
     values.RightMaximum = RightAxis().PixelToValue(zoom.Y0);
+    if (TooDeep(*this, TopAxis(), values.TopMinimum, values.TopMaximum)
+        || TooDeep(*this, BottomAxis(), values.BottomMinimum, values.BottomMaximum)
+        || TooDeep(*this, LeftAxis(), values.LeftMinimum, values.LeftMaximum)
+        || TooDeep(*this, RightAxis(), values.RightMinimum, values.RightMaximum))
+        return;
     ZoomToValues(values);
 }
 

@@ -64,7 +64,9 @@ public:
     void SetCancelMouse(bool value) { cancelMouse_ = value; }
     // What lies under the point: series (last first), axis, title, foot, plot background, legend item.
     TChartClickedPart ClickedPart(int x, int y);
-    // Zooms the four side axes to the values under the normalised zoom record.
+    // Zooms the four side axes to the values under the normalised zoom record, unless a shown axis could no
+    // longer label distinct values: a range below MinZoomRangeRatio of its values' magnitude, or labels that
+    // would read the same as their neighbours.
     void ZoomToRect();
     void ZoomToValues(const TZoomValues& values);
     // Gives the axes back the settings they had before the first zoom or scroll.
