@@ -1,3 +1,4 @@
+#include "TForm1Fixture.h"
 #include "WindowTestSupport.h"
 
 #include "app/TForm1.h"
@@ -35,52 +36,6 @@ TPoints CurvePoints(const BHNcalc::TCurve& curve)
     }
     return points;
 }
-
-struct TShownBox {
-    std::string Caption;
-    std::string Text;
-};
-
-// A fresh window over a model in its start-up state, shown and activated as the program does it.
-class TForm1Test : public TWindowTestSuite {
-protected:
-    void SetUp() override
-    {
-        ResetModel();
-        TApplication::SetErrorBox([this](const std::string& caption, const std::string& text) {
-            boxes.push_back({caption, text});
-        });
-    }
-
-    void TearDown() override { TApplication::SetErrorBox({}); }
-
-    TForm1& Show()
-    {
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return form.Activated(); }));
-        return form;
-    }
-
-    void Calculate() { QTest::mouseClick(form.Button1, Qt::LeftButton); }
-
-    void SelectMode(int mode)
-    {
-        QRadioButton* button = form.RadioGroup1->Button(mode);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-
-    void Type(TEdit* edit, const QString& text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-
-    std::vector<TShownBox> boxes;
-    TForm1 form;
-};
 
 TEST_F(TForm1Test, CreationRunsNoHandler)
 {
