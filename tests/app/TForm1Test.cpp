@@ -312,6 +312,20 @@ TEST_F(TForm1Test, TabKeyWalksTheTabOrder)
     EXPECT_EQ(visited, expected);
 }
 
+class TKeyOnCalculate : public TForm1Test, public ::testing::WithParamInterface<Qt::Key> {};
+
+// The focus starts on Calculate, and Return or Enter presses it.
+TEST_P(TKeyOnCalculate, PressesCalculate)
+{
+    Show();
+    ASSERT_EQ(QApplication::focusWidget(), form.Button1);
+    QTest::keyClick(form.Button1, GetParam());
+    EXPECT_EQ(form.Edit2->Text(), "1.288");
+    EXPECT_EQ(form.Edit5->Text(), "1.0721");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TKeyOnCalculate, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+
 TEST_F(TForm1Test, ChartConfiguration)
 {
     TChart& chart = form.Chart1->Chart();

@@ -4,6 +4,8 @@
 #include "platform/form/ControlProperties.h"
 #include "platform/form/FormValues.h"
 
+#include <QKeyEvent>
+
 TButton::TButton(QWidget* parent) : QPushButton(parent)
 {
     connect(this, &QPushButton::clicked, this, [this] {
@@ -21,6 +23,19 @@ std::string TButton::Caption() const
 void TButton::SetCaption(const std::string& caption)
 {
     setText(QString::fromStdString(caption));
+}
+
+void TButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 const TPropertyTable<TButton>& TButton::Properties()

@@ -19,4 +19,8 @@ public:
     std::function<void()> OnClick;
 
     static const TPropertyTable<TButton>& Properties();
+
+protected:
+    // Return and Enter press a focused button as Space does, as on the classic desktop.
+    void keyPressEvent(QKeyEvent* event) override;
 };
