@@ -6,6 +6,7 @@
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
+#include "platform/TDisplayChoice.h"
 #include "platform/form/EFormError.h"
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
@@ -61,24 +62,29 @@ private:
     int exitCode_ = 1;
 };
 
-bool HasDisplay()
+// The displays the environment names, as the user would write them.
+std::string NamedDisplays()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    std::string named;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            named += (named.empty() ? "" : ", ") + std::string(name) + '=' + qEnvironmentVariable(name).toStdString();
+        }
+    }
+    return named.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : named;
 }
 
 // Brings up the model, the chart engine and the application object in the order the window relies on,
 // and takes them down again in reverse.
 class TProgramSession {
 public:
-    TProgramSession(int& argc, char** argv, bool offscreen)
+    TProgramSession(int& argc, char** argv, TDisplayUse use) : display_(use)
     {
-        if (offscreen && !HasDisplay()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
         // The curves are complete before the window exists, and the series types are known before the form is read.
         BHNcalc::Initialize();
         RegisterChartSeriesTypes();
         application_ = std::make_unique<TApplication>(argc, argv);
+        display_.Started();
         QApplication::setStyle(QStringLiteral("Fusion"));
         InstallQtSystemColors();
     }
@@ -92,6 +98,8 @@ public:
     }
 
     TProgramSession(const TProgramSession&) = delete;
+    // A window for the user was asked for and no display could be opened.
+    bool DisplayMissing() const { return display_.DisplayMissing(); }
     TProgramSession& operator=(const TProgramSession&) = delete;
 
     // The window from the embedded form description, or null after reporting why it could not be built.
@@ -108,6 +116,7 @@ public:
     }
 
 private:
+    TDisplayChoice display_;
     std::unique_ptr<TApplication> application_;
     std::unique_ptr<TForm1> form_;
 };
@@ -116,7 +125,12 @@ private:
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
 {
-    TProgramSession session(argc, argv, !screenshotPath.empty());
+    TProgramSession session(argc, argv, screenshotPath.empty() ? TDisplayUse::Required : TDisplayUse::IfAvailable);
+    if (session.DisplayMissing()) {
+        std::fprintf(stderr, "bhncalc: cannot open a display (%s); the command line works without one: bhncalc --help\n",
+                     NamedDisplays().c_str());
+        return 1;
+    }
     TForm1* form = session.CreateForm();
     if (form == nullptr) {
         return 1;
@@ -133,7 +147,7 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
 
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request)
 {
-    TProgramSession session(argc, argv, true);
+    TProgramSession session(argc, argv, TDisplayUse::Never);
     TForm1* form = session.CreateForm();
     if (form == nullptr) {
         return 1;

@@ -120,3 +120,66 @@ TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
     EXPECT_EQ(QImage(window).size(), QSize(563, 426));
     EXPECT_EQ(run({"chart", "--out", dir.filePath("missing/x.png")}), 1);
 }
+
+struct TDisplayCase {
+    const char* Display;
+    const char* WaylandDisplay;
+    const char* Named;
+};
+
+class WindowCommandsDisplays : public ::testing::TestWithParam<TDisplayCase> {};
+
+// A display named in the environment that does not answer (a stale ssh forwarding, cron, CI) neither stops
+// the windowless commands nor clutters their standard error; the window says in one line why it cannot open.
+TEST_P(WindowCommandsDisplays, OnlyTheWindowNeedsADisplayThatOpens)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
+        environment.remove(name);
+    }
+    if (GetParam().Display != nullptr) {
+        environment.insert("DISPLAY", GetParam().Display);
+    }
+    if (GetParam().WaylandDisplay != nullptr) {
+        // A runtime folder without the socket: nothing serves the name.
+        environment.insert("XDG_RUNTIME_DIR", dir.path());
+        environment.insert("WAYLAND_DISPLAY", GetParam().WaylandDisplay);
+    }
+    struct TRun {
+        int Status;
+        std::string Err;
+    };
+    const auto run = [&](const QStringList& args) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(BHNCALC_PROGRAM, args);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return TRun{status, process.readAllStandardError().toStdString()};
+    };
+    const QString chart = dir.filePath("chart.png");
+    const QString window = dir.filePath("window.png");
+
+    const TRun drawn = run({"chart", "--out", chart, "--size", "300x200"});
+    EXPECT_EQ(drawn.Status, 0);
+    EXPECT_EQ(drawn.Err, "");
+    EXPECT_EQ(QImage(chart).size(), QSize(300, 200));
+
+    const TRun shot = run({"--screenshot", window});
+    EXPECT_EQ(shot.Status, 0);
+    EXPECT_EQ(shot.Err, "");
+    EXPECT_EQ(QImage(window).size(), QSize(563, 426));
+
+    const TRun shown = run({});
+    EXPECT_EQ(shown.Status, 1);
+    EXPECT_EQ(shown.Err, std::string("bhncalc: cannot open a display (") + GetParam().Named
+                             + "); the command line works without one: bhncalc --help\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, WindowCommandsDisplays,
+    ::testing::Values(TDisplayCase{":77", nullptr, "DISPLAY=:77"},
+                      TDisplayCase{nullptr, "wayland-77", "WAYLAND_DISPLAY=wayland-77"},
+                      TDisplayCase{nullptr, nullptr, "neither DISPLAY nor WAYLAND_DISPLAY is set"}));
