@@ -5,11 +5,17 @@
 #include "platform/form/ControlProperties.h"
 #include "platform/form/FormValues.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSignalBlocker>
+
 #include <utility>
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent)
 {
     SetColor(clWindow);
+    connect(this, &QLineEdit::textEdited, this, &TEdit::TextEdited);
     connect(this, &QLineEdit::textChanged, this, &TEdit::TextChanged);
 }
 
@@ -41,8 +47,111 @@ void TEdit::SetColor(TColor color)
     setPalette(palette);
 }
 
+std::string TEdit::Hint() const
+{
+    return toolTip().toStdString();
+}
+
+void TEdit::SetHint(const std::string& hint)
+{
+    const QString tip = QString::fromStdString(hint);
+    if (tip != toolTip()) {
+        setToolTip(tip);
+    }
+}
+
+void TEdit::Undo()
+{
+    if (!canUndo_) {
+        return;
+    }
+    const QString restored = std::exchange(undoText_, text());
+    typingEnd_ = -1;
+    undoing_ = true;
+    setText(restored);
+    undoing_ = false;
+}
+
+bool TEdit::event(QEvent* event)
+{
+    const bool result = QLineEdit::event(event);
+    if (historyPending_) {
+        ForgetLineEditHistory();
+    }
+    return result;
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Undo)) {
+        Undo();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// The line edit's own menu, with its Undo working on this field's single level.
+void TEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-undo")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            action->setEnabled(canUndo_ && !isReadOnly());
+            connect(action, &QAction::triggered, this, &TEdit::Undo);
+        } else if (action->objectName() == QLatin1String("edit-redo")) {
+            action->setVisible(false);
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+// A user's edit: a new undo level unless it continues a run of typing.
+void TEdit::TextEdited(const QString& text)
+{
+    const int cursor = cursorPosition();
+    const bool typedOne = text.size() == shownText_.size() + 1 && cursor > 0
+                          && QStringView(text).left(cursor - 1) == QStringView(shownText_).left(cursor - 1)
+                          && QStringView(text).mid(cursor) == QStringView(shownText_).mid(cursor - 1);
+    if (!typedOne || typingEnd_ != cursor - 1) {
+        undoText_ = shownText_;
+        canUndo_ = true;
+    }
+    typingEnd_ = typedOne ? cursor : -1;
+    userEdit_ = true;
+    historyPending_ = true;
+}
+
+// The line edit keeps every character ever inserted or removed for its own undo; that history is dropped
+// once the edit is done, keeping the cursor and the selection.
+void TEdit::ForgetLineEditHistory()
+{
+    historyPending_ = false;
+    const int start = selectionStart();
+    const int length = static_cast<int>(selectedText().size());
+    const int cursor = cursorPosition();
+    const QSignalBlocker blocker(this);
+    QLineEdit::setText(text());
+    if (length == 0) {
+        setCursorPosition(cursor);
+    } else if (cursor == start) {
+        setSelection(start + length, -length);
+    } else {
+        setSelection(start, length);
+    }
+}
+
 void TEdit::TextChanged()
 {
+    if (!userEdit_ && !undoing_) {
+        undoText_.clear();
+        canUndo_ = false;
+        typingEnd_ = -1;
+    }
+    userEdit_ = false;
+    shownText_ = text();
     if (!OnChange) {
         return;
     }

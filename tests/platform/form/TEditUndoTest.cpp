@@ -1,0 +1,97 @@
+#include "platform/form/TEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A shown field holding "270" with the keyboard focus; every change is counted.
+class TEditUndo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_.resize(200, 50);
+        edit_->setGeometry(10, 10, 120, 21);
+        edit_->SetText("270");
+        edit_->OnChange = [this] { changes_.push_back(edit_->Text()); };
+        window_.show();
+        edit_->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    }
+
+    void Undo() { QTest::keyClick(edit_, Qt::Key_Z, Qt::ControlModifier); }
+
+    QWidget window_;
+    TEdit* edit_ = new TEdit(&window_);
+    std::vector<std::string> changes_;
+};
+
+TEST_F(TEditUndo, UndoTakesBackARunOfTypingAndASecondUndoRestoresIt)
+{
+    edit_->end(false);
+    QTest::keyClicks(edit_, ".5");
+    ASSERT_EQ(edit_->Text(), "270.5");
+
+    Undo();
+    EXPECT_EQ(edit_->Text(), "270");
+    EXPECT_EQ(changes_.back(), "270");
+    Undo();
+    EXPECT_EQ(edit_->Text(), "270.5");
+    EXPECT_EQ(changes_.back(), "270.5");
+}
+
+TEST_F(TEditUndo, UndoTakesBackAPasteOverTheSelection)
+{
+    QApplication::clipboard()->setText(QStringLiteral("300"));
+    edit_->selectAll();
+    QTest::keyClick(edit_, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(edit_->Text(), "300");
+
+    Undo();
+    EXPECT_EQ(edit_->Text(), "270");
+}
+
+TEST_F(TEditUndo, TypingAfterAMovedCursorIsAnEditOfItsOwn)
+{
+    edit_->end(false);
+    QTest::keyClick(edit_, Qt::Key_1);
+    edit_->home(false);
+    QTest::keyClick(edit_, Qt::Key_2);
+    ASSERT_EQ(edit_->Text(), "22701");
+
+    Undo();
+    EXPECT_EQ(edit_->Text(), "2701");
+}
+
+TEST_F(TEditUndo, TextSetFromCodeCannotBeUndone)
+{
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    ASSERT_TRUE(edit_->CanUndo());
+    edit_->SetText("1.288");
+    EXPECT_FALSE(edit_->CanUndo());
+    Undo();
+    EXPECT_EQ(edit_->Text(), "1.288");
+}
+
+// However long the text pasted, the field keeps one level of the past, never the line edit's history of
+// every character.
+TEST_F(TEditUndo, PastesLeaveNoHistoryBehind)
+{
+    QApplication::clipboard()->setText(QString(3000, QLatin1Char('7')));
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(edit_, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_FALSE(edit_->isUndoAvailable()) << i;
+    }
+    EXPECT_EQ(edit_->cursorPosition(), edit_->text().size());
+    Undo();
+    EXPECT_EQ(edit_->text().size(), 3 + 2 * 3000);
+}
+
+} // namespace
