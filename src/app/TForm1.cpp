@@ -13,8 +13,11 @@
 
 #include <QFile>
 
+#include <array>
+#include <charconv>
 #include <functional>
 #include <map>
+#include <string>
 
 TForm1* Form1 = nullptr;
 
@@ -48,13 +51,17 @@ void BindSeries(TChartWidget& chart, T*& field, const char* name)
     }
 }
 
-// Parses a hardness field into InputValid and value; the field is white when accepted, grey when not.
-bool JudgeHardness(TEdit& edit, double maximum, double& value)
+// Parses a hardness field into InputValid and value; the field is white when accepted, grey when not,
+// and a grey field says in its tooltip what it accepts.
+bool JudgeHardness(TEdit& edit, int maximum, double& value)
 {
+    constexpr int Minimum = 200;
     edit.SetColor(clWindow);
-    BHNcalc::ParseHardness(edit.AnsiText(), 200, maximum, BHNcalc::InputValid, value);
+    edit.SetHint({});
+    BHNcalc::ParseHardness(edit.AnsiText(), Minimum, maximum, BHNcalc::InputValid, value);
     if (!BHNcalc::InputValid) {
         edit.SetColor(clSilver);
+        edit.SetHint(std::to_string(Minimum) + " to " + std::to_string(maximum) + " BHN");
     }
     return BHNcalc::InputValid;
 }
@@ -160,6 +167,7 @@ void TForm1::Button1Click()
     const double quality = RelativeQuality(StandardProtection, variableProtection);
     Edit3->SetText(FormatFixed(quality, 1, 4));
     Edit5->SetText(FormatFixed(InverseQuality(quality), 1, 4));
+    DescribeChart();
 }
 
 void TForm1::RadioGroup1Click()
@@ -207,4 +215,24 @@ void TForm1::GraphBHN()
     }
     Series4->AddPoint(StandardBHN, 1.5);
     Series4->AddPoint(StandardBHN, 0.9);
+    DescribeChart();
+}
+
+// What the chart shows, for assistive technology: the mode, the hardness markers and the results beside it.
+void TForm1::DescribeChart()
+{
+    const auto hardness = [](const TChartSeries& marker) {
+        if (marker.Count() == 0) {
+            return std::string("not calculated");
+        }
+        std::array<char, 32> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), marker.XValueAt(0)).ptr;
+        return std::string(digits.data(), end) + " BHN";
+    };
+    const int mode = RadioGroup1->ItemIndex();
+    const std::string modeName = mode < 0 ? std::string("none") : RadioGroup1->Items()[static_cast<std::size_t>(mode)];
+    const std::string description = "Mode " + modeName + "; standard hardness " + hardness(*Series4)
+                                    + "; variable hardness " + hardness(*Series5) + "; multiplier " + Edit2->Text()
+                                    + "; relative quality " + Edit3->Text() + "; inverse " + Edit5->Text();
+    Chart1->setAccessibleDescription(QString::fromStdString(description));
 }

@@ -68,6 +68,7 @@ public:
 
 private:
     void BindFields();
+    void DescribeChart();
 };
 
 // The window of the running program; null before it is created.

@@ -85,6 +85,7 @@ const TPropertyTable<QWidget>& ControlProperties()
             }
             c.setProperty(TabOrderProperty, order);
         });
+        t.Add("AccessibleName", [](QWidget& c, const TFormValue& v) { c.setAccessibleName(QString::fromStdString(FormString(v))); });
         t.AddObject<QWidget>("Font", [](QWidget& c) -> QWidget& { return c; }, FontProperties());
         return t;
     }();

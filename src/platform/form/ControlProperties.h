@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// Properties every control shares: Left, Top, Width, Height, TabOrder and the Font object.
+// Properties every control shares: Left, Top, Width, Height, TabOrder, AccessibleName (the name assistive
+// technology reads out) and the Font object.
 const TPropertyTable<QWidget>& ControlProperties();
 
 // Font.Name, Font.Height (negative: pixel height of the characters), Font.Style ([fsBold, ...]), Font.Color.

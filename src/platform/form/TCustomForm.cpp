@@ -123,7 +123,24 @@ void TCustomForm::LoadForm(std::string_view text, const std::string& fileName, c
     });
     TFormObjectOf<TCustomForm> root(*this, properties);
     ApplyForm(form, fileName, rootClass, root, classes, context);
+    LinkLabels(fileName);
     ArrangeTabOrder();
+}
+
+// A label may name a control that the form creates after it, so labels are linked once all exist.
+void TCustomForm::LinkLabels(const std::string& fileName)
+{
+    for (TLabel* label : findChildren<TLabel*>()) {
+        if (label->FocusControl().empty()) {
+            continue;
+        }
+        auto* control = findChild<QWidget*>(QString::fromStdString(label->FocusControl()));
+        if (control == nullptr) {
+            throw EFormError(fileName + ": " + label->objectName().toStdString() + ".FocusControl: no control named "
+                             + label->FocusControl());
+        }
+        label->setBuddy(control);
+    }
 }
 
 // Chains the controls that have a tab position in ascending order; the first one gets the focus at activation.

@@ -45,6 +45,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void LinkLabels(const std::string& fileName);
     void ArrangeTabOrder();
 
     TColor color_ = clBtnFace;

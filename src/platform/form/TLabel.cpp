@@ -18,6 +18,11 @@ void TLabel::SetCaption(const std::string& caption)
     adjustSize();
 }
 
+void TLabel::SetFocusControl(const std::string& name)
+{
+    focusControl_ = name;
+}
+
 void TLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
@@ -32,6 +37,7 @@ const TPropertyTable<TLabel>& TLabel::Properties()
         TPropertyTable<TLabel> t("TLabel");
         t.Include(ControlProperties());
         t.Add("Caption", [](TLabel& c, const TFormValue& v) { c.SetCaption(FormString(v)); });
+        t.Add("FocusControl", [](TLabel& c, const TFormValue& v) { c.SetFocusControl(FormIdentifier(v)); });
         return t;
     }();
     return table;
