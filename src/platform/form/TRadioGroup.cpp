@@ -2,18 +2,48 @@
 
 #include "platform/TApplication.h"
 #include "platform/form/ControlProperties.h"
-#include <stdexcept>
 #include "platform/form/FormValues.h"
 
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QRadioButton>
+#include <qdrawutil.h>
 
 #include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// The classic radio button: a 13-pixel circle and 4 pixels before the text, which leaves an item's text
+// the room the classic layout gives it.
+class TClassicRadioStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return 13;
+        case PM_RadioButtonLabelSpacing:
+            return 4;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+}  // namespace
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this))
 {
+    auto* radioStyle = new TClassicRadioStyle(style()->name());
+    radioStyle->setParent(this);
+    radioStyle_ = radioStyle;
     connect(group_, &QButtonGroup::idToggled, this, &TRadioGroup::ButtonToggled);
 }
 
@@ -37,6 +67,7 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items)
     itemIndex_ = -1;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         auto* button = new QRadioButton(QString::fromStdString(items_[i]), this);
+        button->setStyle(radioStyle_);
         group_->addButton(button, static_cast<int>(i));
         button->show();
         buttons_.push_back(button);
@@ -101,6 +132,37 @@ void TRadioGroup::changeEvent(QEvent* event)
     }
 }
 
+int TRadioGroup::CaptionTextHeight() const
+{
+    const QFontMetricsF metrics(font());
+    return static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
+}
+
+QRect TRadioGroup::FrameRect() const
+{
+    return rect().adjusted(0, CaptionTextHeight() / 2 - 1, 0, 0);
+}
+
+QRect TRadioGroup::CaptionRect() const
+{
+    if (title().isEmpty()) {
+        return {};
+    }
+    return {8, 0, static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(title()))), CaptionTextHeight()};
+}
+
+void TRadioGroup::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    qDrawShadeRect(&painter, FrameRect(), palette(), true, 1, 0);
+    const QRect caption = CaptionRect();
+    if (!caption.isEmpty()) {
+        painter.fillRect(caption, palette().brush(backgroundRole()));
+        style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(), title(),
+                              foregroundRole());
+    }
+}
+
 // Rows fill a column before the next column starts; the caption's text height sits above the first row.
 void TRadioGroup::ArrangeButtons()
 {
@@ -108,8 +170,7 @@ void TRadioGroup::ArrangeButtons()
     if (count == 0) {
         return;
     }
-    const QFontMetricsF metrics(font());
-    const int textHeight = static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
+    const int textHeight = CaptionTextHeight();
     const int rows = (count + columns_ - 1) / columns_;
     const int buttonWidth = (width() - 10) / columns_;
     const int space = height() - textHeight - 5;
