@@ -1,6 +1,7 @@
 #include "app/CalculatorApp.h"
 
 #include "app/TForm1.h"
+#include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
 #include "platform/QtSystemColors.h"
@@ -80,6 +81,8 @@ public:
         RegisterChartSeriesTypes();
         application_ = std::make_unique<TApplication>(argc, argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
+        // Desktops match the window to its installed entry and icon by this name.
+        QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
     }
 
