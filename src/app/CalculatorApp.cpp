@@ -4,6 +4,7 @@
 #include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
+#include "platform/LayoutFont.h"
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
@@ -84,6 +85,7 @@ public:
         // Desktops match the window to its installed entry and icon by this name.
         QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
+        WarnIfLayoutFontMissing(stderr);
     }
 
     ~TProgramSession()
