@@ -40,11 +40,6 @@ std::optional<QString> LayoutFontSubstitute()
 
 void WarnIfLayoutFontMissing(std::FILE* err)
 {
-    static bool checked = false;
-    if (checked) {
-        return;
-    }
-    checked = true;
     const std::optional<QString> substitute = LayoutFontSubstitute();
     if (!substitute) {
         return;
