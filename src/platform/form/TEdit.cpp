@@ -5,7 +5,9 @@
 #include "platform/form/ControlProperties.h"
 #include "platform/form/FormValues.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -88,38 +90,47 @@ void TEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const QString typed = event->text();
+    typing_ = typed.size() == 1 && typed.at(0).isPrint()
+              && (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
     QLineEdit::keyPressEvent(event);
+    typing_ = false;
 }
 
-// The line edit's own menu, with its Undo working on this field's single level.
+// The classic field menu, with Undo working on this field's single level (the line edit's own menu would
+// offer its emptied history).
 void TEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createStandardContextMenu();
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-undo")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            action->setEnabled(canUndo_ && !isReadOnly());
-            connect(action, &QAction::triggered, this, &TEdit::Undo);
-        } else if (action->objectName() == QLatin1String("edit-redo")) {
-            action->setVisible(false);
-        }
-    }
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText() && echoMode() == Normal;
+    const auto add = [&](const QString& text, QKeySequence key, bool enabled, auto slot) {
+        const QString shortcut = key.isEmpty() ? QString() : QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
+        menu->addAction(text + shortcut, this, slot)->setEnabled(enabled);
+    };
+    add(tr("&Undo"), QKeySequence::Undo, editable && canUndo_, &TEdit::Undo);
+    menu->addSeparator();
+    add(tr("Cu&t"), QKeySequence::Cut, editable && selected, &QLineEdit::cut);
+    add(tr("&Copy"), QKeySequence::Copy, selected, &QLineEdit::copy);
+    add(tr("&Paste"), QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(), &QLineEdit::paste);
+    add(tr("Delete"), QKeySequence(), editable && hasSelectedText(), &QLineEdit::del);
+    menu->addSeparator();
+    add(tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
     menu->popup(event->globalPos());
 }
 
-// A user's edit: a new undo level unless it continues a run of typing.
+// A user's edit: a new undo level unless it continues a run of typing. A typed character, inserted or
+// typed over a selection, lets the typing that follows right after it join its level.
 void TEdit::TextEdited(const QString& text)
 {
     const int cursor = cursorPosition();
-    const bool typedOne = text.size() == shownText_.size() + 1 && cursor > 0
-                          && QStringView(text).left(cursor - 1) == QStringView(shownText_).left(cursor - 1)
-                          && QStringView(text).mid(cursor) == QStringView(shownText_).mid(cursor - 1);
-    if (!typedOne || typingEnd_ != cursor - 1) {
+    const bool continuesTyping = typing_ && typingEnd_ == cursor - 1 && text.size() == shownText_.size() + 1;
+    if (!continuesTyping) {
         undoText_ = shownText_;
         canUndo_ = true;
     }
-    typingEnd_ = typedOne ? cursor : -1;
+    typingEnd_ = typing_ ? cursor : -1;
     userEdit_ = true;
     historyPending_ = true;
 }

@@ -59,6 +59,8 @@ private:
     bool canUndo_ = false;
     bool userEdit_ = false;
     bool undoing_ = false;
+    // A key press that types one character is being handled.
+    bool typing_ = false;
     // The cursor after the last typed character while typing goes on, -1 otherwise.
     int typingEnd_ = -1;
     bool historyPending_ = false;

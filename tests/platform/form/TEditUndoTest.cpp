@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -68,6 +70,44 @@ TEST_F(TEditUndo, TypingAfterAMovedCursorIsAnEditOfItsOwn)
 
     Undo();
     EXPECT_EQ(edit_->Text(), "2701");
+}
+
+TEST_F(TEditUndo, TypingOverASelectionIsOneEditWithTheTypingThatFollows)
+{
+    edit_->selectAll();
+    QTest::keyClicks(edit_, "400");
+    ASSERT_EQ(edit_->Text(), "400");
+
+    Undo();
+    EXPECT_EQ(edit_->Text(), "270");
+}
+
+TEST_F(TEditUndo, ABackspaceIsAnEditOfItsOwn)
+{
+    edit_->end(false);
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    QTest::keyClicks(edit_, "5");
+    ASSERT_EQ(edit_->Text(), "275");
+
+    Undo();
+    EXPECT_EQ(edit_->Text(), "27");
+}
+
+// The field's menu offers Undo while there is something to undo, and it undoes.
+TEST_F(TEditUndo, TheContextMenuUndoes)
+{
+    edit_->end(false);
+    QTest::keyClicks(edit_, "5");
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), edit_->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit_, &click);
+    auto* menu = edit_->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* undo = menu->actions().front();
+    EXPECT_TRUE(undo->text().startsWith("&Undo")) << undo->text().toStdString();
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    menu->close();
+    EXPECT_EQ(edit_->Text(), "270");
 }
 
 TEST_F(TEditUndo, TextSetFromCodeCannotBeUndone)
