@@ -41,9 +41,8 @@ public:
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this))
 {
-    auto* radioStyle = new TClassicRadioStyle(style()->name());
-    radioStyle->setParent(this);
-    radioStyle_ = radioStyle;
+    radioStyle_ = new TClassicRadioStyle(style()->name());
+    radioStyle_->setParent(this);
     connect(group_, &QButtonGroup::idToggled, this, &TRadioGroup::ButtonToggled);
 }
 
