@@ -57,13 +57,21 @@ QPainter::CompositionMode CompositionOf(TPenMode mode)
     return QPainter::CompositionMode_SourceOver;
 }
 
-QPen MakePen(const TDevicePen& pen)
+QPen MakePen(const TDevicePen& pen, qreal scale)
 {
     if (pen.Style == psClear)
         return QPen(Qt::NoPen);
     QPen result(ToQColor(pen.Color));
     result.setCapStyle(Qt::FlatCap);
     result.setJoinStyle(Qt::MiterJoin);
+    if (scale != 1.0) {
+        result.setCosmetic(true);
+        result.setWidth(pen.Width <= 0 ? 0 : std::max(1, static_cast<int>(std::lround(pen.Width * scale))));
+        const std::span<const int> pattern = pen.Width > 1 ? std::span<const int>() : DashPatternOf(pen.Style);
+        if (!pattern.empty())
+            result.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+        return result;
+    }
     if (pen.Width > 1) {
         // Wide pens are always solid, as on the classic device.
         result.setWidth(pen.Width);

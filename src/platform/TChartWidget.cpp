@@ -86,6 +86,10 @@ void TChartWidget::ShowCursor(TCursor cursor)
 void TChartWidget::paintEvent(QPaintEvent*)
 {
     TQtDevice window(*this);
+    // A buffer made for another device pixel ratio (the window moved to another screen) is drawn anew.
+    const auto* buffer = dynamic_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
+    if (buffer != nullptr && buffer->Scale() != window.Scale())
+        chart_->Canvas().DiscardBitmap();
     chart_->Paint(window);
 }
 
