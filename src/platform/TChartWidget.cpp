@@ -138,6 +138,15 @@ QImage RenderChart(TChart& chart, int width, int height)
 {
     chart.SetSize(width, height);
     TQtDevice device(width, height);
-    chart.DrawToCanvas(device, TRect{0, 0, width, height});
+    DrawChartUnbuffered(chart, device);
     return device.Image().copy();
+}
+
+void DrawChartUnbuffered(TChart& chart, TQtDevice& device)
+{
+    const bool buffered = chart.UseBitmapBuffer();
+    chart.SetUseBitmapBuffer(false);
+    chart.DrawToCanvas(device, TRect{0, 0, device.Width(), device.Height()});
+    device.EndPaint();
+    chart.SetUseBitmapBuffer(buffered);
 }

@@ -255,6 +255,12 @@ void TQtDevice::DrawShape(QPainter& painter, Draw draw)
 
 void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
 {
+    if (!rasterSurface_) {
+        QPainterPath path(from);
+        path.lineTo(to);
+        painter.strokePath(path, painter.pen());
+        return;
+    }
     if (pen_.Width > 1)
         painter.drawLine(from, to);
     else

@@ -64,6 +64,49 @@ TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
     EXPECT_EQ(run.chart->height, 337);
 }
 
+TEST(WindowCommands, ChartTakesItsFormatFromTheExtensionUnlessFormatIsGiven)
+{
+    struct TCase {
+        std::vector<std::string> Args;
+        TPictureFormat Format;
+    };
+    const TCase cases[] = {
+        {{"--out", "x.png"}, TPictureFormat::Png},
+        {{"--out", "dir.v1/x.svg"}, TPictureFormat::Svg},
+        {{"--out", "X.PDF"}, TPictureFormat::Pdf},
+        {{"--out", "-"}, TPictureFormat::Png},
+        {{"--out", "-", "--format", "svg"}, TPictureFormat::Svg},
+        {{"--out", "x.png", "--format", "pdf"}, TPictureFormat::Pdf},
+        {{"--format", "PNG", "--out", "picture"}, TPictureFormat::Png},
+        {{"--out", "/dev/stdout"}, TPictureFormat::Png},
+    };
+    for (const TCase& c : cases) {
+        std::vector<std::string> args{"chart"};
+        args.insert(args.end(), c.Args.begin(), c.Args.end());
+        const TWindowRun run = RunWithWindow(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_TRUE(run.chart);
+        EXPECT_EQ(run.chart->format, c.Format) << c.Args[1];
+    }
+}
+
+TEST(WindowCommands, OtherPictureFormatsAreRefusedNamingTheSupportedOnes)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"chart", "--out", "x.jpg"},
+        {"chart", "--out", "x."},
+        {"chart", "--out", "x.svg.gz"},
+        {"chart", "--out", "x.png", "--format", "jpeg"},
+    };
+    for (const auto& args : refused) {
+        const TWindowRun run = RunWithWindow(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_FALSE(run.chart) << args.back();
+        for (const char* supported : {"png", "svg", "pdf"})
+            EXPECT_NE(run.err.find(supported), std::string::npos) << args.back() << ": " << run.err;
+    }
+}
+
 TEST(WindowCommands, RefusedChartRequestsNeverReachTheWindow)
 {
     const std::vector<std::vector<std::string>> refused = {
