@@ -3,6 +3,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "platform/QtSystemColors.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -101,6 +102,8 @@ void TChartWidget::resizeEvent(QResizeEvent* event)
 void TChartWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::RightButton)
+        rightClickAt_ = p;
     chart_->MouseDown(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
@@ -114,6 +117,8 @@ void TChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
 void TChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (rightClickAt_ && p != *rightClickAt_)
+        rightClickAt_.reset();
     chart_->MouseMove(ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
@@ -121,6 +126,18 @@ void TChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     chart_->MouseUp(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+    if (event->button() == Qt::RightButton && rightClickAt_ && p == *rightClickAt_)
+        emit ContextMenuRequested(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton)
+        rightClickAt_.reset();
+}
+
+void TChartWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A mouse's request is answered when its right button comes up without having moved.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit ContextMenuRequested(event->globalPos());
+    event->accept();
 }
 
 void TChartWidget::wheelEvent(QWheelEvent* event)

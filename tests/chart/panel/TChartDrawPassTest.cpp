@@ -138,6 +138,31 @@ TEST_F(ChartDrawPass, AnAxisInvisibleChartDrawsNoAxes)
     EXPECT_EQ(axesDrawn, 0);
 }
 
+// On a printer the panel keeps the paper's colour and the picture goes straight to the device,
+// within the page rectangle; afterwards the window paints as before.
+TEST_F(ChartDrawPass, PrintingDrawsWithoutBackgroundOrBufferWithPrintingNowSet)
+{
+    chart.SetBevelOuter(bvRaised);
+    chart.Title().SetText({"Relation"});
+    bool printingSeen = false;
+    chart.OnAfterDraw = [&] { printingSeen = chart.PrintingNow(); };
+    TRecordingDevice printer{2000, 1500};
+    const TRect page{100, 50, 653, 387};
+    chart.PrintToCanvas(printer, page);
+
+    EXPECT_TRUE(printingSeen);
+    EXPECT_FALSE(chart.PrintingNow());
+    EXPECT_EQ(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect; }), -1);
+    EXPECT_EQ(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::CopyBitmap; }), -1);
+    EXPECT_EQ(chart.PanelRect(), page);
+    EXPECT_NE(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::TextOut && r.Text == "Relation"; }), -1);
+    EXPECT_TRUE(chart.UseBitmapBuffer());
+
+    chart.Paint(window);
+    EXPECT_FALSE(printingSeen);
+    EXPECT_EQ(IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect && r.Rect == TRect{0, 0, 553, 337}; }), 0);
+}
+
 TEST_F(ChartDrawPass, EndsWithAResetCanvasAndOnAfterDraw)
 {
     chart.Canvas().Pen().SetWidth(3);
