@@ -68,8 +68,14 @@ QPen MakePen(const TDevicePen& pen, qreal scale)
         result.setCosmetic(true);
         result.setWidth(pen.Width <= 0 ? 0 : std::max(1, static_cast<int>(std::lround(pen.Width * scale))));
         const std::span<const int> pattern = pen.Width > 1 ? std::span<const int>() : DashPatternOf(pen.Style);
-        if (!pattern.empty())
-            result.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+        // Dashes are counted in pen widths; the thinnest pen counts one pixel, so its dashes are
+        // enlarged here to keep their length in logical pixels.
+        const qreal unit = pen.Width <= 0 ? scale : 1.0;
+        QList<qreal> dashes;
+        for (const int length : pattern)
+            dashes.push_back(length * unit);
+        if (!dashes.isEmpty())
+            result.setDashPattern(dashes);
         return result;
     }
     if (pen.Width > 1) {
