@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -177,6 +178,28 @@ TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
     const TProgramRun piped = RunProgram({"chart", "--out", "-", "--size", "300x200"});
     EXPECT_EQ(piped.status, 0);
     EXPECT_EQ(QImage::fromData(piped.out, "PNG").size(), QSize(300, 200));
+}
+
+// The vector formats by extension and on standard output; an unknown extension writes nothing.
+TEST(WindowCommands, TheProgramWritesTheChartAsSvgOrPdfByExtensionOrFormat)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.svg")}).status, 0);
+    QFile svg(dir.filePath("c.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.PDF")}).status, 0);
+    QFile pdf(dir.filePath("c.PDF"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    const TProgramRun piped = RunProgram({"chart", "--out", "-", "--format", "svg"});
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_TRUE(piped.out.contains("<svg"));
+    const TProgramRun refused = RunProgram({"chart", "--out", dir.filePath("c.jpg")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(".png, .svg or .pdf")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.jpg")));
 }
 
 // A picture that cannot be written is a failed output: exit 2, the path and the system's reason.
