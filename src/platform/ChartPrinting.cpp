@@ -7,17 +7,22 @@
 
 #include <algorithm>
 
+QTransform PrintView(QSize chart, QSize area, bool proportional)
+{
+    qreal scaleX = static_cast<qreal>(area.width()) / std::max(chart.width(), 1);
+    qreal scaleY = static_cast<qreal>(area.height()) / std::max(chart.height(), 1);
+    if (proportional)
+        scaleX = scaleY = std::min(scaleX, scaleY);
+    return QTransform::fromScale(scaleX, scaleY);
+}
+
 void PrintChart(TChart& chart, QPrinter& printer)
 {
     const int width = chart.Width();
     const int height = chart.Height();
-    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    qreal scaleX = static_cast<qreal>(area.width()) / std::max(width, 1);
-    qreal scaleY = static_cast<qreal>(area.height()) / std::max(height, 1);
-    if (chart.PrintProportional())
-        scaleX = scaleY = std::min(scaleX, scaleY);
+    const QSize area = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     {
-        TQtDevice page(printer, width, height, QTransform::fromScale(scaleX, scaleY));
+        TQtDevice page(printer, width, height, PrintView(QSize(width, height), area, chart.PrintProportional()));
         chart.PrintToCanvas(page, TRect{0, 0, width, height});
     }
     if (printer.printerState() == QPrinter::Error)

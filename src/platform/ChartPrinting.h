@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include <QSize>
+#include <QTransform>
+
 class QPrinter;
 class TChart;
 
@@ -10,6 +13,10 @@ class EPrintError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The view that enlarges a chart of the given logical size onto the printable area from its top left:
+// by the same factor both ways when proportional (the largest that fits), else filling the area.
+QTransform PrintView(QSize chart, QSize area, bool proportional);
 
 // Prints the chart on one page: drawn by the engine for a printer (PrintingNow set), enlarged to the
 // printable area from its top left, keeping its proportions when PrintProportional, else filling it.
