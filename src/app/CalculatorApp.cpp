@@ -1,9 +1,11 @@
 #include "app/CalculatorApp.h"
 
 #include "app/TForm1.h"
+#include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
 #include "platform/ChartFile.h"
+#include "platform/LayoutFont.h"
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
@@ -102,7 +104,10 @@ public:
         RegisterChartSeriesTypes();
         application_ = std::make_unique<TApplication>(argc, argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
+        // Desktops match the window to its installed entry and icon by this name.
+        QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
+        WarnIfLayoutFontMissing(stderr);
     }
 
     ~TProgramSession()
