@@ -266,7 +266,7 @@ class PointSortCost : public testing::TestWithParam<PatternCase> {};
 
 // Whatever the order of the input, the ranges waiting to be sorted stay within one per split level,
 // 2 (log2(n) + 1) + 1, and the comparisons within a small multiple of n log2(n). Without the limit on
-// splits, values that rise then fall leave a third of n ranges waiting and take n^2 / 10 comparisons.
+// splits, values that rise then fall leave nearly half of n ranges waiting and take n^2 / 4 comparisons.
 TEST_P(PointSortCost, WaitingRangesStayLogarithmicAndComparisonsNLogN)
 {
     constexpr int count = 1 << 16;
