@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(ValueList, PointSortCost,
         PatternCase{"OrganPipe", [](int i, int n) { return double(i < n / 2 ? i : n - 1 - i); }},
         PatternCase{"Sawtooth", [](int i, int) { return double(i % 100); }},
         PatternCase{"AllEqual", [](int, int) { return 7.0; }},
-        PatternCase{"Scrambled", [](int i, int n) { return double((i * 40503) % n); }}),
+        PatternCase{"Scrambled", [](int i, int n) { return double(static_cast<long long>(i) * 40503 % n); }}),
     [](const testing::TestParamInfo<PatternCase>& info) { return std::string(info.param.Name); });
 
 TEST(ValueList, CopySettingsFromTakesSettingsButNotValuesOrName)
