@@ -54,6 +54,31 @@ TEST(WindowCommands, ChartPassesItsInputsAndSize)
     EXPECT_EQ(run.chart->height, 500);
 }
 
+// Each side goes from 1 to 10000 pixels, both ends included.
+TEST(WindowCommands, ChartSidesRunFromOneToTenThousand)
+{
+    struct TCase {
+        const char* Size;
+        int Width;
+        int Height;
+    };
+    for (const TCase c : {TCase{"1x1", 1, 1}, TCase{"10000x1", 10000, 1}, TCase{"1x10000", 1, 10000},
+             TCase{"10000x10000", 10000, 10000}, TCase{"0x10", 0, 0}, TCase{"10x0", 0, 0}, TCase{"10001x10", 0, 0},
+             TCase{"10x10001", 0, 0}}) {
+        SCOPED_TRACE(c.Size);
+        const TWindowRun run = RunWithWindow({"chart", "--out", "x.png", "--size", c.Size});
+        if (c.Width == 0) {
+            EXPECT_EQ(run.status, 2);
+            EXPECT_FALSE(run.chart);
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_TRUE(run.chart);
+        EXPECT_EQ(run.chart->width, c.Width);
+        EXPECT_EQ(run.chart->height, c.Height);
+    }
+}
+
 TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
 {
     const TWindowRun run = RunWithWindow({"chart", "--out", "x.png"});

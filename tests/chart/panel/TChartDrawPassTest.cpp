@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The calculator's chart size, drawn in 2D without a bevel.
@@ -33,6 +36,12 @@ TEST_F(ChartDrawPass, RunsItsStepsInOrder)
     TRect plotAfterLegendAndTitle;
     chart.OnBeforeDrawAxes = [&] { axesAt = static_cast<int>(window.Records().size()); };
     chart.OnBeforeDrawSeries = [&] { seriesAt = static_cast<int>(window.Records().size()); };
+    // The pre-draw hook of each active series, in list order, after the background and before the legend.
+    TMarkerSeries& inactive = AddMarkerSeries(chart, {1}, {1});
+    inactive.SetActive(false);
+    std::vector<std::pair<const TMarkerSeries*, int>> hooks;
+    for (TMarkerSeries* s : {&first, &second, &inactive})
+        s->OnBeforeDrawChart = [&hooks, &window = window, s] { hooks.emplace_back(s, static_cast<int>(window.Records().size())); };
 
     chart.Paint(window);
     const TRect plot = chart.PlotRect();
@@ -48,6 +57,11 @@ TEST_F(ChartDrawPass, RunsItsStepsInOrder)
     const int copy = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::CopyBitmap && r.Surface == 0; });
 
     EXPECT_EQ(background, 0);
+    ASSERT_EQ(hooks.size(), 2u);
+    EXPECT_EQ(hooks[0].first, &first);
+    EXPECT_EQ(hooks[1].first, &second);
+    EXPECT_GT(hooks[0].second, background);
+    EXPECT_LE(hooks[1].second, legend);
     // A right-hand legend is drawn before the title.
     EXPECT_LT(background, legend);
     EXPECT_LT(legend, title);
