@@ -10,6 +10,6 @@
 // without a display that opens, it says so on standard error and returns 1. Returns the exit code.
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath);
 
-// Renders the calculator's chart as it stands after Calculate with the request's inputs and saves it as PNG,
-// without looking for a display. Returns the exit code.
+// Renders the calculator's chart as it stands after Calculate with the request's inputs and saves it in the
+// request's format, without looking for a display. Returns the exit code.
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request);
