@@ -187,18 +187,23 @@ void SelectCurve(std::int32_t mode)
 
 double InterpolateProtection(double hardness)
 {
+    return InterpolateProtection(selectedCurve_, hardness);
+}
+
+double InterpolateProtection(const TCurve& curve, double hardness)
+{
     for (int i = 0; i < GridPoints - 1; ++i) {
         const double lo = GridBHN(i);
         const double hi = lo + GridStepBHN;
         if (lo == hardness) {
-            return selectedCurve_[i];
+            return curve[i];
         }
         if (hi == hardness) {
-            return selectedCurve_[i + 1];
+            return curve[i + 1];
         }
         if (lo < hardness && hardness < hi) {
-            const double slope = static_cast<double>((static_cast<long double>(selectedCurve_[i]) - selectedCurve_[i + 1]) / 5);
-            return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + selectedCurve_[i]);
+            const double slope = static_cast<double>((static_cast<long double>(curve[i]) - curve[i + 1]) / 5);
+            return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + curve[i]);
         }
     }
     return 1.0;
