@@ -32,7 +32,8 @@ constexpr int ExitSuccess = 0;
 constexpr int ExitSomeLinesRefused = 1;
 constexpr int ExitRefused = 2;
 
-// Batch output is handed on in blocks of this size; a failed write is noticed after at most one block.
+// Batch output is handed on in blocks of this size, or sooner when the input makes the batch wait; a failed write
+// is noticed after at most one block.
 constexpr std::size_t OutputBlockBytes = 65536;
 
 enum class TOptionKind { Flag, Value };
@@ -237,7 +238,15 @@ int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err, TOutp
     std::size_t lineNumber = 0;
     std::size_t written = 0;
     bool refused = false;
-    for (TLineRead read = reader.Next(line); read != TLineRead::End; read = reader.Next(line)) {
+    while (true) {
+        // The results so far go out before the reader waits, so a pipe fed line by line is answered line by line.
+        if (!reader.Ready() && !pending.empty() && !(PassOn(out, pending) && out.flush())) {
+            return ExitRefused;
+        }
+        const TLineRead read = reader.Next(line);
+        if (read == TLineRead::End) {
+            break;
+        }
         ++lineNumber;
         if (read == TLineRead::TooLong) {
             err << "line " << lineNumber << ": longer than " << MaxBatchLineBytes << " bytes\n";

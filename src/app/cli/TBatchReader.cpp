@@ -23,6 +23,11 @@ std::size_t LineEnd(const char* data, std::size_t from, std::size_t end)
 
 TBatchReader::TBatchReader(std::istream& in) : in_(in), buffer_(ChunkBytes) {}
 
+bool TBatchReader::Ready() const
+{
+    return pos_ < end_ || in_.rdbuf()->in_avail() > 0;
+}
+
 bool TBatchReader::Fill()
 {
     // peek waits for at least one byte; readsome then takes what is ready without waiting for more.

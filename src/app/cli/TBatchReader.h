@@ -20,6 +20,9 @@ class TBatchReader {
 public:
     explicit TBatchReader(std::istream& in);
 
+    // False when the next line would have to wait for the input (a pipe or terminal with nothing written yet).
+    bool Ready() const;
+
     // The next line, valid until the next call; End once the input is exhausted.
     TLineRead Next(std::string_view& line);
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace cli;
 
@@ -277,4 +278,45 @@ TEST(Batch, JsonGivesAnArrayOfObjectsAndRefusalsStayOnStandardError)
     EXPECT_EQ(RunBatch("240,270,m62\n").out, Header + "240,270,m62,1.053,0.9616,1.0399\n");
     EXPECT_EQ(RunBatch("# nothing\n", {"batch", "--format=JSON"}).out, "[]\n");
     EXPECT_EQ(RunBatch("237,270,0\n", {"batch", "--format=csv"}).out, RunBatch("237,270,0\n").out);
+}
+
+namespace {
+
+// Input that arrives one line per read, as from a pipe fed by hand, and notes what was written before each wait.
+class TLineAtATime : public std::streambuf {
+public:
+    TLineAtATime(std::vector<std::string> lines, const std::ostringstream& out) : lines_(std::move(lines)), out_(out) {}
+
+    std::vector<std::string> writtenBeforeEachWait;
+
+protected:
+    int_type underflow() override
+    {
+        writtenBeforeEachWait.push_back(out_.str());
+        if (next_ >= lines_.size()) {
+            return traits_type::eof();
+        }
+        std::string& line = lines_[next_++];
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(line.front());
+    }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    const std::ostringstream& out_;
+};
+
+}
+
+TEST(Batch, ResultsGoOutBeforeTheBatchWaitsForMoreInput)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    TLineAtATime input({"237,270,0\n", "bad\n", "240,270,0\n"}, out);
+    std::istream in(&input);
+    EXPECT_EQ(RunCommandLine({"batch"}, in, out, err), 1);
+    ASSERT_GE(input.writtenBeforeEachWait.size(), 3u);
+    EXPECT_EQ(input.writtenBeforeEachWait[1], Header + "237,270,0,1.288,0.9328,1.0721\n");
+    EXPECT_EQ(input.writtenBeforeEachWait.back(), TwoResults);
 }
