@@ -3,6 +3,7 @@
 #include "app/Version.h"
 #include "app/cli/BatchLine.h"
 #include "app/cli/Calculation.h"
+#include "app/cli/ChartFormat.h"
 #include "app/cli/CurveTable.h"
 #include "app/cli/ModeNames.h"
 #include "app/cli/OutputFormat.h"
@@ -184,7 +185,8 @@ bool ParseSize(const std::string& text, int& width, int& height)
 int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWindowCommands& window)
 {
     const auto parsed = ParseArguments(args, {{"--out", TOptionKind::Value}, {"--variable", TOptionKind::Value},
-        {"--standard", TOptionKind::Value}, {"--mode", TOptionKind::Value}, {"--size", TOptionKind::Value}}, err);
+        {"--standard", TOptionKind::Value}, {"--mode", TOptionKind::Value}, {"--size", TOptionKind::Value},
+        {"--format", TOptionKind::Value}}, err);
     if (!parsed) {
         return ExitRefused;
     }
@@ -197,6 +199,13 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
         return UsageError(err, "chart needs --out FILE.png");
     }
     request.outPath = *outPath;
+    std::string formatReason;
+    const std::optional<TPictureFormat> format = ChartFormatOf(*outPath, parsed->Option("--format"), formatReason);
+    if (!format) {
+        err << "bhncalc: " << formatReason << '\n';
+        return ExitRefused;
+    }
+    request.format = *format;
     request.variable = parsed->Option("--variable").value_or(request.variable);
     request.standard = parsed->Option("--standard").value_or(request.standard);
     const std::string modeText = parsed->Option("--mode").value_or("0");

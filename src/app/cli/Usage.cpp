@@ -35,10 +35,12 @@ constexpr std::array<TCommandUsage, 5> Commands{{
         "  table  the protection curves on the 200..360 BHN grid as CSV (or, with --format json, an array\n"
         "         of row objects), four decimals or, with --exact, the shortest text of each exact value\n",
         TModeOption::Mode},
-    {"chart", "bhncalc chart --out FILE.png [--variable TEXT] [--standard TEXT] [--mode MODE] [--size WxH]",
+    {"chart",
+        "bhncalc chart --out FILE.png|.svg|.pdf|- [--format png|svg|pdf] [--variable TEXT] [--standard TEXT]\n"
+        "                     [--mode MODE] [--size WxH]",
         "  chart  the calculator's chart after Calculate (defaults: variable 237, standard 270, mode 0,\n"
-        "         553x337) as a PNG image; needs no display; the file is written whole or not at all,\n"
-        "         - writes to standard output\n",
+        "         553x337) as a PNG image, or SVG or PDF drawing; - writes it to standard output; needs no display;\n"
+        "         the file is written whole or not at all\n",
         TModeOption::Mode},
     {"--screenshot", "bhncalc --screenshot FILE.png",
         "  --screenshot  opens the window, saves it after its first paint and exits\n", TModeOption::None},
