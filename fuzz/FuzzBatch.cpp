@@ -1,8 +1,10 @@
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
+#include "FuzzText.h"
 
 #include "app/cli/BatchLine.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/TBatchReader.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,69 +16,16 @@
 
 namespace {
 
-// Splits a text into lines as std::getline does: no line after a final newline.
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
-        lines.push_back(text.substr(pos, end - pos));
-        pos = end + 1;
-    }
-    return lines;
-}
-
-// CSV fields, a quoted field unquoted ("" for one quote); nothing when a quoted field is malformed.
-std::optional<std::vector<std::string>> CsvFields(std::string_view line)
-{
-    std::vector<std::string> fields(1);
-    std::size_t pos = 0;
-    bool quotedStart = true;
-    while (pos < line.size()) {
-        const char c = line[pos++];
-        if (c == ',') {
-            fields.emplace_back();
-            quotedStart = true;
-        } else if (c == '"' && quotedStart) {
-            for (;;) {
-                if (pos >= line.size()) {
-                    return std::nullopt;
-                }
-                const char q = line[pos++];
-                if (q != '"') {
-                    fields.back() += q;
-                } else if (pos < line.size() && line[pos] == '"') {
-                    fields.back() += '"';
-                    ++pos;
-                } else {
-                    break;
-                }
-            }
-            if (pos < line.size() && line[pos] != ',') {
-                return std::nullopt;
-            }
-        } else {
-            fields.back() += c;
-            quotedStart = false;
-        }
-    }
-    return fields;
-}
-
 bool IsSkipped(std::string_view line, std::size_t number)
 {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line.empty() || line.front() == '#' || (number == 1 && line == cli::BatchInputHeader);
+    return line.size() <= cli::MaxBatchLineBytes && (line.empty() || line.front() == '#' || (number == 1 && line == cli::BatchInputHeader));
 }
 
 // "line N: reason" for each refused line, in order; returns the refused line numbers.
 std::set<std::size_t> RefusedLines(std::string_view err, std::size_t lineCount)
 {
     std::set<std::size_t> refused;
-    for (const std::string_view message : Lines(err)) {
+    for (const std::string_view message : OutputLines(err)) {
         FuzzCheck(message.substr(0, 5) == "line ", "an error starts with \"line N:\"");
         std::size_t pos = 5;
         std::size_t number = 0;
@@ -109,29 +58,28 @@ int FuzzBatch(const std::uint8_t* data, std::size_t size)
     std::ostringstream err;
     const int status = cli::RunCommandLine({"batch"}, in, out, err);
 
-    const std::vector<std::string_view> lines = Lines(input);
+    const std::vector<std::string_view> lines = BatchInputLines(input);
     const std::string errText = err.str();
     const std::set<std::size_t> refused = RefusedLines(errText, lines.size());
     FuzzCheck(status == (refused.empty() ? 0 : 1), "the status is 0, or 1 when a line was refused");
 
     const std::string outText = out.str();
-    const std::vector<std::string_view> written = Lines(outText);
+    const std::vector<std::string_view> written = OutputLines(outText);
     FuzzCheck(!outText.empty() && outText.back() == '\n', "every output line ends in a newline");
     FuzzCheck(written.front() == cli::BatchOutputHeader, "the output starts with its header");
     std::size_t next = 1;
     for (std::size_t number = 1; number <= lines.size(); ++number) {
         const bool skipped = IsSkipped(lines[number - 1], number);
         FuzzCheck(!skipped || !refused.contains(number), "a skipped line is not refused");
+        FuzzCheck(lines[number - 1].size() <= cli::MaxBatchLineBytes || refused.contains(number),
+            "a line over the length limit is refused");
         if (skipped || refused.contains(number)) {
             continue;
         }
         FuzzCheck(next < written.size(), "every good line gives an output line");
         const std::optional<std::vector<std::string>> result = CsvFields(written[next++]);
         FuzzCheck(result && result->size() == 6, "an output line has 6 fields");
-        std::string_view line = lines[number - 1];
-        if (line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+        const std::string_view line = lines[number - 1];
         const std::optional<std::vector<std::string>> fields = CsvFields(line);
         FuzzCheck(fields && fields->size() == 3, "only a line of three CSV fields is written");
         for (std::size_t k = 0; k < 3; ++k) {

@@ -11,3 +11,4 @@ int FuzzFormatFixed(const std::uint8_t* data, std::size_t size);
 int FuzzLabelFormat(const std::uint8_t* data, std::size_t size);
 int FuzzFormReader(const std::uint8_t* data, std::size_t size);
 int FuzzBatch(const std::uint8_t* data, std::size_t size);
+int FuzzCommandLine(const std::uint8_t* data, std::size_t size);

@@ -47,5 +47,5 @@ TEST_P(ReplayCorpus, EverySeedKeepsTheProperties)
 INSTANTIATE_TEST_SUITE_P(FuzzCorpora, ReplayCorpus,
     testing::Values(TReplayCase{"hardness", FuzzHardness}, TReplayCase{"format_fixed", FuzzFormatFixed},
         TReplayCase{"label_format", FuzzLabelFormat}, TReplayCase{"form_reader", FuzzFormReader},
-        TReplayCase{"batch", FuzzBatch}),
+        TReplayCase{"batch", FuzzBatch}, TReplayCase{"command_line", FuzzCommandLine}),
     [](const testing::TestParamInfo<TReplayCase>& info) { return std::string(info.param.corpus); });

@@ -1,5 +1,7 @@
 #include "model/BHNcalc.h"
 
+#include <algorithm>
+
 namespace BHNcalc {
 
 namespace {
@@ -187,21 +189,33 @@ void SelectCurve(std::int32_t mode)
 
 double InterpolateProtection(double hardness)
 {
-    for (int i = 0; i < GridPoints - 1; ++i) {
-        const double lo = GridBHN(i);
-        const double hi = lo + GridStepBHN;
-        if (lo == hardness) {
-            return selectedCurve_[i];
-        }
-        if (hi == hardness) {
-            return selectedCurve_[i + 1];
-        }
-        if (lo < hardness && hardness < hi) {
-            const double slope = static_cast<double>((static_cast<long double>(selectedCurve_[i]) - selectedCurve_[i + 1]) / 5);
-            return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + selectedCurve_[i]);
-        }
+    return InterpolateProtection(selectedCurve_, hardness);
+}
+
+double InterpolateProtection(const TCurve& curve, double hardness)
+{
+    if (!(hardness >= GridFirstBHN && hardness <= GridLastBHN)) {
+        return 1.0;
     }
-    return 1.0;
+    // The grid cell is found by division instead of a walk over the grid; the two steps make sure a rounded
+    // quotient cannot pick a neighbouring cell, so the results are those of the walk.
+    int i = std::min(static_cast<int>((hardness - GridFirstBHN) / GridStepBHN), GridPoints - 2);
+    if (i > 0 && GridBHN(i) > hardness) {
+        --i;
+    }
+    if (i < GridPoints - 2 && GridBHN(i + 1) < hardness) {
+        ++i;
+    }
+    const double lo = GridBHN(i);
+    const double hi = lo + GridStepBHN;
+    if (lo == hardness) {
+        return curve[i];
+    }
+    if (hi == hardness) {
+        return curve[i + 1];
+    }
+    const double slope = static_cast<double>((static_cast<long double>(curve[i]) - curve[i + 1]) / 5);
+    return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + curve[i]);
 }
 
 double RelativeQuality(double standardProtection, double variableProtection)

@@ -52,6 +52,9 @@ void SelectCurve(std::int32_t mode);
 // The selected curve at any hardness: table entries on the grid, straight lines between, 1.0 off the grid.
 double InterpolateProtection(double hardness);
 
+// The same rule on a given curve, for callers that keep each mode's curve instead of reselecting it.
+double InterpolateProtection(const TCurve& curve, double hardness);
+
 // Standard protection over variable protection, rounded to double.
 double RelativeQuality(double standardProtection, double variableProtection);
 

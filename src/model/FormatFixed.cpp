@@ -77,7 +77,9 @@ int FirstScale(long double ax)
 TDigits FirstRounding(long double ax, int scale)
 {
     const long double scaled = ScaleByPowerOfTen(ax, -scale) * 1e17L;
-    const auto n = static_cast<std::uint64_t>(std::nearbyint(scaled));
+    // rint rounds exactly as nearbyint does (ties to even in the default mode) and only may raise the inexact
+    // flag, which nothing reads; it skips saving the floating-point environment, which was a fifth of a batch.
+    const auto n = static_cast<std::uint64_t>(std::rint(scaled));
     TDigits digits;
     const auto result = std::to_chars(digits.text.data(), digits.text.data() + 24, n);
     digits.count = static_cast<int>(result.ptr - digits.text.data());

@@ -68,7 +68,7 @@ protected:
     {
         cli::TCalcTexts texts;
         std::string reason;
-        EXPECT_TRUE(cli::Calculate("237", "270.0", "0", texts, reason)) << reason;
+        EXPECT_TRUE(cli::Calculate("237", "270.0", "0", cli::TFieldNames::Options, texts, reason)) << reason;
         return QString::fromStdString("Multiplier: " + texts.multiplier + "\nRelative Quality: " + texts.relativeQuality
             + "\nInverse: " + texts.inverse + "\n");
     }

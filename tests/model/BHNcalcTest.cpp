@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 using namespace BHNcalc;
 
@@ -254,6 +255,52 @@ TEST_F(ProtectionModel, GridPointsAnswerWithTheTableEntry)
         SelectCurve(mode);
         for (int i = 0; i < GridPoints; ++i) {
             EXPECT_EQ(InterpolateProtection(GridBHN(i)), SelectedCurve[i]) << "mode " << mode << " at " << GridBHN(i);
+        }
+    }
+}
+
+// The cell lookup answers exactly as a walk over the grid does, right at and one or two steps of a double beside
+// every grid point, and across the whole range.
+TEST_F(ProtectionModel, InterpolationMatchesAWalkOverTheGrid)
+{
+    const auto walk = [](const TCurve& curve, double hardness) {
+        for (int i = 0; i < GridPoints - 1; ++i) {
+            const double lo = GridBHN(i);
+            const double hi = lo + GridStepBHN;
+            if (lo == hardness) {
+                return curve[i];
+            }
+            if (hi == hardness) {
+                return curve[i + 1];
+            }
+            if (lo < hardness && hardness < hi) {
+                const double slope = static_cast<double>((static_cast<long double>(curve[i]) - curve[i + 1]) / 5);
+                return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + curve[i]);
+            }
+        }
+        return 1.0;
+    };
+    std::vector<double> hardness;
+    for (int i = 0; i < GridPoints; ++i) {
+        double below = GridBHN(i);
+        double above = GridBHN(i);
+        hardness.push_back(below);
+        for (int step = 0; step < 3; ++step) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, 1000.0);
+            hardness.push_back(below);
+            hardness.push_back(above);
+        }
+    }
+    for (int k = 0; k <= 170000; ++k) {
+        hardness.push_back(195.0 + k * 0.001);
+    }
+    for (std::int32_t mode = 0; mode <= 7; ++mode) {
+        SelectCurve(mode);
+        const TCurve curve = SelectedCurve;
+        for (const double h : hardness) {
+            ASSERT_EQ(InterpolateProtection(curve, h), walk(curve, h)) << "mode " << mode << " at " << h;
+            ASSERT_EQ(InterpolateProtection(h), walk(curve, h)) << "mode " << mode << " at " << h;
         }
     }
 }

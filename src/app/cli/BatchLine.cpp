@@ -1,6 +1,7 @@
 #include "app/cli/BatchLine.h"
 
 #include "app/cli/Calculation.h"
+#include "app/cli/ResultRecord.h"
 
 #include <algorithm>
 
@@ -61,30 +62,11 @@ std::size_t SplitFields(std::string_view line, TBatchScratch& scratch)
     }
 }
 
-// Writes a field back as CSV, quoted only when it holds a quote or a comma.
-void AppendField(std::string& output, std::string_view field)
-{
-    if (field.find_first_of("\",") == std::string_view::npos) {
-        output.append(field);
-        return;
-    }
-    output += '"';
-    for (const char c : field) {
-        if (c == '"') {
-            output += '"';
-        }
-        output += c;
-    }
-    output += '"';
 }
 
-}
-
-TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TBatchScratch& scratch, std::string& output)
+TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TOutputFormat format, TBatchScratch& scratch,
+    std::string& output)
 {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     if (line.empty() || line.front() == '#' || (lineNumber == 1 && line == BatchInputHeader)) {
         return TBatchLine::Skipped;
     }
@@ -96,20 +78,13 @@ TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TBatch
         scratch.reason = "expected 3 fields variable,standard,mode but found " + std::to_string(count);
         return TBatchLine::Refused;
     }
-    TCalcTexts texts;
-    if (!Calculate(scratch.fields[0], scratch.fields[1], scratch.fields[2], texts, scratch.reason)) {
+    const TCalcTexts& texts = scratch.texts;
+    if (!Calculate(scratch.fields[0], scratch.fields[1], scratch.fields[2], TFieldNames::Columns, scratch.texts,
+            scratch.reason)) {
         return TBatchLine::Refused;
     }
-    for (const std::string& field : scratch.fields) {
-        AppendField(output, field);
-        output += ',';
-    }
-    output += texts.multiplier;
-    output += ',';
-    output += texts.relativeQuality;
-    output += ',';
-    output += texts.inverse;
-    output += '\n';
+    const auto append = format == TOutputFormat::Json ? AppendJsonResult : AppendCsvResult;
+    append(output, scratch.fields[0], scratch.fields[1], scratch.fields[2], texts);
     return TBatchLine::Written;
 }
 

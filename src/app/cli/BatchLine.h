@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/cli/Calculation.h"
+#include "app/cli/OutputFormat.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,10 +18,13 @@ enum class TBatchLine { Skipped, Written, Refused };
 struct TBatchScratch {
     std::string fields[3];
     std::string reason;
+    TCalcTexts texts;
 };
 
-// Handles one input line (newline removed; a trailing CR is dropped here): appends the output line to `output`,
-// or leaves the reason in scratch.reason. Lines are numbered from 1; only line 1 may be the header.
-TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TBatchScratch& scratch, std::string& output);
+// Handles one input line (its line end removed): appends the result record to `output` (a CSV line without its
+// line end, or a JSON object), or leaves the reason in scratch.reason. Lines are numbered from 1; only line 1 may
+// be the header.
+TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TOutputFormat format, TBatchScratch& scratch,
+    std::string& output);
 
 }

@@ -1,5 +1,6 @@
 #include "app/cli/Calculation.h"
 
+#include "app/cli/ModeCurves.h"
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
 
@@ -51,8 +52,8 @@ std::string Quoted(std::string_view text)
     return out;
 }
 
-bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TCalcTexts& texts,
-    std::string& reason)
+bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
+    TCalcTexts& texts, std::string& reason)
 {
     using namespace BHNcalc;
     const std::optional<std::int32_t> modeIndex = ParseModeName(mode);
@@ -60,34 +61,32 @@ bool Calculate(std::string_view variable, std::string_view standard, std::string
         reason = "unknown mode " + Quoted(mode) + "; accepted: " + std::string(AcceptedModeNames);
         return false;
     }
-    try {
-        SelectedMode = *modeIndex;
-        SelectCurve(SelectedMode);
-
-        double value = 0.0;
-        StandardBHN = 270;
-        ParseHardness(standard, MinimumBHN, MaximumStandardBHN, InputValid, value);
-        if (!InputValid) {
-            reason = RangeReason("standard", standard, MaximumStandardBHN);
+    // The standard is entered before Calculate reads the variable, so its faults are found first.
+    const struct {
+        std::string_view field;
+        std::string_view text;
+        double maximum;
+    } inputs[] = {{"standard", standard, MaximumStandardBHN}, {"variable", variable, MaximumVariableBHN}};
+    double values[2] = {};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const auto& input = inputs[k];
+        bool valid = false;
+        try {
+            ParseHardness(input.text, MinimumBHN, input.maximum, valid, values[k]);
+        } catch (const EOverflow& e) {
+            reason = (names == TFieldNames::Options ? "--" : "") + std::string(input.field) + " " + Quoted(input.text)
+                + ": " + WithFullStop(e.what());
             return false;
         }
-        StandardBHN = value;
-
-        ParseHardness(variable, MinimumBHN, MaximumVariableBHN, InputValid, value);
-        if (!InputValid) {
-            reason = RangeReason("variable", variable, MaximumVariableBHN);
+        if (!valid) {
+            reason = RangeReason(input.field, input.text, input.maximum);
             return false;
         }
-        VariableBHN = value;
-    } catch (const EOverflow& e) {
-        reason = WithFullStop(e.what());
-        return false;
     }
 
-    StandardProtection = InterpolateProtection(StandardBHN);
-    SelectCurve(SelectedMode);
-    const double pv = InterpolateProtection(VariableBHN);
-    const double q = RelativeQuality(StandardProtection, pv);
+    const TCurve& curve = ModeCurve(*modeIndex);
+    const double pv = InterpolateProtection(curve, values[1]);
+    const double q = RelativeQuality(InterpolateProtection(curve, values[0]), pv);
     texts.multiplier = FormatFixed(pv, 1, 3);
     texts.relativeQuality = FormatFixed(q, 1, 4);
     texts.inverse = FormatFixed(InverseQuality(q), 1, 4);

@@ -12,10 +12,15 @@ struct TCalcTexts {
     std::string inverse;
 };
 
-// Chooses the mode, enters the standard text and presses Calculate with the variable text, as the window would;
-// a text the window would grey, an unknown mode or an overflow is refused with a one-line reason instead.
-bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TCalcTexts& texts,
-    std::string& reason);
+// How a message names the hardness inputs: as options of calc and chart ("--variable") or as batch columns
+// ("variable").
+enum class TFieldNames { Options, Columns };
+
+// Chooses the mode, enters the standard text and presses Calculate with the variable text, as the window would,
+// without touching the window's state; a text the window would grey, an unknown mode or an overflow is refused
+// with a one-line reason that names the input and quotes its text.
+bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
+    TCalcTexts& texts, std::string& reason);
 
 // Quotes a field for a message: printable ASCII as it stands, other bytes as \xNN, long texts shortened.
 std::string Quoted(std::string_view text);

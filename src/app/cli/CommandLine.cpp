@@ -6,8 +6,13 @@
 #include "app/cli/ChartFormat.h"
 #include "app/cli/CurveTable.h"
 #include "app/cli/ModeNames.h"
+#include "app/cli/OutputFormat.h"
+#include "app/cli/ResultRecord.h"
+#include "app/cli/TBatchReader.h"
+#include "app/cli/Usage.h"
 #include "model/BHNcalc.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -16,6 +21,7 @@
 #include <istream>
 #include <ostream>
 #include <map>
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -26,6 +32,10 @@ namespace {
 constexpr int ExitSuccess = 0;
 constexpr int ExitSomeLinesRefused = 1;
 constexpr int ExitRefused = 2;
+
+// Batch output is handed on in blocks of this size, or sooner when the input makes the batch wait; a failed write
+// is noticed after at most one block.
+constexpr std::size_t OutputBlockBytes = 65536;
 
 enum class TOptionKind { Flag, Value };
 
@@ -63,57 +73,97 @@ std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, s
             parsed.operands.push_back(word);
             continue;
         }
+        // --name=value is the same as --name value.
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
         const TOptionRule* rule = nullptr;
         for (const TOptionRule& candidate : rules) {
-            if (word == candidate.name) {
+            if (name == candidate.name) {
                 rule = &candidate;
             }
         }
         if (!rule) {
-            UsageError(err, "unknown option " + Quoted(word) + " for " + args[0]);
+            UsageError(err, "unknown option " + Quoted(name) + " for " + args[0]);
             return std::nullopt;
         }
-        if (parsed.options.count(word) != 0) {
-            UsageError(err, "option " + word + " is given twice");
+        if (parsed.options.count(name) != 0) {
+            UsageError(err, "option " + name + " is given twice");
             return std::nullopt;
         }
         std::string value;
-        if (rule->kind == TOptionKind::Value) {
-            if (i + 1 >= args.size()) {
-                UsageError(err, "option " + word + " needs a value");
+        if (rule->kind == TOptionKind::Flag) {
+            if (equals != std::string::npos) {
+                UsageError(err, "option " + name + " takes no value");
                 return std::nullopt;
             }
+        } else if (equals != std::string::npos) {
+            value = word.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
             value = args[++i];
+        } else {
+            UsageError(err, "option " + name + " needs a value");
+            return std::nullopt;
         }
-        parsed.options.emplace(word, std::move(value));
+        parsed.options.emplace(name, std::move(value));
     }
     return parsed;
+}
+
+// The --format option's choice, or nothing after reporting a word it does not know.
+std::optional<TOutputFormat> FormatOption(const TArguments& parsed, std::ostream& err)
+{
+    const std::optional<std::string> text = parsed.Option("--format");
+    if (!text) {
+        return TOutputFormat::Plain;
+    }
+    const std::optional<TOutputFormat> format = ParseOutputFormat(*text);
+    if (!format) {
+        UsageError(err, "--format takes csv or json, not " + Quoted(*text));
+    }
+    return format;
 }
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const auto parsed = ParseArguments(args, {{"--variable", TOptionKind::Value}, {"--standard", TOptionKind::Value},
-        {"--mode", TOptionKind::Value}}, err);
+        {"--mode", TOptionKind::Value}, {"--format", TOptionKind::Value}}, err);
     if (!parsed) {
         return ExitRefused;
     }
     if (!parsed->operands.empty()) {
         return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
     }
+    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    if (!format) {
+        return ExitRefused;
+    }
     const std::optional<std::string> variable = parsed->Option("--variable");
     if (!variable) {
         return UsageError(err, "calc needs --variable");
     }
+    const std::string standard = parsed->Option("--standard").value_or("270");
+    const std::string mode = parsed->Option("--mode").value_or("0");
     TCalcTexts texts;
     std::string reason;
-    if (!Calculate(*variable, parsed->Option("--standard").value_or("270"), parsed->Option("--mode").value_or("0"),
-            texts, reason)) {
+    if (!Calculate(*variable, standard, mode, TFieldNames::Options, texts, reason)) {
         err << "bhncalc: " << reason << '\n';
         return ExitRefused;
     }
-    out << "Multiplier: " << texts.multiplier << '\n'
-        << "Relative Quality: " << texts.relativeQuality << '\n'
-        << "Inverse: " << texts.inverse << '\n';
+    std::string text;
+    switch (*format) {
+    case TOutputFormat::Plain:
+        text = "Multiplier: " + texts.multiplier + "\nRelative Quality: " + texts.relativeQuality
+            + "\nInverse: " + texts.inverse;
+        break;
+    case TOutputFormat::Csv:
+        text = std::string(BatchOutputHeader) + '\n';
+        AppendCsvResult(text, *variable, standard, mode, texts);
+        break;
+    case TOutputFormat::Json:
+        AppendJsonResult(text, *variable, standard, mode, texts);
+        break;
+    }
+    out << text << '\n';
     return ExitSuccess;
 }
 
@@ -162,7 +212,7 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     // The picture shows a Calculate that went through, so the inputs must be ones the window accepts.
     TCalcTexts texts;
     std::string reason;
-    if (!Calculate(request.variable, request.standard, modeText, texts, reason)) {
+    if (!Calculate(request.variable, request.standard, modeText, TFieldNames::Options, texts, reason)) {
         err << "bhncalc: " << reason << '\n';
         return ExitRefused;
     }
@@ -178,31 +228,72 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     return window.renderChart(request);
 }
 
-int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err)
+// Hands the pending output on; false once the output has failed, so the caller stops reading.
+bool PassOn(std::ostream& out, std::string& pending)
 {
-    out << BatchOutputHeader << '\n';
+    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    pending.clear();
+    return static_cast<bool>(out);
+}
+
+int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err, TOutputFormat format)
+{
+    const bool json = format == TOutputFormat::Json;
+    std::string pending = json ? "[" : std::string(BatchOutputHeader) + '\n';
+    pending.reserve(OutputBlockBytes + MaxBatchLineBytes);
+    TBatchReader reader(in);
     TBatchScratch scratch;
-    std::string line;
-    std::string output;
+    std::string_view line;
     std::size_t lineNumber = 0;
+    std::size_t written = 0;
     bool refused = false;
-    while (std::getline(in, line)) {
+    while (true) {
+        // The results so far go out before the reader waits, so a pipe fed line by line is answered line by line.
+        if (!reader.Ready() && !pending.empty() && !(PassOn(out, pending) && out.flush())) {
+            return ExitRefused;
+        }
+        const TLineRead read = reader.Next(line);
+        if (read == TLineRead::End) {
+            break;
+        }
         ++lineNumber;
-        output.clear();
-        switch (HandleBatchLine(line, lineNumber, scratch, output)) {
+        if (read == TLineRead::TooLong) {
+            err << "line " << lineNumber << ": longer than " << MaxBatchLineBytes << " bytes\n";
+            refused = true;
+            continue;
+        }
+        const std::size_t mark = pending.size();
+        if (json) {
+            pending += written == 0 ? "\n" : ",\n";
+        }
+        switch (HandleBatchLine(line, lineNumber, format, scratch, pending)) {
         case TBatchLine::Written:
-            out.write(output.data(), static_cast<std::streamsize>(output.size()));
+            ++written;
+            if (!json) {
+                pending += '\n';
+            }
             break;
         case TBatchLine::Refused:
+            pending.resize(mark);
             err << "line " << lineNumber << ": " << scratch.reason << '\n';
             refused = true;
             break;
         case TBatchLine::Skipped:
+            pending.resize(mark);
             break;
+        }
+        if (pending.size() >= OutputBlockBytes && !PassOn(out, pending)) {
+            return ExitRefused;
         }
     }
     if (in.bad()) {
         err << "bhncalc: reading the input failed after line " << lineNumber << '\n';
+        return ExitRefused;
+    }
+    if (json) {
+        pending += written == 0 ? "]\n" : "\n]\n";
+    }
+    if (!PassOn(out, pending)) {
         return ExitRefused;
     }
     return refused ? ExitSomeLinesRefused : ExitSuccess;
@@ -210,15 +301,19 @@ int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err)
 
 int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const auto parsed = ParseArguments(args, {}, err);
+    const auto parsed = ParseArguments(args, {{"--format", TOptionKind::Value}}, err);
     if (!parsed) {
         return ExitRefused;
     }
     if (parsed->operands.size() > 1) {
         return UsageError(err, "batch reads one file at most");
     }
+    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    if (!format) {
+        return ExitRefused;
+    }
     if (parsed->operands.empty() || parsed->operands.front() == "-") {
-        return RunBatchStream(in, out, err);
+        return RunBatchStream(in, out, err, *format);
     }
     const std::string& path = parsed->operands.front();
     std::error_code ec;
@@ -231,29 +326,40 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         err << "bhncalc: cannot read " << Quoted(path) << ": " << std::strerror(errno) << '\n';
         return ExitRefused;
     }
-    return RunBatchStream(file, out, err);
+    return RunBatchStream(file, out, err, *format);
 }
 
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const auto parsed = ParseArguments(args, {{"--mode", TOptionKind::Value}, {"--exact", TOptionKind::Flag}}, err);
+    const auto parsed = ParseArguments(args, {{"--mode", TOptionKind::Value}, {"--exact", TOptionKind::Flag},
+        {"--format", TOptionKind::Value}}, err);
     if (!parsed) {
         return ExitRefused;
     }
     if (!parsed->operands.empty()) {
         return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
     }
+    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    if (!format) {
+        return ExitRefused;
+    }
     const std::string modeText = parsed->Option("--mode").value_or("all");
     std::optional<std::int32_t> mode;
-    if (modeText != "all") {
+    if (!EqualsIgnoringCase(modeText, "all")) {
         mode = ParseModeName(modeText);
         if (!mode) {
             err << "bhncalc: unknown mode " << Quoted(modeText) << "; accepted: all, " << AcceptedModeNames << '\n';
             return ExitRefused;
         }
     }
-    WriteCurveTable(out, mode, parsed->Option("--exact") ? TValueText::ShortestExact : TValueText::FourDecimals);
+    WriteCurveTable(out, mode, parsed->Option("--exact") ? TValueText::ShortestExact : TValueText::FourDecimals,
+        *format);
     return ExitSuccess;
+}
+
+bool IsHelpWord(const std::string& word)
+{
+    return word == "-h" || word == "--help";
 }
 
 int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -263,8 +369,15 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return UsageError(err, "a command is needed");
     }
     const std::string& command = args.front();
-    if (command == "--help" && args.size() == 1) {
+    if (IsHelpWord(command) && args.size() == 1) {
         out << UsageText();
+        return ExitSuccess;
+    }
+    // -h or --help after a command, or a command after --help, asks for that command's usage.
+    const std::optional<std::string> commandUsage
+        = IsHelpWord(command) && args.size() == 2 ? CommandUsageText(args[1]) : CommandUsageText(command);
+    if (commandUsage && (IsHelpWord(command) || std::any_of(args.begin() + 1, args.end(), IsHelpWord))) {
+        out << *commandUsage;
         return ExitSuccess;
     }
     if (command == "--version" && args.size() == 1) {
@@ -298,39 +411,17 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
 
 }
 
-std::string UsageText()
-{
-    return std::string(
-               "usage: bhncalc                 (opens the calculator window)\n"
-               "       bhncalc calc --variable TEXT [--standard TEXT] [--mode MODE]\n"
-               "       bhncalc batch [FILE]\n"
-               "       bhncalc table [--mode MODE|all] [--exact]\n"
-               "       bhncalc chart --out FILE.png|.svg|.pdf|- [--format png|svg|pdf] [--variable TEXT] [--standard TEXT]\n"
-               "                     [--mode MODE] [--size WxH]\n"
-               "       bhncalc --screenshot FILE.png\n"
-               "       bhncalc --help | --version\n"
-               "\n"
-               "  calc   multiplier, relative quality and inverse for a variable hardness against a standard\n"
-               "         hardness (default 270); variable 200..360, standard 200..359\n"
-               "  batch  the same for CSV lines variable,standard,mode read from FILE or standard input;\n"
-               "         writes variable,standard,mode,multiplier,relative_quality,inverse\n"
-               "  table  the protection curves on the 200..360 BHN grid as CSV, four decimals or,\n"
-               "         with --exact, the shortest text of each exact value\n"
-               "  chart  the calculator's chart after Calculate (defaults: variable 237, standard 270, mode 0,\n"
-               "         553x337) as a PNG image, or SVG or PDF drawing; - writes it to standard output; needs no display\n"
-               "  --screenshot  opens the window, saves it after its first paint and exits\n"
-               "\n"
-               "MODE (default 0): ")
-        + std::string(AcceptedModeNames)
-        + "\n"
-          "      in any case, with or without degree signs and the 3\" prefix, e.g. \"0\xC2\xB0-35\xC2\xB0\" or '3\" M62'\n";
-}
-
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
     const TWindowCommands& window)
 {
-    BHNcalc::Initialize();
-    const int status = Dispatch(args, in, out, err, window);
+    int status = ExitRefused;
+    try {
+        BHNcalc::Initialize();
+        status = Dispatch(args, in, out, err, window);
+    } catch (const std::bad_alloc&) {
+        err << "bhncalc: out of memory\n";
+        return ExitRefused;
+    }
     out.flush();
     if (!out) {
         err << "bhncalc: writing the output failed\n";

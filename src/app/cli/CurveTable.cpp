@@ -1,5 +1,7 @@
 #include "app/cli/CurveTable.h"
 
+#include "app/cli/JsonText.h"
+#include "app/cli/ModeCurves.h"
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
 
@@ -19,8 +21,7 @@ struct TColumn {
 
 TColumn SelectedColumn(std::int32_t mode)
 {
-    BHNcalc::SelectCurve(mode);
-    return {ModeKey(mode), BHNcalc::SelectedCurve};
+    return {ModeKey(mode), ModeCurve(mode)};
 }
 
 void AppendValue(std::string& line, double v, TValueText valueText)
@@ -36,7 +37,7 @@ void AppendValue(std::string& line, double v, TValueText valueText)
 
 }
 
-void WriteCurveTable(std::ostream& out, std::optional<std::int32_t> mode, TValueText valueText)
+void WriteCurveTable(std::ostream& out, std::optional<std::int32_t> mode, TValueText valueText, TOutputFormat format)
 {
     using namespace BHNcalc;
     std::vector<TColumn> columns;
@@ -49,22 +50,37 @@ void WriteCurveTable(std::ostream& out, std::optional<std::int32_t> mode, TValue
             columns.push_back(SelectedColumn(combined));
         }
     }
-    // The selected curve belongs to the selected mode again, as the window expects.
-    SelectCurve(SelectedMode);
 
-    std::string line = "bhn";
-    for (const TColumn& column : columns) {
-        line += ',';
-        line += column.key;
-    }
-    out << line << '\n';
-    for (int i = 0; i < GridPoints; ++i) {
-        line = std::to_string(GridBHN(i));
+    const bool json = format == TOutputFormat::Json;
+    std::string line;
+    if (json) {
+        out << "[\n";
+    } else {
+        line = "bhn";
         for (const TColumn& column : columns) {
             line += ',';
-            AppendValue(line, column.values[static_cast<std::size_t>(i)], valueText);
+            line += column.key;
         }
         out << line << '\n';
+    }
+    for (int i = 0; i < GridPoints; ++i) {
+        line = json ? "{\"bhn\":" : "";
+        line += std::to_string(GridBHN(i));
+        for (const TColumn& column : columns) {
+            line += ',';
+            if (json) {
+                AppendJsonString(line, column.key);
+                line += ':';
+            }
+            AppendValue(line, column.values[static_cast<std::size_t>(i)], valueText);
+        }
+        if (json) {
+            line += i + 1 < GridPoints ? "}," : "}";
+        }
+        out << line << '\n';
+    }
+    if (json) {
+        out << "]\n";
     }
 }
 

@@ -24,6 +24,11 @@ constexpr std::array<TAlias, 6> Aliases{{
     {"3m79", 5},
 }};
 
+char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Lower-cases ASCII letters and drops the degree sign (UTF-8 or Latin-1) and the inch mark.
 std::string Normalized(std::string_view text)
 {
@@ -34,12 +39,25 @@ std::string Normalized(std::string_view text)
         if (c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xB0') {
             ++i;
         } else if (c != '\xB0' && c != '"') {
-            key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            key += LowerAscii(c);
         }
     }
     return key;
 }
 
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase)
+{
+    if (text.size() != lowerCase.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (LowerAscii(text[i]) != lowerCase[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::int32_t> ParseModeName(std::string_view text)

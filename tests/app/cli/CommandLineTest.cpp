@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/CliRun.h"
+#include "app/cli/Usage.h"
 
 #include "app/Version.h"
 #include "model/BHNcalc.h"
@@ -87,9 +88,12 @@ TEST(CommandLine, CalcRefusesWhatTheWindowWouldGrey)
             "bhncalc: standard hardness \"270,0\" " + standardRange},
         {{"calc", "--variable", "237", "--standard", ""}, 2, "", "bhncalc: standard hardness \"\" " + standardRange},
         {{"calc", "--variable", "2\x1b[0m"}, 2, "", "bhncalc: variable hardness \"2\\x1B[0m\" " + variableRange},
-        {{"calc", "--variable", "1e4933"}, 2, "", "bhncalc: Floating point overflow.\n"},
+        {{"calc", "--variable", "1e4933"}, 2, "", "bhncalc: --variable \"1e4933\": Floating point overflow.\n"},
         {{"calc", "--variable", "237", "--standard", "9e9999"}, 2, "", "bhncalc: standard hardness \"9e9999\" " + standardRange},
-        {{"calc", "--variable", "237", "--standard", "9e4999"}, 2, "", "bhncalc: Floating point overflow.\n"},
+        {{"calc", "--variable", "237", "--standard", "9e4999"}, 2, "",
+            "bhncalc: --standard \"9e4999\": Floating point overflow.\n"},
+        {{"calc", "--variable", "1" + std::string(5000, '0')}, 2, "",
+            "bhncalc: --variable \"" + std::string(40, '0').replace(0, 1, "1") + "\"...: Floating point overflow.\n"},
         {{"calc", "--variable", "237", "--mode", "8"}, 2, "",
             "bhncalc: unknown mode \"8\"; accepted: 0..7, avg, 0-35, 40-60, apfsds (or apdsfs), m62, m79, weighed, tests\n"},
     });
@@ -109,7 +113,6 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
         {{"--version"}, 0, std::string("bhncalc ") + BhncalcVersion + "\n", ""},
         {{}, 2, "", "bhncalc: a command is needed\n" + Usage},
         {{"solve"}, 2, "", "bhncalc: unknown command \"solve\"\n" + Usage},
-        {{"--help", "calc"}, 2, "", "bhncalc: unknown command \"--help\"\n" + Usage},
         {{"calc"}, 2, "", "bhncalc: calc needs --variable\n" + Usage},
         {{"calc", "--variable"}, 2, "", "bhncalc: option --variable needs a value\n" + Usage},
         {{"calc", "--variable", "237", "--mode"}, 2, "", "bhncalc: option --mode needs a value\n" + Usage},
@@ -119,7 +122,100 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
         {{"table", "--mode", "avg", "x"}, 2, "", "bhncalc: unexpected argument \"x\"\n" + Usage},
         {{"batch", "a.csv", "b.csv"}, 2, "", "bhncalc: batch reads one file at most\n" + Usage},
         {{"batch", "--exact"}, 2, "", "bhncalc: unknown option \"--exact\" for batch\n" + Usage},
+        {{"table", "--exact=yes"}, 2, "", "bhncalc: option --exact takes no value\n" + Usage},
+        {{"calc", "--variable=237", "--variable", "240"}, 2, "", "bhncalc: option --variable is given twice\n" + Usage},
+        {{"calc", "--colour=red"}, 2, "", "bhncalc: unknown option \"--colour\" for calc\n" + Usage},
+        {{"calc", "--variable", "237", "--format", "xml"}, 2, "", "bhncalc: --format takes csv or json, not \"xml\"\n" + Usage},
     });
+}
+
+TEST(CommandLine, HelpAfterACommandPrintsThatCommandsUsage)
+{
+    for (const std::string command : {"calc", "batch", "table", "chart", "--screenshot"}) {
+        const std::string usage = CommandUsageText(command).value_or("");
+        EXPECT_EQ(usage.rfind("usage: bhncalc " + command, 0), 0u) << usage;
+        ExpectRuns({
+            {{command, "--help"}, 0, usage, ""},
+            {{command, "-h"}, 0, usage, ""},
+            {{"--help", command}, 0, usage, ""},
+        });
+    }
+    ExpectRuns({
+        {{"-h"}, 0, Usage, ""},
+        {{"calc", "--variable", "237", "-h"}, 0, *CommandUsageText("calc"), ""},
+        {{"table", "--mode", "avg", "--help"}, 0, *CommandUsageText("table"), ""},
+        {{"--help", "solve"}, 2, "", "bhncalc: unknown command \"--help\"\n" + Usage},
+    });
+}
+
+TEST(CommandLine, AnOptionsValueMayFollowAnEqualsSign)
+{
+    const std::string worked = Results("1.288", "0.9328", "1.0721");
+    ExpectRuns({
+        {{"calc", "--variable=237"}, 0, worked, ""},
+        {{"calc", "--variable=237", "--standard=270", "--mode=avg"}, 0, worked, ""},
+        {{"calc", "--mode=3\" M62", "--variable", "237"}, 0, Results("1.055", "0.9596", "1.0421"), ""},
+        {{"calc", "--variable=2.37e2=", "--mode=0"}, 2, "",
+            "bhncalc: variable hardness \"2.37e2=\" is not accepted: enter a number from 200 to 360\n"},
+        {{"calc", "--variable="}, 2, "", "bhncalc: variable hardness \"\" is not accepted: enter a number from 200 to 360\n"},
+    });
+    EXPECT_EQ(RunCli({"table", "--mode=m62", "--exact"}).out, RunCli({"table", "--mode", "m62", "--exact"}).out);
+}
+
+TEST(CommandLine, ModeNamesAreCaseBlindInEveryCommand)
+{
+    const std::string m62 = Results("1.055", "0.9596", "1.0421");
+    ExpectRuns({
+        {{"calc", "--variable", "237", "--mode", "M62"}, 0, m62, ""},
+        {{"calc", "--variable", "237", "--mode", "AvG"}, 0, Results("1.288", "0.9328", "1.0721"), ""},
+    });
+    for (const std::string all : {"ALL", "All", "aLL"}) {
+        EXPECT_EQ(RunCli({"table", "--mode", all}).out, RunCli({"table"}).out) << all;
+    }
+    EXPECT_EQ(RunCli({"table", "--mode", "WEIGHED"}).out, RunCli({"table", "--mode", "6"}).out);
+    const TCliRun batch = RunCli({"batch"}, "237,270,TESTS\n237,270,7\n");
+    const std::vector<std::string> lines = Lines(batch.out);
+    ASSERT_EQ(lines.size(), 3u) << batch.err;
+    EXPECT_EQ(lines[1].substr(lines[1].find(",1.")), lines[2].substr(lines[2].find(",1.")));
+}
+
+TEST(CommandLine, TheUsageStatesTheExitCodesAndTheLineLimit)
+{
+    const std::string exitCodes = "Exit status: 0 done; 1 some batch lines refused";
+    EXPECT_NE(Usage.find(exitCodes), std::string::npos);
+    EXPECT_NE(Usage.find("2 bad usage, unreadable input, failed output (chart and screenshot included)"), std::string::npos);
+    EXPECT_NE(Usage.find("a line longer than 65536 bytes is refused"), std::string::npos);
+    EXPECT_NE(Usage.find("--option=value"), std::string::npos);
+    for (const std::string command : {"calc", "batch", "table", "chart", "--screenshot"}) {
+        EXPECT_NE(CommandUsageText(command).value_or("").find(exitCodes), std::string::npos) << command;
+    }
+}
+
+TEST(CommandLine, CalcAndTableInCsvAndJson)
+{
+    ExpectRuns({
+        {{"calc", "--variable", "237", "--format", "csv"}, 0,
+            "variable,standard,mode,multiplier,relative_quality,inverse\n237,270,0,1.288,0.9328,1.0721\n", ""},
+        {{"calc", "--variable", "237", "--mode", "3\" M62", "--format", "json"}, 0,
+            "{\"variable\":\"237\",\"standard\":\"270\",\"mode\":\"3\\\" M62\",\"multiplier\":1.055,"
+            "\"relative_quality\":0.9596,\"inverse\":1.0421}\n",
+            ""},
+        {{"calc", "--variable", "237", "--mode", "0\xB0-35\xB0", "--format", "JSON"}, 0,
+            "{\"variable\":\"237\",\"standard\":\"270\",\"mode\":\"0\\u00b0-35\\u00b0\",\"multiplier\":1.314,"
+            "\"relative_quality\":0.9381,\"inverse\":1.0660}\n",
+            ""},
+        {{"calc", "--variable", "237", "--mode", "0\xB0-35\xB0"}, 0, Results("1.314", "0.9381", "1.0660"), ""},
+    });
+    EXPECT_EQ(RunCli({"table", "--format", "csv"}).out, RunCli({"table"}).out);
+    const std::vector<std::string> lines = Lines(RunCli({"table", "--format", "json"}).out);
+    ASSERT_EQ(lines.size(), 35u);
+    EXPECT_EQ(lines[0], "[");
+    EXPECT_EQ(lines[1], "{\"bhn\":200,\"0-35\":1.4060,\"40-60\":1.3600,\"apfsds\":1.1872,\"m62\":1.0732,\"m79\":1.1890,"
+                        "\"avg\":1.3830,\"weighed\":1.2479,\"tests\":1.2434},");
+    EXPECT_EQ(lines[33], "{\"bhn\":360,\"0-35\":0.9738,\"40-60\":1.0000,\"apfsds\":0.9688,\"m62\":1.0188,\"m79\":1.0060,"
+                         "\"avg\":0.9869,\"weighed\":0.9946,\"tests\":1.0009}");
+    EXPECT_EQ(lines[34], "]");
+    EXPECT_EQ(Lines(RunCli({"table", "--mode", "1", "--exact", "--format", "json"}).out)[25], "{\"bhn\":320,\"0-35\":1},");
 }
 
 TEST(CommandLine, UsageListsEveryCommandAndTheModeNames)

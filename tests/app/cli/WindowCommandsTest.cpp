@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <new>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -52,6 +53,39 @@ TEST(WindowCommands, ChartPassesItsInputsAndSize)
     EXPECT_EQ(run.chart->mode, 4);
     EXPECT_EQ(run.chart->width, 800);
     EXPECT_EQ(run.chart->height, 500);
+}
+
+TEST(WindowCommands, ChartModeNamesAreCaseBlindAndValuesMayFollowAnEqualsSign)
+{
+    const TWindowRun run = RunWithWindow({"chart", "--out=x.png", "--mode=TESTS", "--size=20X10"});
+    ASSERT_TRUE(run.chart) << run.err;
+    EXPECT_EQ(run.chart->outPath, "x.png");
+    EXPECT_EQ(run.chart->mode, 7);
+    EXPECT_EQ(run.chart->width, 20);
+}
+
+TEST(WindowCommands, ChartOverflowNamesTheOptionAndQuotesTheText)
+{
+    const TWindowRun run = RunWithWindow({"chart", "--out", "x.png", "--standard", "1e5000"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(run.chart);
+    EXPECT_EQ(run.err, "bhncalc: --standard \"1e5000\": Floating point overflow.\n");
+}
+
+TEST(WindowCommands, RunningOutOfMemoryIsReportedAsSuch)
+{
+    const cli::TWindowCommands window{
+        [](const cli::TChartRequest&) -> int { throw std::bad_alloc(); },
+        [](const std::string&) -> int { throw std::bad_alloc(); },
+    };
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"chart", "--out", "x.png"},
+             std::vector<std::string>{"--screenshot", "x.png"}}) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::RunCommandLine(args, in, out, err, window), 2);
+        EXPECT_EQ(err.str(), "bhncalc: out of memory\n");
+    }
 }
 
 // Each side goes from 1 to 10000 pixels, both ends included.
