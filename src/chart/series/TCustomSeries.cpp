@@ -4,6 +4,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "chart/series/PixelColumns.h"
 #include "chart/series/StoreChanged.h"
 #include "chart/series/TChartValueList.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <span>
 
 namespace {
@@ -168,67 +170,206 @@ void TCustomSeries::DrawAllPoints()
     DrawPlainLines();
 }
 
-// The same lines and canvas state as DrawPoint for each point; pen and brush changes no line sees are skipped.
+// The same pixels and canvas state as DrawPoint for each point; pen and brush changes no line sees
+// are skipped. Lines of one solid thin pen that stay inside the clip may be drawn in any order and
+// in any pieces that cover the same pixels, so a pixel column's run of points inside the clip is
+// drawn as one vertical line. (A line the clip cuts is cut where its geometry meets the clip, and
+// its pixels there depend on where it started.)
+class TCustomSeries::TPlainLines {
+public:
+    explicit TPlainLines(TCustomSeries& series)
+        : series_(series)
+        , canvas_(series.Canvas())
+        , xPixel_(TAxisPixelMapping::ForX(*series.GetHorizAxis()))
+        , yPixel_(TAxisPixelMapping::ForY(*series.GetVertAxis()))
+        , xs_(series.XValues().StoredValues())
+        , ys_(series.YValues().StoredValues())
+        , xMultiplier_(series.XValues().Multiplier())
+        , yMultiplier_(series.YValues().Multiplier())
+        , ownColours_(series.ColorEachPoint() ? std::numeric_limits<std::size_t>::max() : series.Colors().size())
+        , seriesColor_(series.SeriesColor())
+        , clip_(canvas_.ClipRect())
+    {
+    }
+
+    void Draw()
+    {
+        const int last = series_.LastVisible();
+        int i = series_.FirstVisible() + 1;
+        if (!ByColumns()) {
+            for (; i <= last; ++i)
+                Step(i);
+        } else {
+            while (i <= last)
+                i = Column(i, last);
+        }
+        LeaveLikeDrawPoint();
+    }
+
+private:
+    int XPixel(int i) const { return xPixel_(xs_[static_cast<std::size_t>(i)] * xMultiplier_); }
+    int YPixel(int i) const { return yPixel_(ys_[static_cast<std::size_t>(i)] * yMultiplier_); }
+
+    // Every point in the series colour, ascending X on linear axes, and a solid one-pixel copying pen.
+    bool ByColumns() const
+    {
+        const TChartPen& pen = series_.linePen_;
+        return clip_ && ownColours_ <= static_cast<std::size_t>(series_.FirstVisible()) + 1 && seriesColor_ != clNone
+            && series_.oldColor_ != clNone && series_.XValues().Order() == loAscending
+            && !series_.GetHorizAxis()->Logarithmic() && !series_.GetVertAxis()->Logarithmic() && pen.Visible()
+            && !pen.SmallDots() && pen.Style() == psSolid && pen.Width() == 1 && pen.Mode() == pmCopy;
+    }
+
+    // DrawPoint's steps for point i.
+    void Step(int i)
+    {
+        const auto at = static_cast<std::size_t>(i);
+        const TColor color = at < ownColours_ ? series_.PointColor(i) : seriesColor_;
+        if (color == clNone || series_.oldColor_ == clNone) {
+            LeaveLikeDrawPoint();
+            series_.DrawPoint(i);
+            penColor_ = clNone;
+            return;
+        }
+        const int x = XPixel(i);
+        const int y = YPixel(i);
+        if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
+            series_.oldColor_ = color;
+            return;
+        }
+        if (x == series_.oldX_ && y == series_.oldY_) {
+            pendingBlack_ = color;
+        } else {
+            Line(series_.oldX_, series_.oldY_, x, y, color);
+            pendingBlack_ = clNone;
+        }
+        Place(x, y, color, i);
+    }
+
+    // The points from first on in first's pixel column, up to last; returns the index after them.
+    int Column(int first, int last)
+    {
+        const int x = XPixel(first);
+        const int end = OutsidePixelRange(x) ? first : LastInColumn([this](int k) { return XPixel(k); }, first, x, last);
+        if (end - first < 2 || !VerticalRun(x, first, end))
+            for (int i = first; i <= end; ++i)
+                Step(i);
+        return end + 1;
+    }
+
+    // Whether a vertical line at column x over rows top..bottom, drawn either way, and every vertical
+    // segment within it stay inside the clip, end points included.
+    bool InsideClip(int x, int top, int bottom) const
+    {
+        return x >= clip_->Left && x < clip_->Right && top >= clip_->Top && bottom + 1 < clip_->Bottom;
+    }
+
+    // Draws the points first..end (at least three) of column x when they lie inside the clip.
+    // Vertical segments cover their start and not their end, so the run covers every row between its
+    // extremes, except the last point's row when no earlier point there starts a segment.
+    bool VerticalRun(int x, int first, int end)
+    {
+        double low = 0;
+        double high = 0;
+        if (!ScaledExtremes(ys_, yMultiplier_, first, end - 1, low, high))
+            return false;
+        int top = std::min(yPixel_(low), yPixel_(high));
+        int bottom = std::max(yPixel_(low), yPixel_(high));
+        const int endY = YPixel(end);
+        if (!InsideClip(x, std::min(top, endY), std::max(bottom, endY))
+            || (series_.oldX_ == x && !InsideClip(x, series_.oldY_, series_.oldY_)))
+            return false;
+        // Points just before the last one in its row start no segment; the points up to lastStart do.
+        int lastStart = end - 1;
+        if (top == endY && bottom == endY)
+            lastStart = first - 1;
+        else
+            while (lastStart >= first && YPixel(lastStart) == endY)
+                --lastStart;
+        if (lastStart >= first && lastStart < end - 1
+            && !ScaledExtremes(ys_, yMultiplier_, first, lastStart, low, high))
+            return false;
+        if (lastStart >= first && lastStart < end - 1) {
+            top = std::min(yPixel_(low), yPixel_(high));
+            bottom = std::max(yPixel_(low), yPixel_(high));
+        }
+        const int firstY = YPixel(first);
+        bool starts = lastStart >= first;
+        if (series_.oldX_ == x) {
+            // The previous point is in this column: it starts the first vertical segment.
+            if (series_.oldY_ != endY || starts) {
+                top = starts ? std::min(top, series_.oldY_) : series_.oldY_;
+                bottom = starts ? std::max(bottom, series_.oldY_) : series_.oldY_;
+                starts = true;
+            }
+        } else {
+            Line(series_.oldX_, series_.oldY_, x, firstY, seriesColor_);
+        }
+        if (starts) {
+            if (endY > bottom)
+                Line(x, top, x, endY, seriesColor_);
+            else if (endY < top)
+                Line(x, bottom, x, endY, seriesColor_);
+            else
+                Line(x, top, x, bottom + 1, seriesColor_);
+        }
+        pendingBlack_ = lastStart == end - 1 ? clNone : seriesColor_;
+        Place(x, endY, seriesColor_, end);
+        return true;
+    }
+
+    void Line(int x0, int y0, int x1, int y1, TColor color)
+    {
+        if (penColor_ != color) {
+            canvas_.Pen().SetColor(clBlack);
+            canvas_.Brush().SetColor(color);
+            series_.PrepareLinePen(color);
+            penColor_ = color;
+        }
+        canvas_.Line(x0, y0, x1, y1);
+    }
+
+    void Place(int x, int y, TColor color, int index)
+    {
+        series_.oldX_ = x;
+        series_.oldY_ = y;
+        series_.oldColor_ = color;
+        lastPlaced_ = index;
+    }
+
+    void LeaveLikeDrawPoint()
+    {
+        if (pendingBlack_ != clNone) {
+            canvas_.Pen().SetColor(clBlack);
+            canvas_.Brush().SetColor(pendingBlack_);
+            pendingBlack_ = clNone;
+        }
+        if (lastPlaced_ >= 0)
+            series_.oldBottom_ = series_.BottomPixel(lastPlaced_);
+        lastPlaced_ = -1;
+    }
+
+    TCustomSeries& series_;
+    TChartCanvas3D& canvas_;
+    const TAxisPixelMapping xPixel_;
+    const TAxisPixelMapping yPixel_;
+    const std::span<const double> xs_;
+    const std::span<const double> ys_;
+    const double xMultiplier_;
+    const double yMultiplier_;
+    // PointColor's rule, with what it reads at every point read once: from ownColours_ on, points
+    // have the series colour.
+    const std::size_t ownColours_;
+    const TColor seriesColor_;
+    const std::optional<TRect> clip_;
+    TColor penColor_ = clNone;
+    TColor pendingBlack_ = clNone;
+    int lastPlaced_ = -1;
+};
+
 void TCustomSeries::DrawPlainLines()
 {
-    TChartCanvas3D& canvas = Canvas();
-    const TAxisPixelMapping xPixel = TAxisPixelMapping::ForX(*GetHorizAxis());
-    const TAxisPixelMapping yPixel = TAxisPixelMapping::ForY(*GetVertAxis());
-    const std::span<const double> xs = XValues().StoredValues();
-    const std::span<const double> ys = YValues().StoredValues();
-    const double xMultiplier = XValues().Multiplier();
-    const double yMultiplier = YValues().Multiplier();
-    // PointColor's rule, with what it reads at every point read once: from ownColours on, points
-    // have the series colour.
-    const std::size_t ownColours = ColorEachPoint() ? std::numeric_limits<std::size_t>::max() : Colors().size();
-    const TColor seriesColor = SeriesColor();
-    TColor penColor = clNone;
-    TColor pendingBlack = clNone;
-    int lastPlaced = -1;
-    const auto leaveLikeDrawPoint = [&] {
-        if (pendingBlack != clNone) {
-            canvas.Pen().SetColor(clBlack);
-            canvas.Brush().SetColor(pendingBlack);
-            pendingBlack = clNone;
-        }
-        if (lastPlaced >= 0)
-            oldBottom_ = BottomPixel(lastPlaced);
-        lastPlaced = -1;
-    };
-    for (int i = FirstVisible() + 1; i <= LastVisible(); ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const TColor color = at < ownColours ? PointColor(i) : seriesColor;
-        if (color == clNone || oldColor_ == clNone) {
-            leaveLikeDrawPoint();
-            DrawPoint(i);
-            penColor = clNone;
-            continue;
-        }
-        // CalcXPixel and CalcYPixel on the values as XValueAt and YValueAt give them, past their index checks.
-        const int x = xPixel(xs[at] * xMultiplier);
-        const int y = yPixel(ys[at] * yMultiplier);
-        if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
-            oldColor_ = color;
-            continue;
-        }
-        if (x == oldX_ && y == oldY_) {
-            pendingBlack = color;
-        } else {
-            if (penColor != color) {
-                canvas.Pen().SetColor(clBlack);
-                canvas.Brush().SetColor(color);
-                PrepareLinePen(color);
-                penColor = color;
-            }
-            pendingBlack = clNone;
-            canvas.Line(oldX_, oldY_, x, y);
-        }
-        oldX_ = x;
-        oldY_ = y;
-        oldColor_ = color;
-        lastPlaced = i;
-    }
-    leaveLikeDrawPoint();
+    TPlainLines(*this).Draw();
 }
 
 void TCustomSeries::PrepareLinePen(TColor color)
