@@ -1,65 +1,26 @@
 // A one-million-point line: adding it, drawing it as a line series, replaying its segments
 // naively, and drawing it as a fast line series.
 
+#include "BenchSeries.h"
 #include "BenchSupport.h"
 
-#include "chart/frame/TChartLegend.h"
-#include "chart/panel/TChart.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "platform/TQtDevice.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace {
 
-constexpr int ChartWidth = 553;
-constexpr int ChartHeight = 337;
-constexpr int PointCount = 1000000;
-
-// A repeatable random walk: neighbouring points differ, so most segments are drawn.
-const std::vector<double>& WalkValues()
-{
-    static const std::vector<double> values = [] {
-        std::vector<double> v(PointCount);
-        std::uint32_t seed = 12345;
-        double y = 0;
-        for (double& value : v) {
-            seed = seed * 1664525u + 1013904223u;
-            y += static_cast<double>(seed >> 8) / static_cast<double>(1u << 24) - 0.5;
-            value = y;
-        }
-        return v;
-    }();
-    return values;
-}
-
-// A 2D chart of the bench size, drawn without its own buffer straight into the given device. The
-// legend is hidden: for a single series it would list all million values.
-void PrepareChart(TChart& chart)
-{
-    chart.SetSize(ChartWidth, ChartHeight);
-    chart.SetView3D(false);
-    chart.Legend().SetVisible(false);
-    chart.SetUseBitmapBuffer(false);
-}
-
-template <class T>
-T& FilledSeries(TChart& chart)
-{
-    auto* series = new T;
-    series->SetParentChart(&chart);
-    const std::vector<double>& values = WalkValues();
-    for (int i = 0; i < PointCount; ++i)
-        series->AddPoint(i, values[static_cast<std::size_t>(i)]);
-    return *series;
-}
+constexpr int ChartWidth = BenchChartWidth;
+constexpr int ChartHeight = BenchChartHeight;
+constexpr int PointCount = BenchPointCount;
 
 void LineSeriesAdd(benchmark::State& state)
 {
     TChart chart;
     PrepareChart(chart);
+    chart.SetUseBitmapBuffer(false);
     int repaintRequests = 0;
     chart.OnInvalidate = [&repaintRequests] { ++repaintRequests; };
     auto* series = new TLineSeries;
@@ -83,6 +44,7 @@ void SeriesDraw(benchmark::State& state)
 {
     TChart chart;
     PrepareChart(chart);
+    chart.SetUseBitmapBuffer(false);
     FilledSeries<T>(chart);
     TQtDevice bitmap(ChartWidth, ChartHeight);
     for (auto _ : state) {
@@ -104,6 +66,7 @@ void LineSeriesNaiveReplay(benchmark::State& state)
 {
     TChart chart;
     PrepareChart(chart);
+    chart.SetUseBitmapBuffer(false);
     TLineSeries& series = FilledSeries<TSegmentBySegmentLine>(chart);
     TRecordingDevice recorder(ChartWidth, ChartHeight);
     std::size_t begin = 0;

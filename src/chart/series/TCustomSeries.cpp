@@ -257,16 +257,22 @@ private:
         return end + 1;
     }
 
-    // Whether a vertical line at column x over rows top..bottom, drawn either way, and every vertical
-    // segment within it stay inside the clip, end points included.
-    bool InsideClip(int x, int top, int bottom) const
+    enum class TClipSide { Inside, Outside, Across };
+
+    // Where a vertical line at column x over rows top..bottom lies, drawn either way, with every
+    // vertical segment within it: inside the clip, end points included; or so far outside that
+    // nothing of it reaches the clip.
+    TClipSide SideOfClip(int x, int top, int bottom) const
     {
-        return x >= clip_->Left && x < clip_->Right && top >= clip_->Top && bottom + 1 < clip_->Bottom;
+        if (x >= clip_->Left && x < clip_->Right && top >= clip_->Top && bottom + 1 < clip_->Bottom)
+            return TClipSide::Inside;
+        if (x + 2 < clip_->Left || x > clip_->Right + 1 || bottom + 2 < clip_->Top || top > clip_->Bottom + 1)
+            return TClipSide::Outside;
+        return TClipSide::Across;
     }
 
-    // Draws the points first..end (at least three) of column x when they lie inside the clip.
-    // Vertical segments cover their start and not their end, so the run covers every row between its
-    // extremes, except the last point's row when no earlier point there starts a segment.
+    // Draws the points first..end (at least three) of column x when they lie inside the clip or
+    // wholly outside it.
     bool VerticalRun(int x, int first, int end)
     {
         double low = 0;
@@ -276,56 +282,77 @@ private:
         int top = std::min(yPixel_(low), yPixel_(high));
         int bottom = std::max(yPixel_(low), yPixel_(high));
         const int endY = YPixel(end);
-        if (!InsideClip(x, std::min(top, endY), std::max(bottom, endY))
-            || (series_.oldX_ == x && !InsideClip(x, series_.oldY_, series_.oldY_)))
+        const bool previousInColumn = series_.oldX_ == x;
+        const int spanTop = std::min({top, endY, previousInColumn ? series_.oldY_ : endY});
+        const int spanBottom = std::max({bottom, endY, previousInColumn ? series_.oldY_ : endY});
+        if (OutsidePixelRange(spanTop) || OutsidePixelRange(spanBottom))
             return false;
-        // Points just before the last one in its row start no segment; the points up to lastStart do.
-        int lastStart = end - 1;
-        if (top == endY && bottom == endY)
-            lastStart = first - 1;
-        else
-            while (lastStart >= first && YPixel(lastStart) == endY)
-                --lastStart;
-        if (lastStart >= first && lastStart < end - 1
-            && !ScaledExtremes(ys_, yMultiplier_, first, lastStart, low, high))
+        const TClipSide side = SideOfClip(x, spanTop, spanBottom);
+        if (side == TClipSide::Across)
             return false;
-        if (lastStart >= first && lastStart < end - 1) {
-            top = std::min(yPixel_(low), yPixel_(high));
-            bottom = std::max(yPixel_(low), yPixel_(high));
-        }
-        const int firstY = YPixel(first);
-        bool starts = lastStart >= first;
-        if (series_.oldX_ == x) {
-            // The previous point is in this column: it starts the first vertical segment.
-            if (series_.oldY_ != endY || starts) {
-                top = starts ? std::min(top, series_.oldY_) : series_.oldY_;
-                bottom = starts ? std::max(bottom, series_.oldY_) : series_.oldY_;
-                starts = true;
-            }
-        } else {
-            Line(series_.oldX_, series_.oldY_, x, firstY, seriesColor_);
-        }
-        if (starts) {
-            if (endY > bottom)
-                Line(x, top, x, endY, seriesColor_);
-            else if (endY < top)
-                Line(x, bottom, x, endY, seriesColor_);
-            else
-                Line(x, top, x, bottom + 1, seriesColor_);
-        }
-        pendingBlack_ = lastStart == end - 1 ? clNone : seriesColor_;
+        if (!previousInColumn)
+            Line(series_.oldX_, series_.oldY_, x, YPixel(first), seriesColor_);
+        const bool lastMoves = YPixel(end - 1) != endY;
+        if (side == TClipSide::Inside)
+            DrawVerticalRun(x, first, end, top, bottom, endY, lastMoves);
+        else if (spanTop != spanBottom)
+            PreparePen(seriesColor_);
+        pendingBlack_ = lastMoves ? clNone : seriesColor_;
         Place(x, endY, seriesColor_, end);
         return true;
     }
 
+    // Vertical segments cover their start and not their end, so the run covers every row between its
+    // extremes, except the last point's row when no earlier point there starts a segment. top and
+    // bottom are the rows of the extremes of first..end - 1.
+    void DrawVerticalRun(int x, int first, int end, int top, int bottom, int endY, bool lastMoves)
+    {
+        // Points just before the last one in its row start no segment; the points up to lastStart do.
+        int lastStart = end - 1;
+        if (!lastMoves) {
+            if (top == endY && bottom == endY)
+                lastStart = first - 1;
+            else
+                while (lastStart >= first && YPixel(lastStart) == endY)
+                    --lastStart;
+            if (lastStart >= first) {
+                double low = 0;
+                double high = 0;
+                ScaledExtremes(ys_, yMultiplier_, first, lastStart, low, high);
+                top = std::min(yPixel_(low), yPixel_(high));
+                bottom = std::max(yPixel_(low), yPixel_(high));
+            }
+        }
+        bool starts = lastStart >= first;
+        if (series_.oldX_ == x && (series_.oldY_ != endY || starts)) {
+            // The previous point is in this column: it starts the first vertical segment.
+            top = starts ? std::min(top, series_.oldY_) : series_.oldY_;
+            bottom = starts ? std::max(bottom, series_.oldY_) : series_.oldY_;
+            starts = true;
+        }
+        if (!starts)
+            return;
+        if (endY > bottom)
+            Line(x, top, x, endY, seriesColor_);
+        else if (endY < top)
+            Line(x, bottom, x, endY, seriesColor_);
+        else
+            Line(x, top, x, bottom + 1, seriesColor_);
+    }
+
+    void PreparePen(TColor color)
+    {
+        if (penColor_ == color)
+            return;
+        canvas_.Pen().SetColor(clBlack);
+        canvas_.Brush().SetColor(color);
+        series_.PrepareLinePen(color);
+        penColor_ = color;
+    }
+
     void Line(int x0, int y0, int x1, int y1, TColor color)
     {
-        if (penColor_ != color) {
-            canvas_.Pen().SetColor(clBlack);
-            canvas_.Brush().SetColor(color);
-            series_.PrepareLinePen(color);
-            penColor_ = color;
-        }
+        PreparePen(color);
         canvas_.Line(x0, y0, x1, y1);
     }
 
@@ -473,8 +500,27 @@ int TCustomSeries::PointAtPixel(int x, int y)
     if (FirstVisible() < 0 || last < 0)
         return -1;
     const TPoint p{x, y};
+    int begin = FirstVisible();
+    // Without markers only a point or segment reaching column x can be hit. On ascending X the
+    // columns never go back, so the segments reaching it lie together: from the last point before
+    // the column to the first point past it.
+    const TChartAxis* horiz = GetHorizAxis();
+    const bool oneColumn = !pointer_.Visible() && XValues().Order() == loAscending && horiz != nullptr && !horiz->Logarithmic();
+    const int direction = horiz != nullptr && horiz->Inverted() ? -1 : 1;
+    if (oneColumn) {
+        int before = FirstVisible() - 1;
+        int after = last + 1;
+        while (after - before > 1) {
+            const int middle = before + (after - before) / 2;
+            if (direction * CalcXPixel(middle) < direction * x)
+                before = middle;
+            else
+                after = middle;
+        }
+        begin = std::max(FirstVisible(), before);
+    }
     TPoint prev{0, 0};
-    for (int i = FirstVisible(); i <= last; ++i) {
+    for (int i = begin; i <= last; ++i) {
         const TPoint point{CalcXPixel(i), CalcYPixel(i)};
         if (pointer_.Visible() && ClickedPointer(i, point.X, point.Y, x, y)) {
             if (OnClickPointer)
@@ -483,8 +529,10 @@ int TCustomSeries::PointAtPixel(int x, int y)
         }
         if (point == p)
             return i;
-        if (i != FirstVisible() && lineClickable_ && SegmentContains(prev, point, p))
+        if (i != begin && lineClickable_ && SegmentContains(prev, point, p))
             return i - 1;
+        if (oneColumn && direction * point.X > direction * x)
+            break;
         prev = point;
     }
     return -1;
