@@ -8,6 +8,8 @@
 #include "chart/series/TLineSeries.h"
 #include "platform/TQtDevice.h"
 
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,6 +40,59 @@ void LineSeriesAdd(benchmark::State& state)
     benchmark::DoNotOptimize(repaintRequests);
 }
 BENCHMARK(LineSeriesAdd)->Name("LineSeries/Add/1000000")->Unit(benchmark::kMillisecond);
+
+// The floor for adding: the same pairs appended to two vectors from empty, which grow as the
+// series' lists grow; the storage is released between iterations as ClearPoints releases it.
+void VectorAppend(benchmark::State& state)
+{
+    std::vector<double> xs;
+    std::vector<double> ys;
+    const std::vector<double>& values = WalkValues();
+    for (auto _ : state) {
+        state.PauseTiming();
+        xs = std::vector<double>();
+        ys = std::vector<double>();
+        state.ResumeTiming();
+        for (int i = 0; i < PointCount; ++i) {
+            xs.push_back(i);
+            ys.push_back(values[static_cast<std::size_t>(i)]);
+        }
+        benchmark::DoNotOptimize(xs.data());
+        benchmark::DoNotOptimize(ys.data());
+    }
+}
+BENCHMARK(VectorAppend)->Name("VectorAppend/1000000")->Unit(benchmark::kMillisecond);
+
+// The resident memory of the process, in bytes.
+double ResidentBytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) * 1024;
+    return 0;
+}
+
+// The memory a series of ten million points holds: what the process grows by, per point.
+void LineSeriesMemory(benchmark::State& state)
+{
+    constexpr int Points = 10000000;
+    const std::vector<double>& values = WalkValues();
+    double perPoint = 0;
+    for (auto _ : state) {
+        TChart chart;
+        PrepareChart(chart);
+        const double before = ResidentBytes();
+        auto* series = new TLineSeries;
+        series->SetParentChart(&chart);
+        for (int i = 0; i < Points; ++i)
+            series->AddPoint(i, values[static_cast<std::size_t>(i) % values.size()]);
+        perPoint = (ResidentBytes() - before) / Points;
+    }
+    state.counters["bytes_per_point"] = perPoint;
+}
+BENCHMARK(LineSeriesMemory)->Name("LineSeries/Memory/10000000")->Unit(benchmark::kMillisecond)->Iterations(1);
 
 template <class T>
 void SeriesDraw(benchmark::State& state)

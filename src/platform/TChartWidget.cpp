@@ -135,5 +135,6 @@ QImage RenderChart(TChart& chart, int width, int height)
     chart.SetSize(width, height);
     TQtDevice device(width, height);
     chart.DrawToCanvas(device, TRect{0, 0, width, height});
-    return device.Image().copy();
+    // The device draws no more once its image is taken, so the image is shared, not copied.
+    return device.Image();
 }
