@@ -1,16 +1,20 @@
 #include "app/CalculatorApp.h"
 
 #include "app/TForm1.h"
+#include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
+#include "platform/LayoutFont.h"
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
+#include "platform/WholeFile.h"
 #include "platform/form/EFormError.h"
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
 #include "platform/form/TRadioGroup.h"
 
+#include <QBuffer>
 #include <QEvent>
 #include <QImage>
 #include <QRadioButton>
@@ -21,6 +25,33 @@
 #include <memory>
 
 namespace {
+
+constexpr int ExitFailedOutput = 2;
+
+// Encodes the picture in memory and writes the file whole, so a failure never leaves a cut picture behind.
+// Returns the exit code.
+int SavePng(const QImage& image, const std::string& path)
+{
+    if (image.isNull()) {
+        // A picture of a valid size is null only when its pixels could not be allocated.
+        std::fprintf(stderr, "bhncalc: out of memory\n");
+        return ExitFailedOutput;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        std::fprintf(stderr, "bhncalc: cannot write %s: the PNG encoder failed\n", path.c_str());
+        return ExitFailedOutput;
+    }
+    try {
+        WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const EWriteError& error) {
+        std::fprintf(stderr, "bhncalc: %s\n", error.what());
+        return ExitFailedOutput;
+    }
+    return 0;
+}
 
 // Saves the window once it has been activated and the chart has painted what the activation put into it.
 class TScreenshotTaker : public QObject {
@@ -46,12 +77,7 @@ protected:
 private:
     void Save()
     {
-        if (form_.grab().save(QString::fromStdString(path_), "PNG")) {
-            exitCode_ = 0;
-        } else {
-            std::fprintf(stderr, "bhncalc: cannot write the screenshot %s\n", path_.c_str());
-            exitCode_ = 1;
-        }
+        exitCode_ = SavePng(form_.grab().toImage(), path_);
         QCoreApplication::exit(exitCode_);
     }
 
@@ -80,7 +106,10 @@ public:
         RegisterChartSeriesTypes();
         application_ = std::make_unique<TApplication>(argc, argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
+        // Desktops match the window to its installed entry and icon by this name.
+        QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
+        WarnIfLayoutFontMissing(stderr);
     }
 
     ~TProgramSession()
@@ -144,10 +173,5 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     form->Edit4->SetText(request.standard);
     form->Edit1->SetText(request.variable);
     form->Button1->click();
-    const QImage image = RenderChart(form->Chart1->Chart(), request.width, request.height);
-    if (!image.save(QString::fromStdString(request.outPath), "PNG")) {
-        std::fprintf(stderr, "bhncalc: cannot write the chart %s\n", request.outPath.c_str());
-        return 1;
-    }
-    return 0;
+    return SavePng(RenderChart(form->Chart1->Chart(), request.width, request.height), request.outPath);
 }

@@ -1,5 +1,7 @@
 #include "platform/QtDeviceMapping.h"
 
+#include "platform/LayoutFont.h"
+
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -17,14 +19,6 @@ double EllipseAngle(const QRectF& r, TPoint p)
     if (dx == 0 && dy == 0)
         return 0;
     return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
-}
-
-// Arial and MS Sans Serif are drawn with their metric-compatible stand-in.
-QString FamilyOf(const std::string& name)
-{
-    if (name == "Arial" || name == "MS Sans Serif")
-        return QStringLiteral("Liberation Sans");
-    return QString::fromStdString(name);
 }
 
 }
@@ -141,7 +135,7 @@ TArcAngles ArcAngles(const QRectF& r, TPoint start, TPoint end)
 
 QFont MakeFont(const TDeviceFont& font)
 {
-    QFont qfont(FamilyOf(font.Name));
+    QFont qfont(QtFontFamily(font.Name));
     qfont.setStyleStrategy(QFont::NoAntialias);
     qfont.setKerning(false);
     qfont.setBold(font.Style.Contains(fsBold));

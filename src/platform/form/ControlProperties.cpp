@@ -1,5 +1,6 @@
 #include "platform/form/ControlProperties.h"
 
+#include "platform/LayoutFont.h"
 #include "platform/form/ControlColor.h"
 #include "platform/form/FormValues.h"
 
@@ -8,15 +9,6 @@
 namespace {
 
 constexpr const char* TabOrderProperty = "TabOrder";
-
-// The classic dialog fonts have metric-compatible stand-ins that every installation of ours has.
-QString QtFontFamily(const std::string& name)
-{
-    if (name == "MS Sans Serif" || name == "Arial") {
-        return QStringLiteral("Liberation Sans");
-    }
-    return QString::fromStdString(name);
-}
 
 template <class F>
 void ChangeFont(QWidget& control, F change)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -95,28 +96,65 @@ TEST(WindowCommands, ScreenshotTakesItsPath)
     EXPECT_EQ(run.screenshot, "shot.png");
 }
 
-// The real program, as a user runs it: no display is needed for either picture.
-TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
+namespace {
+
+// What the real program did when run as a user runs it, with no display.
+struct TProgramRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+TProgramRun RunProgram(const QStringList& args)
 {
-    const char* program = BHNCALC_PROGRAM;
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString chart = dir.filePath("chart.png");
-    const QString window = dir.filePath("window.png");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     environment.remove("QT_QPA_PLATFORM");
-    const auto run = [&](const QStringList& args) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(program, args);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        return process.exitCode();
-    };
-    EXPECT_EQ(run({"chart", "--out", chart, "--size", "300x200"}), 0);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(BHNCALC_PROGRAM, args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+// The real program, as a user runs it: no display is needed for either picture.
+TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString chart = dir.filePath("chart.png");
+    const QString window = dir.filePath("window.png");
+    EXPECT_EQ(RunProgram({"chart", "--out", chart, "--size", "300x200"}).status, 0);
     EXPECT_EQ(QImage(chart).size(), QSize(300, 200));
-    EXPECT_EQ(run({"--screenshot", window}), 0);
+    EXPECT_EQ(RunProgram({"--screenshot", window}).status, 0);
     EXPECT_EQ(QImage(window).size(), QSize(563, 426));
-    EXPECT_EQ(run({"chart", "--out", dir.filePath("missing/x.png")}), 1);
+    const TProgramRun piped = RunProgram({"chart", "--out", "-", "--size", "300x200"});
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(QImage::fromData(piped.out, "PNG").size(), QSize(300, 200));
+}
+
+// A picture that cannot be written is a failed output: exit 2, the path and the system's reason.
+TEST(WindowCommands, AFailedPictureWriteSaysWhyAndLeavesNoFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath("missing/x.png");
+    const struct {
+        QStringList args;
+        QString err;
+    } cases[] = {
+        {{"chart", "--out", "/dev/full"}, "bhncalc: cannot write /dev/full: No space left on device\n"},
+        {{"chart", "--out", missing}, "bhncalc: cannot write " + missing + ": No such file or directory\n"},
+        {{"chart", "--out", dir.path()}, "bhncalc: cannot write " + dir.path() + ": Is a directory\n"},
+        {{"--screenshot", "/dev/full"}, "bhncalc: cannot write /dev/full: No space left on device\n"},
+    };
+    for (const auto& c : cases) {
+        const TProgramRun run = RunProgram(c.args);
+        EXPECT_EQ(run.status, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.endsWith(c.err)) << run.err.toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }

@@ -1,0 +1,51 @@
+#include "platform/LayoutFont.h"
+
+#include "chart/canvas/TChartFont.h"
+
+#include <QFont>
+#include <QFontInfo>
+
+#include <array>
+
+namespace {
+
+// The faces the form gives its controls and the chart engine gives its texts.
+constexpr std::array<const char*, 2> AskedFaces{"MS Sans Serif", TChartFont::DefaultName};
+
+}  // namespace
+
+QString QtFontFamily(const std::string& name)
+{
+    if (name == "MS Sans Serif" || name == "Arial") {
+        return QString::fromLatin1(LayoutFontFamily);
+    }
+    return QString::fromStdString(name);
+}
+
+std::optional<QString> LayoutFontSubstitute()
+{
+    for (const char* face : AskedFaces) {
+        for (const bool bold : {false, true}) {
+            QFont font(QtFontFamily(face));
+            font.setPixelSize(11);
+            font.setBold(bold);
+            const QFontInfo info(font);
+            if (info.family() != QLatin1String(LayoutFontFamily)) {
+                return info.family();
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void WarnIfLayoutFontMissing(std::FILE* err)
+{
+    const std::optional<QString> substitute = LayoutFontSubstitute();
+    if (!substitute) {
+        return;
+    }
+    const QString drawing = substitute->isEmpty() ? QStringLiteral("no other font was found either")
+                                                  : QStringLiteral("drawing with %1 instead").arg(*substitute);
+    std::fprintf(err, "bhncalc: the font %s is missing (the package %s); %s\n", LayoutFontFamily,
+        LayoutFontPackage, qPrintable(drawing));
+}

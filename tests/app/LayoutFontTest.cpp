@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct TProgramRun {
+    int status = -1;
+    QString err;
+};
+
+// Runs the real program without a display, with the given fontconfig set-up (empty: the system's own).
+TProgramRun RunProgram(const QStringList& args, const QString& fontconfigFile)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    if (!fontconfigFile.isEmpty()) {
+        environment.insert("FONTCONFIG_FILE", fontconfigFile);
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(BHNCALC_PROGRAM, args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+}  // namespace
+
+// The layout was measured with Liberation Sans: when the fonts hide it, the program names the missing package
+// once and still draws; with the fonts in place it says nothing about them.
+TEST(LayoutFont, AMissingFontIsNamedOnceAndTheProgramGoesOn)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString noFonts = dir.filePath("fonts.conf");
+    QFile config(noFonts);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n  <cachedir>"
+        + dir.filePath("cache").toUtf8() + "</cachedir>\n</fontconfig>\n");
+    config.close();
+
+    const QString warning = QStringLiteral("bhncalc: the font Liberation Sans is missing (the package fonts-liberation)");
+    const struct {
+        QStringList args;
+        QString picture;
+    } runs[] = {
+        {{"chart", "--out", dir.filePath("chart.png")}, dir.filePath("chart.png")},
+        {{"--screenshot", dir.filePath("window.png")}, dir.filePath("window.png")},
+    };
+    for (const auto& run : runs) {
+        const TProgramRun hidden = RunProgram(run.args, noFonts);
+        EXPECT_EQ(hidden.status, 0) << hidden.err.toStdString();
+        EXPECT_EQ(hidden.err.count(warning), 1) << hidden.err.toStdString();
+        EXPECT_TRUE(QFile::exists(run.picture)) << run.picture.toStdString();
+        QFile::remove(run.picture);
+
+        const TProgramRun present = RunProgram(run.args, {});
+        EXPECT_EQ(present.status, 0) << present.err.toStdString();
+        EXPECT_FALSE(present.err.contains("fonts-liberation")) << present.err.toStdString();
+    }
+}

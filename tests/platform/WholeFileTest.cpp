@@ -1,0 +1,210 @@
+#include "platform/WholeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void PutFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A real picture, so a failure can fall inside its last chunk (IEND, the final 12 bytes).
+std::string PngBytes()
+{
+    QImage image(64, 40, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+std::vector<std::string> FolderEntries(const QTemporaryDir& dir)
+{
+    std::vector<std::string> names;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        names.push_back(name.toStdString());
+    }
+    return names;
+}
+
+// A disk that fills up after `limit` bytes: short writes up to the limit, then "No space left on device".
+TWriteCall FailingAfter(std::size_t limit)
+{
+    auto written = std::make_shared<std::size_t>(0);
+    return [limit, written](int fd, const char* data, std::size_t size) -> ssize_t {
+        if (*written >= limit) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t now = std::min(size, limit - *written);
+        *written += now;
+        return ::write(fd, data, now);
+    };
+}
+
+std::string WriteErrorOf(const std::function<void()>& write)
+{
+    try {
+        write();
+    } catch (const EWriteError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// Points standard output at a file for the lifetime of the object.
+class TStandardOutputToFile {
+public:
+    explicit TStandardOutputToFile(const std::string& path) : saved_(::dup(STDOUT_FILENO))
+    {
+        std::fflush(stdout);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(fd, STDOUT_FILENO);
+        ::close(fd);
+    }
+    ~TStandardOutputToFile()
+    {
+        ::dup2(saved_, STDOUT_FILENO);
+        ::close(saved_);
+    }
+
+private:
+    int saved_;
+};
+
+}
+
+TEST(WholeFile, WritesANewFileAndLeavesNoTemporary)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("chart.png").toStdString();
+    const std::string png = PngBytes();
+    WriteWholeFile(path, png);
+    EXPECT_EQ(ReadFile(path), png);
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"chart.png"});
+}
+
+TEST(WholeFile, ReplacesAnOldFileAndKeepsItsPermissions)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("chart.png").toStdString();
+    PutFile(path, "old picture");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    WriteWholeFile(path, "new picture");
+    EXPECT_EQ(ReadFile(path), "new picture");
+    struct stat st{};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"chart.png"});
+}
+
+// Wherever the disk fills up, even inside the picture's last chunk, the old file stays as it was.
+TEST(WholeFile, AFailureAtAnyByteLeavesTheOldFileAndNoTemporary)
+{
+    const std::string png = PngBytes();
+    ASSERT_GT(png.size(), 12u);
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{33}, png.size() / 2, png.size() - 12,
+             png.size() - 6, png.size() - 1}) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("chart.png").toStdString();
+        PutFile(path, "a good old picture");
+        EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(path, png, FailingAfter(limit)); }),
+            "cannot write " + path + ": No space left on device")
+            << limit;
+        EXPECT_EQ(ReadFile(path), "a good old picture") << limit;
+        EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"chart.png"}) << limit;
+    }
+}
+
+TEST(WholeFile, AWriterThatStopsShortIsAFailureNotALoop)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("x").toStdString();
+    const TWriteCall stuck = [](int, const char*, std::size_t) -> ssize_t { return 0; };
+    EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(path, "bytes", stuck); }), "cannot write " + path + ": Input/output error");
+    EXPECT_TRUE(FolderEntries(dir).empty());
+}
+
+TEST(WholeFile, RefusalsNameThePathAndTheSystemsReason)
+{
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath("missing/x.png").toStdString();
+    const std::string folder = dir.path().toStdString();
+    const struct {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {"/dev/full", "cannot write /dev/full: No space left on device"},
+        {missing, "cannot write " + missing + ": No such file or directory"},
+        {folder, "cannot write " + folder + ": Is a directory"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(c.path, "bytes"); }), c.message);
+    }
+    EXPECT_TRUE(FolderEntries(dir).empty());
+}
+
+TEST(WholeFile, DevicesAreWrittenInPlace)
+{
+    WriteWholeFile("/dev/null", PngBytes());
+    struct stat st{};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST(WholeFile, ALinkStaysAndTheFileItLeadsToIsReplaced)
+{
+    QTemporaryDir dir;
+    const std::string target = dir.filePath("real.png").toStdString();
+    const std::string link = dir.filePath("link.png").toStdString();
+    PutFile(target, "old");
+    std::filesystem::create_symlink(target, link);
+    WriteWholeFile(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), "new");
+    EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"link.png", "real.png"}));
+}
+
+TEST(WholeFile, DashAndDevStdoutWriteToStandardOutput)
+{
+    QTemporaryDir dir;
+    for (const std::string name : {"-", "/dev/stdout"}) {
+        const std::string captured = dir.filePath("captured").toStdString();
+        {
+            TStandardOutputToFile redirect(captured);
+            WriteWholeFile(name, "picture bytes");
+        }
+        EXPECT_EQ(ReadFile(captured), "picture bytes") << name;
+    }
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"captured"});
+    {
+        TStandardOutputToFile redirect(dir.filePath("captured").toStdString());
+        EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile("-", "bytes", FailingAfter(2)); }),
+            "cannot write standard output: No space left on device");
+    }
+}
