@@ -99,6 +99,15 @@ const std::vector<TData>& Datasets()
              for (int i = 0; i < 50000; ++i)
                  s.AddPoint(i, i < 25000 ? 4.0 : 4.0 + 1e-9 * (i % 3));
          }},
+        {"X out of order", [](TChartSeries& s) {
+             // Values stored in place after the adds leave the X list out of its order.
+             TWalk walk(5);
+             double y = 0;
+             for (int i = 0; i < 20000; ++i)
+                 s.AddPoint(i, y += walk.Next());
+             for (int i = 100; i < 20000; i += 211)
+                 s.XValues().SetValueAt(i, 19999 - i);
+         }},
         {"few points", [](TChartSeries& s) {
              for (int i = 0; i < 40; ++i)
                  s.AddPoint(i, (i * 37) % 11);

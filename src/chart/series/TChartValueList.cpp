@@ -30,6 +30,18 @@ TChartValueList::TChartValueList(TChartSeries& owner, std::string name)
     RemoveAll();
 }
 
+bool TChartValueList::StoredAscending() const
+{
+    if (ascendingCheckedAt_ != changeCount_) {
+        ascendingCheckedAt_ = changeCount_;
+        ascending_ = values_.empty() || !std::isnan(values_.front());
+        // A value not a number compares false either way, so it ends the run too.
+        for (std::size_t i = 1; ascending_ && i < values_.size(); ++i)
+            ascending_ = values_[i - 1] <= values_[i];
+    }
+    return ascending_;
+}
+
 void TChartValueList::CheckIndex(int index) const
 {
     if (index < 0 || index >= ValueCount())

@@ -80,6 +80,9 @@ public:
 
     // Grows with every change of the values or of Multiplier; never the same for two lists.
     std::uint64_t ChangeCount() const { return changeCount_; }
+    // Whether no stored value is below the one before it and none is not a number; the answer is
+    // kept until the next change.
+    bool StoredAscending() const;
 
     // The value staged by the series just before an add.
     double PendingValue = 0.0;
@@ -113,4 +116,6 @@ private:
     mutable double absTotal_ = 0.0;
     std::string valueSource_;
     mutable bool statsDirty_ = true;
+    mutable std::uint64_t ascendingCheckedAt_ = ~std::uint64_t{0};
+    mutable bool ascending_ = false;
 };

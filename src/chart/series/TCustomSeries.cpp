@@ -210,12 +210,13 @@ private:
     int XPixel(int i) const { return xPixel_(xs_[static_cast<std::size_t>(i)] * xMultiplier_); }
     int YPixel(int i) const { return yPixel_(ys_[static_cast<std::size_t>(i)] * yMultiplier_); }
 
-    // Every point in the series colour, ascending X on linear axes, and a solid one-pixel copying pen.
+    // Every point in the series colour, X values that never go back on linear axes, and a solid
+    // one-pixel copying pen.
     bool ByColumns() const
     {
         const TChartPen& pen = series_.linePen_;
         return clip_ && ownColours_ <= static_cast<std::size_t>(series_.FirstVisible()) + 1 && seriesColor_ != clNone
-            && series_.oldColor_ != clNone && series_.XValues().Order() == loAscending
+            && series_.oldColor_ != clNone && xMultiplier_ > 0 && series_.XValues().StoredAscending()
             && !series_.GetHorizAxis()->Logarithmic() && !series_.GetVertAxis()->Logarithmic() && pen.Visible()
             && !pen.SmallDots() && pen.Style() == psSolid && pen.Width() == 1 && pen.Mode() == pmCopy;
     }
@@ -505,7 +506,8 @@ int TCustomSeries::PointAtPixel(int x, int y)
     // columns never go back, so the segments reaching it lie together: from the last point before
     // the column to the first point past it.
     const TChartAxis* horiz = GetHorizAxis();
-    const bool oneColumn = !pointer_.Visible() && XValues().Order() == loAscending && horiz != nullptr && !horiz->Logarithmic();
+    const bool oneColumn = !pointer_.Visible() && XValues().Order() == loAscending && XValues().StoredAscending()
+        && XValues().Multiplier() > 0 && horiz != nullptr && !horiz->Logarithmic();
     const int direction = horiz != nullptr && horiz->Inverted() ? -1 : 1;
     if (oneColumn) {
         int before = FirstVisible() - 1;
