@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QtMath>
 
 #include <benchmark/benchmark.h>
 
@@ -126,11 +127,14 @@ private:
     std::vector<QPolygon> polygons_;
 };
 
-// Times the replay of the records onto a white RGB32 image of the given size.
-inline void TimeNaiveReplay(benchmark::State& state, const std::vector<TDrawRecord>& records, int width, int height)
+// Times the replay of the records onto a white RGB32 image of the given logical size, with scale
+// pixels per logical pixel.
+inline void TimeNaiveReplay(benchmark::State& state, const std::vector<TDrawRecord>& records, int width, int height,
+    qreal scale = 1.0)
 {
     const TNaiveReplay replay(records);
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qCeil(width * scale), qCeil(height * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     for (auto _ : state)
         replay.Replay(image);

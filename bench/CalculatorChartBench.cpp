@@ -51,10 +51,11 @@ TChart& CalculatorChart()
     return chart;
 }
 
-void CalculatorChartFullDraw(benchmark::State& state)
+// The full draw on a bitmap with scale pixels per logical pixel.
+void TimeFullDraw(benchmark::State& state, qreal scale)
 {
     TChart& chart = CalculatorChart();
-    TQtDevice bitmap(ChartWidth, ChartHeight);
+    TQtDevice bitmap(ChartWidth, ChartHeight, bfColor, scale);
     chart.SetUseBitmapBuffer(false);
     for (auto _ : state) {
         chart.DrawToCanvas(bitmap, TRect{0, 0, ChartWidth, ChartHeight});
@@ -63,18 +64,42 @@ void CalculatorChartFullDraw(benchmark::State& state)
     chart.SetUseBitmapBuffer(true);
     benchmark::DoNotOptimize(bitmap.Image().constBits());
 }
-BENCHMARK(CalculatorChartFullDraw)->Name("CalculatorChart/FullDraw")->Unit(benchmark::kMicrosecond);
 
-void CalculatorChartNaiveReplay(benchmark::State& state)
+// The same picture replayed naively on a bitmap with scale pixels per logical pixel.
+void TimeChartNaiveReplay(benchmark::State& state, qreal scale)
 {
     TChart& chart = CalculatorChart();
     TRecordingDevice recorder(ChartWidth, ChartHeight);
     chart.SetUseBitmapBuffer(false);
     chart.DrawToCanvas(recorder, TRect{0, 0, ChartWidth, ChartHeight});
     chart.SetUseBitmapBuffer(true);
-    TimeNaiveReplay(state, recorder.Records(), ChartWidth, ChartHeight);
+    TimeNaiveReplay(state, recorder.Records(), ChartWidth, ChartHeight, scale);
+}
+
+void CalculatorChartFullDraw(benchmark::State& state)
+{
+    TimeFullDraw(state, 1.0);
+}
+BENCHMARK(CalculatorChartFullDraw)->Name("CalculatorChart/FullDraw")->Unit(benchmark::kMicrosecond);
+
+void CalculatorChartNaiveReplay(benchmark::State& state)
+{
+    TimeChartNaiveReplay(state, 1.0);
 }
 BENCHMARK(CalculatorChartNaiveReplay)->Name("CalculatorChart/NaiveReplay")->Unit(benchmark::kMicrosecond);
+
+// A screen with a device pixel ratio of 2.
+void CalculatorChartFullDraw2x(benchmark::State& state)
+{
+    TimeFullDraw(state, 2.0);
+}
+BENCHMARK(CalculatorChartFullDraw2x)->Name("CalculatorChart/FullDraw/2x")->Unit(benchmark::kMicrosecond);
+
+void CalculatorChartNaiveReplay2x(benchmark::State& state)
+{
+    TimeChartNaiveReplay(state, 2.0);
+}
+BENCHMARK(CalculatorChartNaiveReplay2x)->Name("CalculatorChart/NaiveReplay/2x")->Unit(benchmark::kMicrosecond);
 
 // The chart widget's own paint handler with nothing changed, onto a surface of the window's kind.
 // The labels the form places over the chart are Qt's widgets and are left out.

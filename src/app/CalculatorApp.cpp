@@ -4,6 +4,7 @@
 #include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
+#include "platform/ChartFile.h"
 #include "platform/LayoutFont.h"
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
@@ -14,7 +15,6 @@
 #include "platform/form/TEdit.h"
 #include "platform/form/TRadioGroup.h"
 
-#include <QBuffer>
 #include <QEvent>
 #include <QImage>
 #include <QRadioButton>
@@ -22,30 +22,28 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <new>
 
 namespace {
 
 constexpr int ExitFailedOutput = 2;
 
-// Encodes the picture in memory and writes the file whole, so a failure never leaves a cut picture behind.
+// Makes the picture in memory and writes the file whole, so a failure never leaves a cut picture behind.
 // Returns the exit code.
-int SavePng(const QImage& image, const std::string& path)
+int SavePicture(const std::string& path, const std::function<QByteArray()>& picture)
 {
-    if (image.isNull()) {
-        // A picture of a valid size is null only when its pixels could not be allocated.
+    try {
+        const QByteArray bytes = picture();
+        WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::bad_alloc&) {
+        // A picture of a valid size fails to allocate only when memory is short.
         std::fprintf(stderr, "bhncalc: out of memory\n");
         return ExitFailedOutput;
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
-        std::fprintf(stderr, "bhncalc: cannot write %s: the PNG encoder failed\n", path.c_str());
+    } catch (const EPictureError& error) {
+        std::fprintf(stderr, "bhncalc: cannot write %s: %s\n", path.c_str(), error.what());
         return ExitFailedOutput;
-    }
-    try {
-        WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const EWriteError& error) {
         std::fprintf(stderr, "bhncalc: %s\n", error.what());
         return ExitFailedOutput;
@@ -77,7 +75,7 @@ protected:
 private:
     void Save()
     {
-        exitCode_ = SavePng(form_.grab().toImage(), path_);
+        exitCode_ = SavePicture(path_, [this] { return PngFile(form_.grab().toImage()); });
         QCoreApplication::exit(exitCode_);
     }
 
@@ -173,5 +171,6 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     form->Edit4->SetText(request.standard);
     form->Edit1->SetText(request.variable);
     form->Button1->click();
-    return SavePng(RenderChart(form->Chart1->Chart(), request.width, request.height), request.outPath);
+    return SavePicture(request.outPath,
+        [&] { return ChartFile(form->Chart1->Chart(), request.width, request.height, request.format); });
 }

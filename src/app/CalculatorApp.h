@@ -9,6 +9,6 @@
 // chart's first paint, and the program ends (offscreen when there is no display). Returns the exit code.
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath);
 
-// Renders the calculator's chart as it stands after Calculate with the request's inputs and saves it as PNG,
-// without a display. Returns the exit code.
+// Renders the calculator's chart as it stands after Calculate with the request's inputs and saves it in the
+// request's format, without a display. Returns the exit code.
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request);

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/TChartActions.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(std::string_view formText, const std::string& fileName)
     };
     LoadForm(formText, fileName, "TForm1", Properties(), classes, methods);
     BindFields();
+    ChartActions = new TChartActions(*this);
 }
 
 void TForm1::BindFields()

@@ -6,6 +6,7 @@
 #include <string_view>
 
 class TButton;
+class TChartActions;
 class TEdit;
 class TLabel;
 class TRadioGroup;
@@ -54,6 +55,8 @@ public:
     TLabel* Label6 = nullptr;
     TLabel* Label13 = nullptr;
     TLabel* Label14 = nullptr;
+    // Copy, save and print of the chart and results; owned by the window.
+    TChartActions* ChartActions = nullptr;
 
     void FormActivate();
     void Button1Click();

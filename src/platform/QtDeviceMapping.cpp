@@ -51,13 +51,27 @@ QPainter::CompositionMode CompositionOf(TPenMode mode)
     return QPainter::CompositionMode_SourceOver;
 }
 
-QPen MakePen(const TDevicePen& pen)
+QPen MakePen(const TDevicePen& pen, qreal scale)
 {
     if (pen.Style == psClear)
         return QPen(Qt::NoPen);
     QPen result(ToQColor(pen.Color));
     result.setCapStyle(Qt::FlatCap);
     result.setJoinStyle(Qt::MiterJoin);
+    if (scale != 1.0) {
+        result.setCosmetic(true);
+        result.setWidth(pen.Width <= 0 ? 0 : std::max(1, static_cast<int>(std::lround(pen.Width * scale))));
+        const std::span<const int> pattern = pen.Width > 1 ? std::span<const int>() : DashPatternOf(pen.Style);
+        // Dashes are counted in pen widths; the thinnest pen counts one pixel, so its dashes are
+        // enlarged here to keep their length in logical pixels.
+        const qreal unit = pen.Width <= 0 ? scale : 1.0;
+        QList<qreal> dashes;
+        for (const int length : pattern)
+            dashes.push_back(length * unit);
+        if (!dashes.isEmpty())
+            result.setDashPattern(dashes);
+        return result;
+    }
     if (pen.Width > 1) {
         // Wide pens are always solid, as on the classic device.
         result.setWidth(pen.Width);

@@ -25,7 +25,9 @@ QString ToQString(std::string_view utf8);
 QPainter::CompositionMode CompositionOf(TPenMode mode);
 
 // A flat-capped pen; width 1 is cosmetic and takes the classic dash lengths, wider pens are solid.
-QPen MakePen(const TDevicePen& pen);
+// On a surface with scale pixels per logical pixel every pen is cosmetic and its width scaled and
+// rounded to whole pixels (width 0 stays the thinnest line).
+QPen MakePen(const TDevicePen& pen, qreal scale = 1.0);
 // The on and off lengths in pixels of a cosmetic pen style; empty for solid and clear pens.
 std::span<const int> DashPatternOf(TPenStyle style);
 // The line Qt draws with a cosmetic pen so that from is painted and to is not, in either direction.

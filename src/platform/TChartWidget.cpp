@@ -3,6 +3,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "platform/QtSystemColors.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -86,6 +87,10 @@ void TChartWidget::ShowCursor(TCursor cursor)
 void TChartWidget::paintEvent(QPaintEvent*)
 {
     TQtDevice window(*this);
+    // A buffer made for another device pixel ratio (the window moved to another screen) is drawn anew.
+    const auto* buffer = dynamic_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
+    if (buffer != nullptr && buffer->Scale() != window.Scale())
+        chart_->Canvas().DiscardBitmap();
     chart_->Paint(window);
 }
 
@@ -97,6 +102,8 @@ void TChartWidget::resizeEvent(QResizeEvent* event)
 void TChartWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::RightButton)
+        rightClickAt_ = p;
     chart_->MouseDown(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
@@ -110,6 +117,8 @@ void TChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
 void TChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    if (rightClickAt_ && p != *rightClickAt_)
+        rightClickAt_.reset();
     chart_->MouseMove(ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
@@ -117,6 +126,18 @@ void TChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     chart_->MouseUp(ToMouseButton(event->button()), ToShiftState(event->modifiers(), event->buttons()), p.x(), p.y());
+    if (event->button() == Qt::RightButton && rightClickAt_ && p == *rightClickAt_)
+        emit ContextMenuRequested(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton)
+        rightClickAt_.reset();
+}
+
+void TChartWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A mouse's request is answered when its right button comes up without having moved.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit ContextMenuRequested(event->globalPos());
+    event->accept();
 }
 
 void TChartWidget::wheelEvent(QWheelEvent* event)
@@ -134,7 +155,16 @@ QImage RenderChart(TChart& chart, int width, int height)
 {
     chart.SetSize(width, height);
     TQtDevice device(width, height);
-    chart.DrawToCanvas(device, TRect{0, 0, width, height});
+    DrawChartUnbuffered(chart, device);
     // The device draws no more once its image is taken, so the image is shared, not copied.
     return device.Image();
+}
+
+void DrawChartUnbuffered(TChart& chart, TQtDevice& device)
+{
+    const bool buffered = chart.UseBitmapBuffer();
+    chart.SetUseBitmapBuffer(false);
+    chart.DrawToCanvas(device, TRect{0, 0, device.Width(), device.Height()});
+    device.EndPaint();
+    chart.SetUseBitmapBuffer(buffered);
 }

@@ -6,9 +6,11 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 // The chart control on screen: a widget that owns a TChart, paints it through its off-screen
-// buffer and forwards mouse, wheel and leave events to it.
+// buffer and forwards mouse, wheel and leave events to it. A right-button click that does not move
+// (so starts no scroll) asks for the context menu, as does the keyboard's menu key.
 class TChartWidget : public QWidget {
     Q_OBJECT
 
@@ -19,6 +21,9 @@ public:
     TChart& Chart() { return *chart_; }
     const TChart& Chart() const { return *chart_; }
 
+signals:
+    void ContextMenuRequested(QPoint globalPosition);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -28,6 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ShowCursor(TCursor cursor);
@@ -35,7 +41,13 @@ private:
     // The chart's canvas measures text on it between paints.
     TQtDevice referenceDevice_;
     std::unique_ptr<TChart> chart_;
+    // Where the right button went down, until the mouse moves away from there.
+    std::optional<QPoint> rightClickAt_;
 };
 
 // Draws the chart at the given size into a new image, without a window.
 QImage RenderChart(TChart& chart, int width, int height);
+
+// Draws the whole chart straight onto the device (a file's or a printer's surface), past the chart's
+// buffer, which the next paint of the window fills again.
+void DrawChartUnbuffered(TChart& chart, TQtDevice& device);

@@ -3,7 +3,12 @@
 #include "platform/QtDeviceMapping.h"
 #include "platform/TThinLineRaster.h"
 
+#include <QPaintEngine>
+#include <QPainterPath>
+
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace {
 
@@ -13,24 +18,83 @@ bool IsPixelImage(const QImage& image)
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
 }
 
+int ScaledSide(int side, qreal scale)
+{
+    return static_cast<int>(std::ceil(std::max(side, 0) * scale));
 }
 
-TQtDevice::TQtDevice(int width, int height, TBitmapFormat format)
-    : ownImage_(std::make_unique<QImage>(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)),
+int WholeScale(qreal scale)
+{
+    return scale >= 1.0 && scale == std::floor(scale) ? static_cast<int>(scale) : 0;
+}
+
+// On an enlarged surface an outline runs through the middle of its logical pixels, as a one-pixel
+// outline covers its pixels on a plain one.
+class TPixelCentres {
+public:
+    TPixelCentres(QPainter& painter, bool enlarged) : painter_(painter), enlarged_(enlarged)
+    {
+        if (enlarged_)
+            painter_.translate(0.5, 0.5);
+    }
+    ~TPixelCentres()
+    {
+        if (enlarged_)
+            painter_.translate(-0.5, -0.5);
+    }
+    TPixelCentres(const TPixelCentres&) = delete;
+    TPixelCentres& operator=(const TPixelCentres&) = delete;
+
+private:
+    QPainter& painter_;
+    bool enlarged_;
+};
+
+}
+
+TQtDevice::TQtDevice(int width, int height, TBitmapFormat format, qreal scale)
+    : ownImage_(std::make_unique<QImage>(ScaledSide(width, scale), ScaledSide(height, scale), QImage::Format_RGB32)),
       target_(ownImage_.get()),
+      width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      scale_(scale),
+      wholeScale_(WholeScale(scale)),
       targetImage_(ownImage_.get()),
       format_(format)
 {
+    ownImage_->setDevicePixelRatio(scale);
     ownImage_->fill(Qt::white);
-    qpen_ = MakePen(pen_);
+    qpen_ = MakePen(pen_, scale_);
     qbrush_ = MakeBrush(brush_);
 }
 
-TQtDevice::TQtDevice(QPaintDevice& target) : target_(&target)
+TQtDevice::TQtDevice(QPaintDevice& target)
+    : target_(&target),
+      width_(target.width()),
+      height_(target.height()),
+      scale_(target.devicePixelRatio()),
+      wholeScale_(WholeScale(scale_))
 {
-    if (target.devType() == QInternal::Image)
+    if (target.devType() == QInternal::Image) {
         targetImage_ = static_cast<QImage*>(&target);
-    qpen_ = MakePen(pen_);
+        // An image reports its pixels; the engine draws in its logical size.
+        const QSizeF logical = targetImage_->deviceIndependentSize();
+        width_ = qRound(logical.width());
+        height_ = qRound(logical.height());
+    }
+    qpen_ = MakePen(pen_, scale_);
+    qbrush_ = MakeBrush(brush_);
+}
+
+TQtDevice::TQtDevice(QPaintDevice& target, int width, int height, const QTransform& view)
+    : target_(&target),
+      width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      scale_(std::min(std::abs(view.m11()), std::abs(view.m22()))),
+      wholeScale_(0),
+      view_(view)
+{
+    qpen_ = MakePen(pen_, scale_);
     qbrush_ = MakeBrush(brush_);
 }
 
@@ -63,12 +127,12 @@ void TQtDevice::EndPaint()
 
 int TQtDevice::Width() const
 {
-    return target_->width();
+    return width_;
 }
 
 int TQtDevice::Height() const
 {
-    return target_->height();
+    return height_;
 }
 
 QPainter* TQtDevice::Painter()
@@ -78,9 +142,12 @@ QPainter* TQtDevice::Painter()
         if (target_->width() <= 0 || target_->height() <= 0 || !painter_.begin(target_))
             return nullptr;
         painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (!view_.isIdentity())
+            painter_.setWorldTransform(view_);
+        rasterSurface_ = painter_.paintEngine()->type() == QPaintEngine::Raster;
         // The painter has made the image's pixels its own; lines written into them directly land
         // in the same buffer.
-        pixels_ = targetImage_ != nullptr && IsPixelImage(*targetImage_) ? targetImage_->bits() : nullptr;
+        pixels_ = targetImage_ != nullptr && wholeScale_ > 0 && IsPixelImage(*targetImage_) ? targetImage_->bits() : nullptr;
         bytesPerLine_ = pixels_ != nullptr ? targetImage_->bytesPerLine() : 0;
         currentMode_ = QPainter::CompositionMode_SourceOver;
         penApplied_ = false;
@@ -124,7 +191,7 @@ void TQtDevice::SetPen(const TDevicePen& pen)
         return;
     FlushLines();
     pen_ = pen;
-    qpen_ = MakePen(pen);
+    qpen_ = MakePen(pen, scale_);
     penApplied_ = false;
 }
 
@@ -188,10 +255,25 @@ void TQtDevice::DrawShape(QPainter& painter, Draw draw)
 
 void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
 {
+    if (!rasterSurface_) {
+        QPainterPath path(from);
+        path.lineTo(to);
+        painter.strokePath(path, painter.pen());
+        return;
+    }
     if (pen_.Width > 1)
         painter.drawLine(from, to);
     else
-        painter.drawLine(ThinLineOf(from, to));
+        painter.drawLine(ThinSegment(from, to));
+}
+
+QLineF TQtDevice::ThinSegment(QPoint from, QPoint to) const
+{
+    const QLineF line = ThinLineOf(from, to);
+    if (!Enlarged())
+        return line;
+    const bool across = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    return line.translated(across ? QPointF(0, 0.5) : QPointF(0.5, 0));
 }
 
 void TQtDevice::MoveTo(int x, int y)
@@ -201,8 +283,13 @@ void TQtDevice::MoveTo(int x, int y)
 
 QRect TQtDevice::PixelClip() const
 {
-    const QRect bounds(0, 0, target_->width(), target_->height());
-    return clip_ ? clip_->intersected(bounds) : bounds;
+    const QRect bounds(0, 0, width_, height_);
+    return ImagePixels(clip_ ? clip_->intersected(bounds) : bounds);
+}
+
+QRect TQtDevice::ImagePixels(const QRect& logical) const
+{
+    return wholeScale_ == 1 ? logical : QRect(logical.topLeft() * wholeScale_, logical.size() * wholeScale_);
 }
 
 bool TQtDevice::CanBatchLines() const
@@ -243,19 +330,49 @@ void TQtDevice::FlushLines() const
     batching_ = false;
     if (lines_.empty())
         return;
+    if (!rasterSurface_) {
+        StrokeGatheredPath();
+        return;
+    }
     // The lines were gathered on the open painter with the pen, mode and clip they are drawn with.
     const TThinLineRaster raster(pixels_, bytesPerLine_, PixelClip());
     const QRgb color = ToQColor(pen_.Color).rgb();
-    const std::span<const int> pattern = DashPatternOf(pen_.Style);
+    const int r = wholeScale_;
+    // Enlarged, a line is as many one-pixel lines side by side as a logical pixel is wide, with its
+    // dashes as much longer.
+    std::array<int, 8> dashes{};
+    std::span<const int> pattern = DashPatternOf(pen_.Style);
+    if (r > 1 && !pattern.empty()) {
+        std::transform(pattern.begin(), pattern.end(), dashes.begin(), [r](int length) { return length * r; });
+        pattern = std::span<const int>(dashes.data(), pattern.size());
+    }
     for (const QLine& line : lines_) {
-        const bool written = pattern.empty() ? raster.Segment(line.p1(), line.p2(), color) : raster.Dashed(line.p1(), line.p2(), pattern, color);
+        const QPoint across = std::abs(line.dx()) >= std::abs(line.dy()) ? QPoint(0, 1) : QPoint(1, 0);
+        bool written = true;
+        for (int k = 0; k < std::max(r, 1) && written; ++k) {
+            const QPoint from = line.p1() * r + across * k;
+            const QPoint to = line.p2() * r + across * k;
+            written = pattern.empty() ? raster.Segment(from, to, color) : raster.Dashed(from, to, pattern, color);
+        }
         if (!written)
-            painterLines_.push_back(ThinLineOf(line.p1(), line.p2()));
+            painterLines_.push_back(ThinSegment(line.p1(), line.p2()));
     }
     if (!painterLines_.empty())
         painter_.drawLines(painterLines_.data(), static_cast<int>(painterLines_.size()));
     lines_.clear();
     painterLines_.clear();
+}
+
+void TQtDevice::StrokeGatheredPath() const
+{
+    QPainterPath path;
+    for (const QLine& line : lines_) {
+        if (path.elementCount() == 0 || path.currentPosition() != QPointF(line.p1()))
+            path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    lines_.clear();
+    painter_.strokePath(path, painter_.pen());
 }
 
 void TQtDevice::LineTo(int x, int y)
@@ -293,9 +410,20 @@ void TQtDevice::Rectangle(const TRect& rect)
             return;
         }
         const QPen& pen = painter->pen();
-        if (pen.style() == Qt::SolidLine && pen.isCosmetic() && currentMode_ == QPainter::CompositionMode_SourceOver) {
+        if (pen.style() == Qt::SolidLine && pen.isCosmetic() && pen_.Width <= 1
+            && currentMode_ == QPainter::CompositionMode_SourceOver) {
             // The outline QPainter strokes is the cell's border: four strips fill it far faster.
             const QColor color = pen.color();
+            if (Enlarged()) {
+                // Strips as wide as the pen in whole surface pixels.
+                const QRectF box(cell);
+                const qreal side = std::max(1.0, pen.widthF()) / scale_;
+                painter->fillRect(QRectF(box.left(), box.top(), box.width(), side), color);
+                painter->fillRect(QRectF(box.left(), box.bottom() + 1 - side, box.width(), side), color);
+                painter->fillRect(QRectF(box.left(), box.top() + side, side, box.height() - 2 * side), color);
+                painter->fillRect(QRectF(box.right() + 1 - side, box.top() + side, side, box.height() - 2 * side), color);
+                return;
+            }
             painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), color);
             painter->fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), color);
             painter->fillRect(QRect(cell.left(), cell.top() + 1, 1, cell.height() - 2), color);
@@ -303,7 +431,10 @@ void TQtDevice::Rectangle(const TRect& rect)
             return;
         }
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(cell.adjusted(0, 0, -1, -1));
+        {
+            const TPixelCentres centres(*painter, Enlarged());
+            painter->drawRect(cell.adjusted(0, 0, -1, -1));
+        }
         painter->setBrush(brush);
     });
 }
@@ -326,6 +457,7 @@ void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
     if (painter == nullptr)
         return;
     const QRect outline = OutlineOf(rect);
+    const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawRoundedRect(outline, cornerWidth / 2.0, cornerHeight / 2.0); });
 }
 
@@ -335,6 +467,7 @@ void TQtDevice::Ellipse(const TRect& rect)
     if (painter == nullptr)
         return;
     const QRect outline = OutlineOf(rect);
+    const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawEllipse(outline); });
 }
 
@@ -348,8 +481,9 @@ void TQtDevice::Polygon(std::span<const TPoint> points)
         points_.emplace_back(p.X, p.Y);
     UseShapeMode(*painter);
     if (currentMode_ == QPainter::CompositionMode_SourceOver && !OpaqueHatchGaps() && !OpaquePenGaps()
-        && shapes_.Polygon(points_, qpen_, qbrush_, pixels_, bytesPerLine_, PixelClip()))
+        && shapes_.Polygon(points_, qpen_, qbrush_, wholeScale_, pixels_, bytesPerLine_, PixelClip()))
         return;
+    const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill); });
 }
 
@@ -386,6 +520,7 @@ void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
         return;
     const QRectF outline(OutlineOf(rect));
     const TArcAngles angles = ArcAngles(outline, start, end);
+    const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawArc(outline, angles.Start, angles.Span); });
 }
 
@@ -396,6 +531,7 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
         return;
     const QRectF outline(OutlineOf(rect));
     const TArcAngles angles = ArcAngles(outline, start, end);
+    const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawPie(outline, angles.Start, angles.Span); });
 }
 
@@ -417,7 +553,7 @@ void TQtDevice::UnClip()
 
 std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TBitmapFormat format)
 {
-    return std::make_unique<TQtDevice>(width, height, format);
+    return std::make_unique<TQtDevice>(width, height, format, scale_);
 }
 
 void TQtDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
@@ -435,7 +571,7 @@ void TQtDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
     }
     // A copy that covers the whole target image shares the pixels instead of drawing them.
     if (targetImage_ != nullptr && x == 0 && y == 0 && !clip_ && image->size() == targetImage_->size()
-        && image->format() == targetImage_->format()) {
+        && image->format() == targetImage_->format() && image->devicePixelRatio() == targetImage_->devicePixelRatio()) {
         EndPaint();
         *targetImage_ = *image;
         return;

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
 
 #include <memory>
 #include <optional>
@@ -24,12 +25,20 @@
 // alignment flags, not-xor pens, alternate-dot pens, hatch brushes). "Arial" and "MS Sans Serif"
 // are drawn with Liberation Sans. One painter stays open while drawing and closes on EndPaint,
 // on Image() and when the device is destroyed.
+// The engine always works in logical pixels. On a surface with more pixels per logical pixel (a
+// screen's device pixel ratio, a printer) the same picture is drawn enlarged: text at its enlarged
+// size, pens a whole number of pixels wide. The raster fast paths work only where a logical pixel is
+// whole number of image pixels.
 class TQtDevice : public TBitmapDevice {
 public:
-    // Draws on an RGB32 image of its own, initially white.
-    TQtDevice(int width, int height, TBitmapFormat format = bfColor);
-    // Draws on the caller's paint device (an image, or a widget while it handles its paint event).
+    // Draws on an RGB32 image of its own, initially white, with scale image pixels per logical pixel.
+    TQtDevice(int width, int height, TBitmapFormat format = bfColor, qreal scale = 1.0);
+    // Draws on the caller's paint device (an image, or a widget while it handles its paint event) at
+    // its device pixel ratio.
     explicit TQtDevice(QPaintDevice& target);
+    // Draws width x height logical pixels on the caller's paint device through the view, which maps
+    // them onto the device's own units (a printer's page, a vector file).
+    TQtDevice(QPaintDevice& target, int width, int height, const QTransform& view);
     TQtDevice(const TQtDevice&) = delete;
     TQtDevice& operator=(const TQtDevice&) = delete;
     ~TQtDevice() override;
@@ -41,6 +50,8 @@ public:
 
     int Width() const override;
     int Height() const override;
+    // The surface's pixels per logical pixel.
+    qreal Scale() const { return scale_; }
 
     void SetPen(const TDevicePen& pen) override;
     void SetBrush(const TDeviceBrush& brush) override;
@@ -123,17 +134,26 @@ private:
     void KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect& box);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
+    // The thin line Qt draws for a segment: on an enlarged surface it runs through the middle of the
+    // logical pixels, as wide as the pen.
+    QLineF ThinSegment(QPoint from, QPoint to) const;
+    // Whether a logical pixel is more (or other) than one pixel of the surface.
+    bool Enlarged() const { return scale_ != 1.0 || !view_.isIdentity(); }
     // Thin lines in copy mode (solid, or dashed over a transparent background) paint the same pixels
     // in any order, so they are gathered and drawn together when anything else is about to paint
     // or the pen changes: straight into the image where possible, the rest in one QPainter call.
     bool CanBatchLines() const;
-    // The pixels drawing may reach: the clip within the surface.
+    // The pixels drawing may reach: the clip within the surface, in image pixels.
     QRect PixelClip() const;
+    // A logical rectangle in image pixels.
+    QRect ImagePixels(const QRect& logical) const;
     // Opens the painter for a gathered line; false when the line must be drawn at once. Once ready,
     // it stays so until the lines are flushed, which every change of pen, mode, clip or painter does.
     bool ReadyToBatch();
     void Gather(QPoint from, QPoint to);
     void FlushLines() const;
+    // The gathered lines as one path on a vector surface, each run of connected lines one stroke.
+    void StrokeGatheredPath() const;
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
     // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
     bool OpaquePenGaps() const;
@@ -144,6 +164,12 @@ private:
 
     std::unique_ptr<QImage> ownImage_;
     QPaintDevice* target_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    qreal scale_ = 1.0;
+    // The image pixels per logical pixel when that is a whole number, else 0 (no raster fast paths).
+    int wholeScale_ = 1;
+    QTransform view_;
     QImage* targetImage_ = nullptr;
     TBitmapFormat format_ = bfColor;
     mutable QPainter painter_;
@@ -171,6 +197,9 @@ private:
     mutable std::vector<QLine> lines_;
     mutable bool batching_ = false;
     mutable std::vector<QLineF> painterLines_;
+    // Whether the open painter turns everything into pixels; a vector surface gets text as text and
+    // connected gathered lines as one path.
+    bool rasterSurface_ = true;
     // The pixels the open painter draws on, when it is a 32-bit image.
     uchar* pixels_ = nullptr;
     qsizetype bytesPerLine_ = 0;

@@ -89,7 +89,7 @@ void TQtDevice::DrawLaidOutText(QPainter& painter, QPoint baseline, std::string_
         layout.LaidOut = true;
     }
     const QRgb ink = ToQColor(font_.Color).rgb();
-    const QRect box = layout.Box.translated(baseline);
+    const QRect box = ImagePixels(layout.Box.translated(baseline));
     const std::optional<QRgb> paper = level ? PlainPaper(box) : std::nullopt;
     if (paper) {
         for (const TTextStamp& stamp : layout.Stamps)
@@ -165,7 +165,7 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     // Plain one-line text, level or at a right angle, reuses its glyphs; other text is laid out each time.
     const bool plain = font_.Escapement % 900 == 0 && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
         && text.find_first_of("\t\n\r") == std::string_view::npos;
-    if (plain)
+    if (plain && rasterSurface_)
         DrawLaidOutText(*painter, QPoint(origin.x() + dx, origin.y() + baseline), text, !rotated);
     else
         painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), ToQString(text));

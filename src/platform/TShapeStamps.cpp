@@ -22,12 +22,13 @@ bool Stampable(const QPen& pen, const QBrush& brush)
 
 }
 
-TShapeStamps::TStamp TShapeStamps::Learn(std::span<const QPoint> points, const QPen& pen, const QBrush& brush)
+TShapeStamps::TStamp TShapeStamps::Learn(std::span<const QPoint> points, const QPen& pen, const QBrush& brush, int scale)
 {
-    TStamp stamp{std::vector<QPoint>(points.begin(), points.end()), pen, brush, QRect(), {}};
-    QRect bounds = QPolygon(QList<QPoint>(points.begin(), points.end())).boundingRect();
+    TStamp stamp{std::vector<QPoint>(points.begin(), points.end()), pen, brush, scale, QRect(), {}};
+    const QRect shape = QPolygon(QList<QPoint>(points.begin(), points.end())).boundingRect();
+    QRect bounds(shape.topLeft() * scale, shape.size() * scale);
     // The last pixel of an edge may reach past the points.
-    const int margin = 2;
+    const int margin = 2 * scale;
     bounds.adjust(-margin, -margin, margin, margin);
     // The scratch image starts transparent: every pixel the shape paints becomes opaque.
     QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
@@ -36,11 +37,15 @@ TShapeStamps::TStamp TShapeStamps::Learn(std::span<const QPoint> points, const Q
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.translate(-bounds.topLeft());
+        if (scale > 1) {
+            painter.scale(scale, scale);
+            painter.translate(0.5, 0.5);
+        }
         painter.setPen(pen);
         painter.setBrush(brush);
         painter.drawPolygon(stamp.Shape.data(), static_cast<int>(stamp.Shape.size()), Qt::OddEvenFill);
     }
-    const QPoint origin = points.front();
+    const QPoint origin = points.front() * scale;
     for (int y = 0; y < scratch.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         for (int x = 0; x < scratch.width(); ++x)
@@ -51,14 +56,14 @@ TShapeStamps::TStamp TShapeStamps::Learn(std::span<const QPoint> points, const Q
     return stamp;
 }
 
-bool TShapeStamps::Polygon(std::span<const QPoint> points, const QPen& pen, const QBrush& brush, uchar* bits,
+bool TShapeStamps::Polygon(std::span<const QPoint> points, const QPen& pen, const QBrush& brush, int scale, uchar* bits,
     qsizetype bytesPerLine, const QRect& clip)
 {
-    if (bits == nullptr || points.empty() || points.size() > MaxPoints || !Stampable(pen, brush))
+    if (bits == nullptr || scale < 1 || points.empty() || points.size() > MaxPoints || !Stampable(pen, brush))
         return false;
     const QPoint origin = points.front();
     const auto same = [&](const TStamp& s) {
-        return s.Pen == pen && s.Brush == brush && s.Shape.size() == points.size()
+        return s.Pen == pen && s.Brush == brush && s.Scale == scale && s.Shape.size() == points.size()
             && std::equal(points.begin(), points.end(), s.Shape.begin(), [&](QPoint a, QPoint b) { return a - origin == b - s.Shape.front(); });
     };
     auto found = std::find_if(stamps_.begin(), stamps_.end(), same);
@@ -68,14 +73,15 @@ bool TShapeStamps::Polygon(std::span<const QPoint> points, const QPen& pen, cons
             return false;
         if (stamps_.size() >= MaxStamps)
             stamps_.clear();
-        stamps_.push_back(Learn(points, pen, brush));
+        stamps_.push_back(Learn(points, pen, brush, scale));
         found = stamps_.end() - 1;
     }
     // QPainter clips shapes that leave the clip geometrically, so only shapes wholly inside are stamped.
-    if (!clip.contains(found->Reach.translated(origin)))
+    const QPoint place = origin * scale;
+    if (!clip.contains(found->Reach.translated(place)))
         return false;
     for (const TPixel& pixel : found->Pixels) {
-        const QPoint at = origin + pixel.Offset;
+        const QPoint at = place + pixel.Offset;
         reinterpret_cast<QRgb*>(bits + at.y() * bytesPerLine)[at.x()] = pixel.Color;
     }
     return true;

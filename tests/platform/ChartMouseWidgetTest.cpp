@@ -109,6 +109,26 @@ TEST_F(ChartMouseWidget, ARightDragScrollsTheContentWithTheMouse)
     EXPECT_FALSE(Chart().Panning().Active);
 }
 
+// A right click that does not move asks for the context menu; a right drag only scrolls.
+TEST_F(ChartMouseWidget, ARightClickWithoutMovementAsksForTheContextMenu)
+{
+    std::vector<QPoint> requests;
+    QObject::connect(&widget_, &TChartWidget::ContextMenuRequested, [&](QPoint at) { requests.push_back(at); });
+    const QPoint at = At(280, 1.3);
+
+    QTest::mouseClick(&widget_, Qt::RightButton, Qt::NoModifier, at);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests.front(), widget_.mapToGlobal(at));
+    EXPECT_EQ(Chart().BottomAxis().Minimum(), 200);
+
+    Drag(Qt::RightButton, at, at + QPoint(10, 0));
+    EXPECT_EQ(requests.size(), 1u);
+    EXPECT_NE(Chart().BottomAxis().Minimum(), 200);
+
+    QTest::mouseClick(&widget_, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(requests.size(), 1u);
+}
+
 TEST_F(ChartMouseWidget, TheWheelMovesTheLeftAxisByThreePercentOfItsRangePerNotch)
 {
     Wheel(120);

@@ -25,11 +25,16 @@ const TShapeCase Shapes[] = {
     {"square", {{-3, -3}, {3, -3}, {3, 3}, {-3, 3}}},
 };
 
-QImage Painted(const std::vector<QPoint>& points, const QPen& pen, const QBrush& brush, const QRect& clip)
+// The shape as the Qt device's painter draws it at scale image pixels per logical pixel.
+QImage Painted(const std::vector<QPoint>& points, const QPen& pen, const QBrush& brush, const QRect& clip, int scale)
 {
-    QImage image(40, 40, QImage::Format_RGB32);
+    QImage image(40 * scale, 40 * scale, QImage::Format_RGB32);
     image.fill(qRgb(200, 210, 220));
     QPainter painter(&image);
+    if (scale > 1) {
+        painter.scale(scale, scale);
+        painter.translate(0.5, 0.5);
+    }
     painter.setClipRect(clip);
     painter.setPen(pen);
     painter.setBrush(brush);
@@ -39,28 +44,32 @@ QImage Painted(const std::vector<QPoint>& points, const QPen& pen, const QBrush&
 
 }
 
-// Each shape is stamped at several places, with thin and dashed pens, filled and hollow; the
-// second place onwards uses the learnt pixels. QPainter draws the same on its own.
+// Each shape is stamped at several places, with thin and dashed pens, filled and hollow, on plain
+// and enlarged images; the second place onwards uses the learnt pixels. QPainter draws the same on its own.
 TEST(ShapeStamps, StampedShapesMatchQPainterAtEveryPlace)
 {
-    const QPen pens[] = {MakePen(TDevicePen{clBlack, psSolid, 1, pmCopy}), MakePen(TDevicePen{clRed, psDot, 1, pmCopy}),
-        QPen(Qt::NoPen)};
     const QBrush brushes[] = {QBrush(QColor(0, 128, 0)), QBrush(Qt::NoBrush)};
     const QRect clip(0, 0, 40, 40);
-    for (const TShapeCase& shape : Shapes)
-        for (const QPen& pen : pens)
-            for (const QBrush& brush : brushes) {
-                TShapeStamps stamps;
-                for (const QPoint place : {QPoint(13, 13), QPoint(22, 15), QPoint(16, 26)}) {
-                    std::vector<QPoint> points;
-                    for (const QPoint p : shape.Shape)
-                        points.push_back(p + place);
-                    QImage image(40, 40, QImage::Format_RGB32);
-                    image.fill(qRgb(200, 210, 220));
-                    ASSERT_TRUE(stamps.Polygon(points, pen, brush, image.bits(), image.bytesPerLine(), clip)) << shape.Name;
-                    EXPECT_EQ(image, Painted(points, pen, brush, clip)) << shape.Name << " pen " << int(pen.style()) << " brush " << int(brush.style()) << " at " << place.x() << "," << place.y();
+    for (const int scale : {1, 2})
+        for (const TShapeCase& shape : Shapes)
+            for (const QPen& pen : {MakePen(TDevicePen{clBlack, psSolid, 1, pmCopy}, scale),
+                     MakePen(TDevicePen{clRed, psDot, 1, pmCopy}, scale), QPen(Qt::NoPen)})
+                for (const QBrush& brush : brushes) {
+                    TShapeStamps stamps;
+                    for (const QPoint place : {QPoint(13, 13), QPoint(22, 15), QPoint(16, 26)}) {
+                        std::vector<QPoint> points;
+                        for (const QPoint p : shape.Shape)
+                            points.push_back(p + place);
+                        QImage image(40 * scale, 40 * scale, QImage::Format_RGB32);
+                        image.fill(qRgb(200, 210, 220));
+                        ASSERT_TRUE(stamps.Polygon(points, pen, brush, scale, image.bits(), image.bytesPerLine(),
+                            QRect(clip.topLeft() * scale, clip.size() * scale)))
+                            << shape.Name;
+                        EXPECT_EQ(image, Painted(points, pen, brush, clip, scale))
+                            << shape.Name << " pen " << int(pen.style()) << " brush " << int(brush.style()) << " at "
+                            << place.x() << "," << place.y() << " scale " << scale;
+                    }
                 }
-            }
 }
 
 TEST(ShapeStamps, ShapesLeavingTheClipOrWithPatternsOrWidePensAreLeftToQPainter)
@@ -69,12 +78,12 @@ TEST(ShapeStamps, ShapesLeavingTheClipOrWithPatternsOrWidePensAreLeftToQPainter)
     QImage image(40, 40, QImage::Format_RGB32);
     const QPen pen = MakePen(TDevicePen{clBlack, psSolid, 1, pmCopy});
     const std::vector<QPoint> diamond{{10, 6}, {14, 10}, {10, 14}, {6, 10}};
-    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red), image.bits(), image.bytesPerLine(), QRect(8, 0, 32, 40)));
-    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red, Qt::DiagCrossPattern), image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
-    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red), nullptr, 0, QRect(0, 0, 40, 40)));
-    EXPECT_FALSE(stamps.Polygon(diamond, MakePen(TDevicePen{clBlue, psSolid, 3, pmCopy}), QBrush(Qt::red), image.bits(),
+    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red), 1, image.bits(), image.bytesPerLine(), QRect(8, 0, 32, 40)));
+    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red, Qt::DiagCrossPattern), 1, image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
+    EXPECT_FALSE(stamps.Polygon(diamond, pen, QBrush(Qt::red), 1, nullptr, 0, QRect(0, 0, 40, 40)));
+    EXPECT_FALSE(stamps.Polygon(diamond, MakePen(TDevicePen{clBlue, psSolid, 3, pmCopy}), QBrush(Qt::red), 1, image.bits(),
         image.bytesPerLine(), QRect(0, 0, 40, 40)));
     const std::vector<QPoint> large{{0, 0}, {100, 0}, {100, 100}};
-    EXPECT_FALSE(stamps.Polygon(large, pen, QBrush(Qt::red), image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
-    EXPECT_TRUE(stamps.Polygon(diamond, pen, QBrush(Qt::red), image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
+    EXPECT_FALSE(stamps.Polygon(large, pen, QBrush(Qt::red), 1, image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
+    EXPECT_TRUE(stamps.Polygon(diamond, pen, QBrush(Qt::red), 1, image.bits(), image.bytesPerLine(), QRect(0, 0, 40, 40)));
 }

@@ -3,6 +3,7 @@
 #include "app/Version.h"
 #include "app/cli/BatchLine.h"
 #include "app/cli/Calculation.h"
+#include "app/cli/ChartFormat.h"
 #include "app/cli/CurveTable.h"
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
@@ -134,7 +135,8 @@ bool ParseSize(const std::string& text, int& width, int& height)
 int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWindowCommands& window)
 {
     const auto parsed = ParseArguments(args, {{"--out", TOptionKind::Value}, {"--variable", TOptionKind::Value},
-        {"--standard", TOptionKind::Value}, {"--mode", TOptionKind::Value}, {"--size", TOptionKind::Value}}, err);
+        {"--standard", TOptionKind::Value}, {"--mode", TOptionKind::Value}, {"--size", TOptionKind::Value},
+        {"--format", TOptionKind::Value}}, err);
     if (!parsed) {
         return ExitRefused;
     }
@@ -147,6 +149,13 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
         return UsageError(err, "chart needs --out FILE.png");
     }
     request.outPath = *outPath;
+    std::string formatReason;
+    const std::optional<TPictureFormat> format = ChartFormatOf(*outPath, parsed->Option("--format"), formatReason);
+    if (!format) {
+        err << "bhncalc: " << formatReason << '\n';
+        return ExitRefused;
+    }
+    request.format = *format;
     request.variable = parsed->Option("--variable").value_or(request.variable);
     request.standard = parsed->Option("--standard").value_or(request.standard);
     const std::string modeText = parsed->Option("--mode").value_or("0");
@@ -296,7 +305,8 @@ std::string UsageText()
                "       bhncalc calc --variable TEXT [--standard TEXT] [--mode MODE]\n"
                "       bhncalc batch [FILE]\n"
                "       bhncalc table [--mode MODE|all] [--exact]\n"
-               "       bhncalc chart --out FILE.png [--variable TEXT] [--standard TEXT] [--mode MODE] [--size WxH]\n"
+               "       bhncalc chart --out FILE.png|.svg|.pdf|- [--format png|svg|pdf] [--variable TEXT] [--standard TEXT]\n"
+               "                     [--mode MODE] [--size WxH]\n"
                "       bhncalc --screenshot FILE.png\n"
                "       bhncalc --help | --version\n"
                "\n"
@@ -307,7 +317,7 @@ std::string UsageText()
                "  table  the protection curves on the 200..360 BHN grid as CSV, four decimals or,\n"
                "         with --exact, the shortest text of each exact value\n"
                "  chart  the calculator's chart after Calculate (defaults: variable 237, standard 270, mode 0,\n"
-               "         553x337) as a PNG image; needs no display\n"
+               "         553x337) as a PNG image, or SVG or PDF drawing; - writes it to standard output; needs no display\n"
                "  --screenshot  opens the window, saves it after its first paint and exits\n"
                "\n"
                "MODE (default 0): ")

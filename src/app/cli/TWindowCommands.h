@@ -1,14 +1,17 @@
 #pragma once
 
+#include "platform/TPictureFormat.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace cli {
 
-// A picture of the calculator's chart after Calculate with these inputs, written as a PNG file.
+// A picture of the calculator's chart after Calculate with these inputs, written as a PNG, SVG or PDF file.
 struct TChartRequest {
     std::string outPath;
+    TPictureFormat format = TPictureFormat::Png;
     std::string variable = "237";
     std::string standard = "270";
     std::int32_t mode = 0;

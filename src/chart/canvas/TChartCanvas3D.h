@@ -53,6 +53,8 @@ public:
 
     // The off-screen buffer, or none before the first buffered paint.
     TBitmapDevice* Bitmap() const { return bitmap_.get(); }
+    // Drops the buffer; the next buffered paint makes a new one and draws the whole chart into it.
+    void DiscardBitmap();
     TView3DOptions* View3DOptions() const { return options_; }
     bool IsOrthogonal() const { return isOrthogonal_; }
     double ZoomFactor() const { return zoomFactor_; }
@@ -61,7 +63,6 @@ private:
     // The text font scaled by the zoom factor when zoomed text applies.
     int ZoomedFontHeight() const;
     void CalcRotation();
-    void DiscardBitmap();
 
     TView3DOptions* options_ = nullptr;
     bool is3D_ = false;

@@ -18,19 +18,40 @@ void PrepareWallPaint(TCustomChart& chart, const TChartWall& wall)
         chart.SetBrushCanvas(wall.Color(), wall.Brush().Style(), wall.Brush().Color());
 }
 
-// The 3D walls: the back wall at the chart's depth, the left and bottom walls along the plot's edges.
-void PaintWalls3D(TCustomChart& chart)
+// The back image inside the walls fills the plot, one pixel less at the top and bottom when the back
+// wall has a frame there.
+void PaintBackImageInside(TCustomChart& chart)
+{
+    if (!chart.BackImageInside())
+        return;
+    TRect rect = chart.PlotRect();
+    if (chart.BackWall().Pen().Visible()) {
+        ++rect.Top;
+        --rect.Bottom;
+    }
+    chart.DrawBackImage(rect, TBackImagePlace::InsideWalls);
+}
+
+// The 3D back wall: a plane at the chart's depth, or a box of its Size behind it.
+void PaintBackWall3D(TCustomChart& chart)
 {
     TChartCanvas3D& canvas = chart.Canvas();
     const TRect plot = chart.PlotRect();
     const int depth = chart.Depth3DX();
-
     const TChartWall& back = chart.BackWall();
     PrepareWallPaint(chart, back);
     if (back.Size() < 1)
         canvas.RectangleWithZ(plot, depth);
     else
         canvas.Cube(plot.Left, plot.Right, plot.Top, plot.Bottom, depth, depth + back.Size());
+}
+
+// The 3D left and bottom walls along the plot's edges.
+void PaintSideWalls3D(TCustomChart& chart)
+{
+    TChartCanvas3D& canvas = chart.Canvas();
+    const TRect plot = chart.PlotRect();
+    const int depth = chart.Depth3DX();
 
     const TChartWall& left = chart.LeftWall();
     PrepareWallPaint(chart, left);
@@ -52,14 +73,19 @@ void PaintWalls3D(TCustomChart& chart)
 void PaintWalls(TCustomChart& chart)
 {
     if (chart.View3D()) {
-        if (chart.View3DWalls())
-            PaintWalls3D(chart);
+        const bool walls = chart.View3DWalls();
+        if (walls)
+            PaintBackWall3D(chart);
+        PaintBackImageInside(chart);
+        if (walls)
+            PaintSideWalls3D(chart);
         return;
     }
     PrepareWallPaint(chart, chart.BackWall());
     const TRect plot = chart.PlotRect();
     // One more pixel right and below puts the outline exactly on PlotRect's edges.
     chart.Canvas().Rectangle(plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1);
+    PaintBackImageInside(chart);
 }
 
 int WallSizeForAxis(const TCustomChart& chart, const TCustomChartAxis& axis)

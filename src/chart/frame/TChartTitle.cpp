@@ -81,11 +81,9 @@ void TChartTitle::PaintTitle(bool isTitle)
     // A brush colour of its own becomes the title's Color, so the stored settings show what is drawn.
     if (color_ == clAutoColor && brush_.Style() == bsSolid && brush_.Color() != clAutoColor)
         SetColor(brush_.Color());
-    bool brushClear = false;
     if (brush_.Style() == bsSolid) {
-        brushClear = color_ == clAutoColor;
         canvas.Brush().SetColor(color_);
-        canvas.Brush().SetStyle(brushClear ? bsClear : bsSolid);
+        canvas.Brush().SetStyle(color_ == clAutoColor ? bsClear : bsSolid);
     } else {
         canvas.Brush().Assign(brush_);
         if (color_ == clAutoColor) {
@@ -96,6 +94,8 @@ void TChartTitle::PaintTitle(bool isTitle)
         }
     }
 
+    // A clear brush of the title's own fills nothing either, so neither does it narrow the box.
+    const bool brushClear = canvas.Brush().Style() == bsClear;
     const bool frameOn = frame_.Visible() && frame_.Color() != clAutoColor;
     const int frameWidth = frameOn ? frame_.Width() : 0;
     const TRect plot = chart.PlotRect();

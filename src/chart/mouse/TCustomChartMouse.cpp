@@ -46,7 +46,10 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y)
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (Zoom().Active || Panning().Active || cancelMouse_) {
+    // A drag in progress keeps a cancel flag set meanwhile for the next click.
+    if (Zoom().Active || Panning().Active)
+        return;
+    if (cancelMouse_) {
         cancelMouse_ = false;
         return;
     }

@@ -47,8 +47,12 @@ void TCustomAxisPanel::EndLoading()
 {
     if (loading_ == 0)
         return;
-    if (--loading_ == 0)
-        RememberCursor();
+    if (--loading_ != 0)
+        return;
+    RememberCursor();
+    // The data sources read meanwhile were only listed: every series now takes its points from them.
+    for (TChartSeries* series : std::vector<TChartSeries*>(seriesList_))
+        series->CheckDataSource();
 }
 
 int TCustomAxisPanel::ActiveSeriesCount() const

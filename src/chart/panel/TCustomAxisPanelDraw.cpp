@@ -31,6 +31,10 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect)
 {
     TChartCanvas3D& canvas = Canvas();
     PaintPanelBackground(panelRect);
+    for (TChartSeries* series : seriesList_) {
+        if (series->Active())
+            series->BeforeDrawChart();
+    }
     {
         TFrontPlaneGuard frontPlane(canvas);
         PlaceTitlesAndLegend();

@@ -241,6 +241,32 @@ void TCustomChartPanel::DrawToCanvas(TDrawingDevice& destination, const TRect& r
         canvas_->AttachCanvas(*bitmap);
 }
 
+void TCustomChartPanel::PrintToCanvas(TDrawingDevice& printer, const TRect& rect)
+{
+    // Printing ends, and the buffering comes back, however the drawing ends.
+    class TPrinting {
+    public:
+        explicit TPrinting(TCustomChartPanel& panel) : panel_(panel), buffered_(panel.canvas_->Buffered())
+        {
+            panel_.canvas_->SetBuffered(false);
+            panel_.printingNow_ = true;
+        }
+        ~TPrinting()
+        {
+            panel_.printingNow_ = false;
+            panel_.canvas_->SetBuffered(buffered_);
+        }
+        TPrinting(const TPrinting&) = delete;
+        TPrinting& operator=(const TPrinting&) = delete;
+
+    private:
+        TCustomChartPanel& panel_;
+        bool buffered_;
+    };
+    const TPrinting printing(*this);
+    DrawToCanvas(printer, rect);
+}
+
 void TCustomChartPanel::MouseLeave()
 {
     SetCursor(originalCursor_);

@@ -109,6 +109,9 @@ public:
     void Paint(TDrawingDevice& window);
     // Draws the whole chart into the device within the rectangle.
     void DrawToCanvas(TDrawingDevice& destination, const TRect& rect);
+    // Draws the whole chart for a printer: straight onto its device within the rectangle, with
+    // PrintingNow set so that the printing rules apply. The buffer is drawn anew on the next paint.
+    void PrintToCanvas(TDrawingDevice& printer, const TRect& rect);
 
     // The mouse left the control: the remembered cursor returns and a scroll drag ends.
     void MouseLeave();

@@ -10,7 +10,8 @@
 
 void TChartFunction::SetPeriod(double value)
 {
-    if (value < 0)
+    // NaN is refused with the negatives: it is no period at all.
+    if (!(value >= 0))
         throw ChartException("Function Period should be >= 0");
     if (StoreChanged(period_, value))
         Recalculate();
@@ -85,12 +86,14 @@ void TChartFunction::AddPoints(const std::vector<TChartSeries*>& sources)
         parentSeries_->AddPoint(x, Calculate(source, -1, -1));
         return;
     }
+    // Points per group, rounded; a period beyond the point count (even beyond the int range) is one group.
+    const double rounded = std::nearbyint(period_);
+    const int step = rounded >= count ? count : std::max(1, static_cast<int>(rounded));
     int first = 0;
     while (first < count) {
         int last = first;
         if (periodStyle_ == psNumPoints) {
-            const int step = std::max(1, static_cast<int>(std::nearbyint(period_)));
-            last = std::min(count - 1, first + step - 1);
+            last = first + std::min(step, count - first) - 1;
         } else {
             const double limit = source.XValueAt(first) + period_;
             while (last + 1 < count && source.XValueAt(last + 1) < limit)

@@ -179,8 +179,14 @@ void TChartSeries::DeletePoint(int index)
         RequestRepaint();
 }
 
-void TChartSeries::DeleteFromSource(TChartSeries&, int index)
+void TChartSeries::DeleteFromSource(TChartSeries& source, int index)
 {
+    // Without the point (it did not follow every addition) the series cannot delete in step: it takes
+    // the source's points afresh, so the source's deletion still happens whole.
+    if (index < 0 || index >= Count()) {
+        CopyAllFrom(source);
+        return;
+    }
     DeletePoint(index);
 }
 

@@ -113,6 +113,9 @@ public:
     int FirstVisible() const { return firstVisible_; }
     int LastVisible() const { return lastVisible_; }
     virtual void CalcFirstLastVisible();
+    // Runs for every active series before the chart places its titles, legend and axes, so a series
+    // type can prepare what they need; nothing by default.
+    virtual void BeforeDrawChart() {}
     virtual void DoBeforeDrawValues();
     virtual void DoAfterDrawValues();
     virtual void DrawAllPoints();
@@ -122,6 +125,8 @@ public:
     // Draws the mark of every visible point.
     virtual void DrawMarks();
     virtual void DrawMark(int index, const std::string& text, const TRect& position);
+    // Half the height of the marker drawn at each point, or -1 when none is: a mark's arrow starts beyond it.
+    virtual int MarkerHalfHeight() const { return -1; }
     // The mark text of a point by Marks().Style, then OnGetMarkText.
     std::string MarkText(int index) const;
     virtual void HorizMargins(int& left, int& right);

@@ -156,9 +156,14 @@ void TChartSeries::DrawMark(int index, const std::string& text, const TRect& pos
     TChartCanvas3D& canvas = Canvas();
     const int x = CalcXPixel(index);
     const int y = CalcYPixel(index);
-    if (marks_.ArrowLength() != 0) {
+    // The arrow leaves the point beyond the edge of its marker, on the side of the mark, so its pen (white
+    // by default) never runs through the marker; an arrow the marker would hide is not drawn.
+    const int arrowLength = marks_.ArrowLength();
+    const int reach = MarkerHalfHeight() + 1;
+    const int start = arrowLength > 0 ? y - reach : y + reach;
+    if (arrowLength > 0 ? start > position.Bottom : (arrowLength < 0 && start < position.Bottom)) {
         canvas.SelectChartPen(marks_.Arrow());
-        canvas.Line(x, y, x, position.Bottom);
+        canvas.Line(x, start, x, position.Bottom);
     }
     canvas.SelectChartPen(marks_.Frame());
     canvas.Brush().SetColor(marks_.BackColor());

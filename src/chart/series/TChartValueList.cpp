@@ -1,6 +1,7 @@
 #include "chart/series/TChartValueList.h"
 
 #include "chart/series/EListError.h"
+#include "chart/series/SortPoints.h"
 #include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
@@ -190,39 +191,12 @@ int TChartValueList::CompareValues(int a, int b) const
     return order_ == loDescending ? -result : result;
 }
 
-void TChartValueList::Sort(int left, int right)
-{
-    int i = left;
-    int j = right;
-    int pivot = (left + right) / 2;
-    while (i < j) {
-        while (CompareValues(i, pivot) < 0)
-            ++i;
-        while (CompareValues(pivot, j) < 0)
-            --j;
-        if (i < j) {
-            owner_.SwapPoints(i, j);
-            if (i == pivot)
-                pivot = j;
-            else if (j == pivot)
-                pivot = i;
-        }
-        if (i <= j) {
-            ++i;
-            --j;
-        }
-    }
-    if (left < j)
-        Sort(left, j);
-    if (i < right)
-        Sort(i, right);
-}
-
 void TChartValueList::SortByValue()
 {
     if (order_ == loNone || ValueCount() < 2)
         return;
-    Sort(0, ValueCount() - 1);
+    SortPoints(
+        ValueCount(), [this](int a, int b) { return CompareValues(a, b); }, [this](int a, int b) { owner_.SwapPoints(a, b); });
 }
 
 void TChartValueList::Exchange(int i, int j)

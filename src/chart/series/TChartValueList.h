@@ -59,7 +59,8 @@ public:
 
     void RotateFirstToLast();
     void FillWithIndexes();
-    // Reorders every point of the owner series by this list's values (nothing when Order is loNone).
+    // Reorders every point of the owner series by this list's values (nothing when Order is loNone), in
+    // O(n log n) time and without recursion whatever their order.
     void SortByValue();
     void CopySettingsFrom(const TChartValueList& source);
     // Exchanges two stored values; the owner's SwapPoints calls it for every list.
@@ -101,7 +102,6 @@ private:
     void InsertBefore(int index, double value);
     void CheckIndex(int index) const;
     int CompareValues(int a, int b) const;
-    void Sort(int left, int right);
 
     TChartSeries& owner_;
     std::uint64_t changeCount_;

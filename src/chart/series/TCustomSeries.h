@@ -52,6 +52,7 @@ public:
 
     void HorizMargins(int& left, int& right) override;
     void VertMargins(int& top, int& bottom) override;
+    int MarkerHalfHeight() const override { return pointer_.Visible() ? pointer_.VertSize() : -1; }
     int PointAtPixel(int x, int y) override;
     void DrawLegendSymbol(int index, const TRect& rect) override;
 

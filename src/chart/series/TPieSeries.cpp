@@ -32,7 +32,11 @@ void TPieSeries::DrawAllPoints()
         return TPoint{cx + Round(radius * std::cos(angle)), cy - Round(radius * std::sin(angle))};
     };
     TChartCanvas3D& canvas = Canvas();
+    // A solid outline of its own: the pen left by the grid is dotted, and the fill would show between the dots.
     canvas.Pen().SetColor(clBlack);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetMode(pmCopy);
     canvas.Brush().SetStyle(bsSolid);
     double angle = 0;
     for (int i = FirstVisible(); i <= LastVisible(); ++i) {

@@ -128,6 +128,10 @@ void TSeriesPointer::DrawMarker(int x, int y, int h, int v, TColor color, TSerie
     case psTriangle: {
         const std::array<TPoint, 3> points{TPoint{left, bottom}, TPoint{right, bottom}, TPoint{x, top}};
         canvas.Polygon(points);
+        // A raster device's outline leaves out the base's right end, where the edge turns upwards; the base
+        // drawn once more ends there, so the triangle is as symmetric as the other shapes.
+        if (canvas.Pen().Style() != psClear)
+            canvas.HorizLine(left, right + 1, bottom);
         break;
     }
     case psDownTriangle: {

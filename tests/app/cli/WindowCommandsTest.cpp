@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -53,6 +54,31 @@ TEST(WindowCommands, ChartPassesItsInputsAndSize)
     EXPECT_EQ(run.chart->height, 500);
 }
 
+// Each side goes from 1 to 10000 pixels, both ends included.
+TEST(WindowCommands, ChartSidesRunFromOneToTenThousand)
+{
+    struct TCase {
+        const char* Size;
+        int Width;
+        int Height;
+    };
+    for (const TCase c : {TCase{"1x1", 1, 1}, TCase{"10000x1", 10000, 1}, TCase{"1x10000", 1, 10000},
+             TCase{"10000x10000", 10000, 10000}, TCase{"0x10", 0, 0}, TCase{"10x0", 0, 0}, TCase{"10001x10", 0, 0},
+             TCase{"10x10001", 0, 0}}) {
+        SCOPED_TRACE(c.Size);
+        const TWindowRun run = RunWithWindow({"chart", "--out", "x.png", "--size", c.Size});
+        if (c.Width == 0) {
+            EXPECT_EQ(run.status, 2);
+            EXPECT_FALSE(run.chart);
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_TRUE(run.chart);
+        EXPECT_EQ(run.chart->width, c.Width);
+        EXPECT_EQ(run.chart->height, c.Height);
+    }
+}
+
 TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
 {
     const TWindowRun run = RunWithWindow({"chart", "--out", "x.png"});
@@ -62,6 +88,49 @@ TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
     EXPECT_EQ(run.chart->mode, 0);
     EXPECT_EQ(run.chart->width, 553);
     EXPECT_EQ(run.chart->height, 337);
+}
+
+TEST(WindowCommands, ChartTakesItsFormatFromTheExtensionUnlessFormatIsGiven)
+{
+    struct TCase {
+        std::vector<std::string> Args;
+        TPictureFormat Format;
+    };
+    const TCase cases[] = {
+        {{"--out", "x.png"}, TPictureFormat::Png},
+        {{"--out", "dir.v1/x.svg"}, TPictureFormat::Svg},
+        {{"--out", "X.PDF"}, TPictureFormat::Pdf},
+        {{"--out", "-"}, TPictureFormat::Png},
+        {{"--out", "-", "--format", "svg"}, TPictureFormat::Svg},
+        {{"--out", "x.png", "--format", "pdf"}, TPictureFormat::Pdf},
+        {{"--format", "PNG", "--out", "picture"}, TPictureFormat::Png},
+        {{"--out", "/dev/stdout"}, TPictureFormat::Png},
+    };
+    for (const TCase& c : cases) {
+        std::vector<std::string> args{"chart"};
+        args.insert(args.end(), c.Args.begin(), c.Args.end());
+        const TWindowRun run = RunWithWindow(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_TRUE(run.chart);
+        EXPECT_EQ(run.chart->format, c.Format) << c.Args[1];
+    }
+}
+
+TEST(WindowCommands, OtherPictureFormatsAreRefusedNamingTheSupportedOnes)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"chart", "--out", "x.jpg"},
+        {"chart", "--out", "x."},
+        {"chart", "--out", "x.svg.gz"},
+        {"chart", "--out", "x.png", "--format", "jpeg"},
+    };
+    for (const auto& args : refused) {
+        const TWindowRun run = RunWithWindow(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_FALSE(run.chart) << args.back();
+        for (const char* supported : {"png", "svg", "pdf"})
+            EXPECT_NE(run.err.find(supported), std::string::npos) << args.back() << ": " << run.err;
+    }
 }
 
 TEST(WindowCommands, RefusedChartRequestsNeverReachTheWindow)
@@ -134,6 +203,28 @@ TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
     const TProgramRun piped = RunProgram({"chart", "--out", "-", "--size", "300x200"});
     EXPECT_EQ(piped.status, 0);
     EXPECT_EQ(QImage::fromData(piped.out, "PNG").size(), QSize(300, 200));
+}
+
+// The vector formats by extension and on standard output; an unknown extension writes nothing.
+TEST(WindowCommands, TheProgramWritesTheChartAsSvgOrPdfByExtensionOrFormat)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.svg")}).status, 0);
+    QFile svg(dir.filePath("c.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.PDF")}).status, 0);
+    QFile pdf(dir.filePath("c.PDF"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    const TProgramRun piped = RunProgram({"chart", "--out", "-", "--format", "svg"});
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_TRUE(piped.out.contains("<svg"));
+    const TProgramRun refused = RunProgram({"chart", "--out", dir.filePath("c.jpg")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(".png, .svg or .pdf")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.jpg")));
 }
 
 // A picture that cannot be written is a failed output: exit 2, the path and the system's reason.

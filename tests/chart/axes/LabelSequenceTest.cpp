@@ -61,6 +61,44 @@ TEST_F(AxisLabels, AGivenIncrementIsEnlargedWhenItsLabelsDoNotFit)
     EXPECT_DOUBLE_EQ(chart.LeftAxis().ComputeIncrement(), 0.2);
 }
 
+// Lengths on both sides of the lengths where one more 14-pixel label fits, Round(length / 14): the
+// step is the first of 0.1, 0.2, 0.5 whose label count (6, 3, 1 over 0.9..1.5) is not above that.
+TEST_F(AxisLabels, TheStepChangesExactlyWhereOneMoreLabelFits)
+{
+    struct TCase {
+        int Length;
+        double Step;
+    };
+    for (const TCase c : {TCase{34, 0.5}, TCase{40, 0.2}, TCase{42, 0.2}, TCase{70, 0.2}, TCase{76, 0.2}, TCase{78, 0.1},
+             TCase{84, 0.1}, TCase{90, 0.1}}) {
+        SCOPED_TRACE(c.Length);
+        chart.StartRect = {17, 31, 430, 31 + c.Length + 32};
+        chart.Draw(device);
+        ASSERT_EQ(chart.LeftAxis().PixelLength(), c.Length);
+        chart.Canvas().Font().Assign(chart.LeftAxis().LabelsFont());
+        EXPECT_DOUBLE_EQ(chart.LeftAxis().ComputeIncrement(), c.Step);
+    }
+}
+
+// Minor ticks lie strictly inside the axis: one that falls on either end of it is left out, at every
+// plot width from 103 to 503 pixels (the narrower ones step by 50, so minor ticks run up to the end).
+TEST_F(AxisLabels, MinorTicksStayStrictlyInsideTheAxisAtEveryWidth)
+{
+    TChartAxis& bottom = chart.BottomAxis();
+    bottom.MinorTicks().SetColor(clFuchsia);
+    for (int right = 120; right <= 520; ++right) {
+        SCOPED_TRACE(right);
+        chart.StartRect = {17, 31, right, 324};
+        chart.Draw(device);
+        const std::vector<TDrawnLine> minor = DrawnLines(device, [](const TDrawRecord& r) { return r.State.Pen.Color == clFuchsia; });
+        ASSERT_FALSE(minor.empty());
+        for (const TDrawnLine& l : minor) {
+            EXPECT_GT(l.From.X, bottom.PixelStart());
+            EXPECT_LT(l.From.X, bottom.PixelEnd());
+        }
+    }
+}
+
 TEST_F(AxisLabels, AShortBottomAxisStepsByTwenty)
 {
     chart.StartRect = {17, 31, 17 + 37 + 300, 324};

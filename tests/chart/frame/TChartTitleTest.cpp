@@ -84,44 +84,52 @@ TEST(ChartTitle, FootDrawsItsLastLineLowest)
 TEST(ChartTitle, AlignmentAndAdjustFrame)
 {
     // "Title": 30 pixels. Unframed lines run from L = 17 to R = 536; a frame of width 1 moves both
-    // in by 1 and its box, narrowed to the text plus a "W", is 36 wide.
+    // in by 1 and its box, narrowed to the text plus a "W", is 36 wide. Only a drawn box (a frame or a
+    // brush that fills) is narrowed: a clear brush leaves the whole title line clickable.
     struct Case {
         TAlignment alignment;
         bool framed;
         bool adjustFrame;
         int textX;
         TRect box;
+        TBrushStyle brush = bsSolid;
     };
+    const TRect line{17, 13, 536, 13 + LH};
     const Case cases[] = {
-        {taLeftJustify, false, true, 17 + 3, {}},
-        {taRightJustify, false, true, 536 - 30 - 3, {}},
-        {taCenter, false, true, 276 - 15, {}},
+        {taLeftJustify, false, true, 17 + 3, line},
+        {taRightJustify, false, true, 536 - 30 - 3, line},
+        {taCenter, false, true, 276 - 15, line},
+        {taCenter, false, true, 276 - 15, line, bsClear},
+        {taLeftJustify, false, true, 17 + 3, line, bsClear},
+        {taCenter, false, true, 276 - 15, {276 - 18, 13, 276 + 18, 13 + LH}, bsCross},
         {taLeftJustify, true, true, 18 + 3, {17, 13, 17 + 36, 28}},
         {taRightJustify, true, true, 535 - 30 - 3, {536 - 36, 13, 536, 28}},
         {taCenter, true, true, 276 - 15, {276 - 18, 13, 276 + 18, 28}},
+        {taCenter, true, true, 276 - 15, {276 - 18, 13, 276 + 18, 28}, bsClear},
         {taCenter, true, false, 276 - 15, {17, 13, 536, 28}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.alignment << " framed " << c.framed << " adjust " << c.adjustFrame);
+        SCOPED_TRACE(testing::Message() << c.alignment << " framed " << c.framed << " adjust " << c.adjustFrame << " brush " << static_cast<int>(c.brush));
         TTitleDraw d;
         TChartTitle& title = d.chart.Title();
         title.SetText({"Title"});
         title.SetAlignment(c.alignment);
         title.SetAdjustFrame(c.adjustFrame);
         title.Frame().SetVisible(c.framed);
+        title.Brush().SetStyle(c.brush);
         d.Draw();
 
         EXPECT_EQ(TextPositions(d.device), (std::vector<TPoint>{{c.textX, c.framed ? 14 : 13}}));
+        EXPECT_EQ(title.TitleBox(), c.box);
         const std::vector<TDrawRecord> boxes = d.device.RecordsOf(TDrawOp::Rectangle);
         if (c.framed) {
             ASSERT_EQ(boxes.size(), 1u);
             EXPECT_EQ(boxes[0].Rect, c.box);
             EXPECT_EQ(boxes[0].State.Pen.Color, clBlack);
-            EXPECT_EQ(title.TitleBox(), c.box);
             // A framed title takes two frame widths more.
             EXPECT_EQ(d.plotAfter.Top, 13 + LH + 5 + 2);
         } else {
-            EXPECT_TRUE(boxes.empty());
+            EXPECT_EQ(boxes.size(), c.brush == bsCross ? 1u : 0u);
             EXPECT_EQ(d.plotAfter.Top, 13 + LH + 5);
         }
     }

@@ -382,6 +382,27 @@ TEST_F(ChartMouse, ACancelFlagSetBeforehandStopsOneMouseDown)
     EXPECT_TRUE(chart_.Zoom().Active);
 }
 
+// A drag in progress ends the mouse-down handling before the flag is looked at: a flag set during a
+// zoom or scroll drag survives it and stops the first mouse-down after the drag.
+TEST_F(ChartMouse, ACancelFlagSetDuringADragStopsTheNextMouseDown)
+{
+    const TPoint p = At(220, 1.4);
+    for (const TMouseButton button : {mbLeft, mbRight}) {
+        SCOPED_TRACE(button);
+        const TShiftState held = button == mbLeft ? ssLeft : ssRight;
+        chart_.MouseDown(button, held, p.X, p.Y);
+        ASSERT_TRUE(chart_.Zoom().Active || chart_.Panning().Active);
+        chart_.SetCancelMouse(true);
+        chart_.MouseDown(button, held, p.X, p.Y);
+        EXPECT_TRUE(chart_.CancelMouse());
+        chart_.MouseUp(button, 0, p.X, p.Y);
+        ASSERT_FALSE(chart_.Zoom().Active || chart_.Panning().Active);
+        chart_.MouseDown(button, held, p.X, p.Y);
+        EXPECT_FALSE(chart_.Zoom().Active || chart_.Panning().Active);
+        EXPECT_FALSE(chart_.CancelMouse());
+    }
+}
+
 TEST_F(ChartMouse, ALegendClickStartsNoDrag)
 {
     const TRect box = chart_.Legend().LegendBox();

@@ -5,6 +5,7 @@
 #include "chart/panel/TChart.h"
 #include "chart/series/TChartSeries.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ public:
     }
 
     TRect Marker() const { return marker_; }
+    // Called from the pre-draw hook.
+    std::function<void()> OnBeforeDrawChart;
+
+    void BeforeDrawChart() override
+    {
+        if (OnBeforeDrawChart)
+            OnBeforeDrawChart();
+    }
 
     void CalcFirstLastVisible() override { SetVisibleRange(Count() > 0 ? 0 : -1, Count() - 1); }
     void DrawAllPoints() override

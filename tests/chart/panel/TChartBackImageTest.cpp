@@ -1,6 +1,7 @@
 #include "PanelTestSupport.h"
 
 #include "chart/canvas/TCanvas3D.h"
+#include "chart/frame/TChartWall.h"
 
 #include <gtest/gtest.h>
 
@@ -83,16 +84,45 @@ TEST_F(ChartBackImage, CenterDrawsOnceInTheMiddle)
     EXPECT_EQ(graphic.Drawn, (std::vector<TRect>{{34, 30, 65, 50}}));
 }
 
-TEST_F(ChartBackImage, InsideTheWallsItIsNotDrawnBehindThePanel)
+// Inside the walls the image goes into the plot, one pixel less at the top and the bottom when the back
+// wall's frame is drawn there, in every mode, and never behind the whole panel.
+TEST_F(ChartBackImage, InsideTheWallsItIsDrawnIntoThePlot)
 {
-    const TProbeGraphic& graphic = UseGraphic(7, 5);
-    chart.SetBackImageInside(true);
-    chart.DrawBackImage({0, 0, 100, 80}, TBackImagePlace::Panel);
-    ASSERT_EQ(graphic.Drawn.size(), 1u);
-    graphic.Drawn.clear();
-    chart.DrawToCanvas(device, {0, 0, 100, 80});
-    for (const TRect& r : graphic.Drawn)
-        EXPECT_NE(r, (TRect{0, 0, 100, 80}));
+    struct TCase {
+        TChartBackImageMode Mode;
+        bool FramedWall;
+    };
+    for (const TCase c : {TCase{pbmStretch, true}, TCase{pbmStretch, false}, TCase{pbmTile, true}, TCase{pbmCenter, true},
+             TCase{pbmCenter, false}}) {
+        SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(c.Mode) << " framed " << c.FramedWall);
+        const TProbeGraphic& graphic = UseGraphic(31, 20);
+        chart.SetBackImageMode(c.Mode);
+        chart.SetBackImageInside(true);
+        chart.BackWall().Pen().SetVisible(c.FramedWall);
+        device.Clear();
+        chart.DrawToCanvas(device, {0, 0, 100, 80});
+        TRect inside = chart.PlotRect();
+        if (c.FramedWall) {
+            ++inside.Top;
+            --inside.Bottom;
+        }
+        std::vector<TRect> expected;
+        if (c.Mode == pbmStretch)
+            expected = {inside.Offset(0, 1)};
+        else if (c.Mode == pbmCenter)
+            expected = {{inside.Left + (inside.Width() - 31) / 2, inside.Top + (inside.Height() - 20) / 2,
+                inside.Left + (inside.Width() - 31) / 2 + 31, inside.Top + (inside.Height() - 20) / 2 + 20}};
+        else
+            for (int y = inside.Top; y < inside.Bottom; y += 20)
+                for (int x = inside.Left; x < inside.Right; x += 31)
+                    expected.push_back({x, y, x + 31, y + 20});
+        EXPECT_EQ(graphic.Drawn, expected);
+        if (c.Mode != pbmStretch) {
+            const std::vector<TDrawRecord> clips = device.RecordsOf(TDrawOp::ClipRect);
+            ASSERT_FALSE(clips.empty());
+            EXPECT_EQ(clips.front().Rect, inside);
+        }
+    }
 }
 
 TEST_F(ChartBackImage, StretchedInsideTheWallsMovesOnePixelDownIn2D)

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The calculator's chart size, drawn in 2D without a bevel.
@@ -33,6 +36,12 @@ TEST_F(ChartDrawPass, RunsItsStepsInOrder)
     TRect plotAfterLegendAndTitle;
     chart.OnBeforeDrawAxes = [&] { axesAt = static_cast<int>(window.Records().size()); };
     chart.OnBeforeDrawSeries = [&] { seriesAt = static_cast<int>(window.Records().size()); };
+    // The pre-draw hook of each active series, in list order, after the background and before the legend.
+    TMarkerSeries& inactive = AddMarkerSeries(chart, {1}, {1});
+    inactive.SetActive(false);
+    std::vector<std::pair<const TMarkerSeries*, int>> hooks;
+    for (TMarkerSeries* s : {&first, &second, &inactive})
+        s->OnBeforeDrawChart = [&hooks, &window = window, s] { hooks.emplace_back(s, static_cast<int>(window.Records().size())); };
 
     chart.Paint(window);
     const TRect plot = chart.PlotRect();
@@ -48,6 +57,11 @@ TEST_F(ChartDrawPass, RunsItsStepsInOrder)
     const int copy = IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::CopyBitmap && r.Surface == 0; });
 
     EXPECT_EQ(background, 0);
+    ASSERT_EQ(hooks.size(), 2u);
+    EXPECT_EQ(hooks[0].first, &first);
+    EXPECT_EQ(hooks[1].first, &second);
+    EXPECT_GT(hooks[0].second, background);
+    EXPECT_LE(hooks[1].second, legend);
     // A right-hand legend is drawn before the title.
     EXPECT_LT(background, legend);
     EXPECT_LT(legend, title);
@@ -136,6 +150,31 @@ TEST_F(ChartDrawPass, AnAxisInvisibleChartDrawsNoAxes)
     chart.OnBeforeDrawAxes = [&] { ++axesDrawn; };
     chart.Paint(window);
     EXPECT_EQ(axesDrawn, 0);
+}
+
+// On a printer the panel keeps the paper's colour and the picture goes straight to the device,
+// within the page rectangle; afterwards the window paints as before.
+TEST_F(ChartDrawPass, PrintingDrawsWithoutBackgroundOrBufferWithPrintingNowSet)
+{
+    chart.SetBevelOuter(bvRaised);
+    chart.Title().SetText({"Relation"});
+    bool printingSeen = false;
+    chart.OnAfterDraw = [&] { printingSeen = chart.PrintingNow(); };
+    TRecordingDevice printer{2000, 1500};
+    const TRect page{100, 50, 653, 387};
+    chart.PrintToCanvas(printer, page);
+
+    EXPECT_TRUE(printingSeen);
+    EXPECT_FALSE(chart.PrintingNow());
+    EXPECT_EQ(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect; }), -1);
+    EXPECT_EQ(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::CopyBitmap; }), -1);
+    EXPECT_EQ(chart.PanelRect(), page);
+    EXPECT_NE(IndexOf(printer, [](const TDrawRecord& r) { return r.Op == TDrawOp::TextOut && r.Text == "Relation"; }), -1);
+    EXPECT_TRUE(chart.UseBitmapBuffer());
+
+    chart.Paint(window);
+    EXPECT_FALSE(printingSeen);
+    EXPECT_EQ(IndexOf(window, [](const TDrawRecord& r) { return r.Op == TDrawOp::FillRect && r.Rect == TRect{0, 0, 553, 337}; }), 0);
 }
 
 TEST_F(ChartDrawPass, EndsWithAResetCanvasAndOnAfterDraw)

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -67,19 +68,63 @@ TEST_F(SeveralSeries, AnswersOverARangeOfOneSeries)
     EXPECT_EQ(THighChartFunction().Calculate(empty, 0, -1), 0.0);
 }
 
-TEST(ChartFunction, NegativePeriodIsRefused)
+TEST(ChartFunction, ANegativeOrMissingPeriodIsRefused)
 {
-    TAverageChartFunction f;
-    f.SetPeriod(2);
-    try {
-        f.SetPeriod(-1);
-        FAIL() << "negative period accepted";
-    } catch (const ChartException& e) {
-        EXPECT_STREQ(e.what(), "Function Period should be >= 0");
+    for (const double period : {-1.0, -1e300, std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(period);
+        TAverageChartFunction f;
+        f.SetPeriod(2);
+        try {
+            f.SetPeriod(period);
+            FAIL() << "period accepted";
+        } catch (const ChartException& e) {
+            EXPECT_STREQ(e.what(), "Function Period should be >= 0");
+        }
+        EXPECT_EQ(f.Period(), 2);
+        EXPECT_EQ(f.PeriodAlign(), paCenter);
+        EXPECT_EQ(f.PeriodStyle(), psNumPoints);
     }
-    EXPECT_EQ(f.Period(), 2);
-    EXPECT_EQ(f.PeriodAlign(), paCenter);
-    EXPECT_EQ(f.PeriodStyle(), psNumPoints);
+}
+
+// Five source points grouped by a number of points: a larger period never gives finer groups, up to
+// periods far beyond the int range.
+TEST(ChartFunction, APeriodOfPointsGivesOneGroupPerPeriod)
+{
+    struct TCase {
+        double Period;
+        std::vector<double> Sums;
+    };
+    const TCase cases[] = {
+        {0, {15}},
+        {0.4, {1, 2, 3, 4, 5}},
+        {1, {1, 2, 3, 4, 5}},
+        {2, {3, 7, 5}},
+        {2.6, {6, 9}},
+        {4, {10, 5}},
+        {5, {15}},
+        {6, {15}},
+        {2147483647.0, {15}},
+        {2147483648.0, {15}},
+        {3e9, {15}},
+        {1e300, {15}},
+        {std::numeric_limits<double>::infinity(), {15}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Period);
+        TChart chart;
+        auto* source = AddSeries<TLineSeries>(chart);
+        auto* sum = AddSeries<TLineSeries>(chart);
+        for (double v : {1.0, 2.0, 3.0, 4.0, 5.0})
+            source->AppendValue(v);
+        auto function = std::make_unique<TAddChartFunction>();
+        function->SetPeriod(c.Period);
+        sum->SetFunction(std::move(function));
+        sum->SetDataSource(source);
+        std::vector<double> sums;
+        for (int i = 0; i < sum->Count(); ++i)
+            sums.push_back(sum->YValueAt(i));
+        EXPECT_EQ(sums, c.Sums);
+    }
 }
 
 TEST(ChartFunction, AFunctionSeriesFollowsItsSource)

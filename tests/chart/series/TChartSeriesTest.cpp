@@ -4,12 +4,14 @@
 #include "chart/canvas/SeriesPalette.h"
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TChart.h"
+#include "chart/series/TAddChartFunction.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -195,6 +197,29 @@ struct SetterCase {
     std::function<void(TLineSeries&)> Set;
 };
 
+// Every operation that changes the points of an active series asks its chart to repaint.
+TEST(SeriesPoints, EveryChangeOfThePointsRequestsARepaint)
+{
+    const std::vector<SetterCase> cases{
+        {"AddPoint", [](TLineSeries& s) { s.AddPoint(5, 5); }},
+        {"AddPoint before the others", [](TLineSeries& s) { s.AddPoint(-5, 5); }},
+        {"AddNullPoint", [](TLineSeries& s) { s.AddNullPoint(5, 5); }},
+        {"AppendValue", [](TLineSeries& s) { s.AppendValue(5); }},
+        {"AppendNull", [](TLineSeries& s) { s.AppendNull(); }},
+        {"DeletePoint", [](TLineSeries& s) { s.DeletePoint(0); }},
+        {"ClearPoints", [](TLineSeries& s) { s.ClearPoints(); }},
+        {"FillSamples", [](TLineSeries& s) { s.FillSamples(3); }},
+    };
+    for (const SetterCase& c : cases) {
+        CountingChart chart;
+        auto* series = AddSeries<TLineSeries>(chart.Chart);
+        series->AddPoint(1, 1);
+        chart.Repaints = 0;
+        c.Set(*series);
+        EXPECT_GE(chart.Repaints, 1) << c.Name;
+    }
+}
+
 TEST(SeriesProperties, SettersRepaintOnlyOnAChange)
 {
     const std::vector<SetterCase> cases{
@@ -364,6 +389,73 @@ TEST(SeriesDataSource, DeletingASourceUnlinksItsDependents)
     copy->SetDataSource(source);
     delete source;
     EXPECT_EQ(copy->DataSource(), nullptr);
+}
+
+std::vector<double> YValuesOf(const TChartSeries& series)
+{
+    std::vector<double> ys;
+    for (int i = 0; i < series.Count(); ++i)
+        ys.push_back(series.YValueAt(i));
+    return ys;
+}
+
+// Sources named while a chart is read are only listed; the end of the reading fills the series from them.
+TEST(SeriesDataSource, SourcesReadWhileLoadingFillTheSeriesWhenLoadingEnds)
+{
+    struct TCase {
+        const char* Name;
+        bool WithFunction;
+        std::vector<double> Expected;
+    };
+    const TCase cases[] = {
+        {"a copy takes the first source's points", false, {1, 2, 3}},
+        {"a function takes every source", true, {11, 22, 33}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TChart chart;
+        auto* first = AddSeries<TLineSeries>(chart);
+        auto* second = AddSeries<TLineSeries>(chart);
+        auto* target = AddSeries<TLineSeries>(chart);
+        for (double v : {1.0, 2.0, 3.0}) {
+            first->AppendValue(v);
+            second->AppendValue(10 * v);
+        }
+        chart.BeginLoading();
+        if (c.WithFunction)
+            target->SetFunction(std::make_unique<TAddChartFunction>());
+        target->SetDataSource(first);
+        target->SetDataSource(second);
+        EXPECT_EQ(target->Count(), 0);
+        chart.EndLoading();
+        EXPECT_EQ(YValuesOf(*target), c.Expected);
+        EXPECT_EQ(target->DataSources().size(), 2u);
+    }
+}
+
+// A dependent that cannot follow a deletion (it holds fewer points) is filled again from its source:
+// the deletion is done whole, repaints, and throws nothing.
+TEST(SeriesDataSource, ADeletionADependentCannotFollowRefillsTheDependent)
+{
+    CountingChart counting;
+    TChart& chart = counting.Chart;
+    auto* source = AddSeries<TLineSeries>(chart);
+    auto* copy = AddSeries<TLineSeries>(chart);
+    source->AppendValue(1);
+    source->AppendValue(2);
+    copy->SetDataSource(source);
+    copy->SetSourceEvents(seDelete | seClear);
+    source->AppendValue(3);
+    source->AppendValue(4);
+    ASSERT_EQ(copy->Count(), 2);
+    counting.Repaints = 0;
+    EXPECT_NO_THROW(source->DeletePoint(2));
+    EXPECT_EQ(YValuesOf(*source), (std::vector<double>{1, 2, 4}));
+    EXPECT_EQ(YValuesOf(*copy), (std::vector<double>{1, 2, 4}));
+    EXPECT_GE(counting.Repaints, 1);
+    // One it can follow is followed as before.
+    source->DeletePoint(0);
+    EXPECT_EQ(YValuesOf(*copy), (std::vector<double>{2, 4}));
 }
 
 TEST(SeriesLegendText, EveryStyle)

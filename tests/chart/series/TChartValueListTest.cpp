@@ -1,4 +1,5 @@
 #include "chart/series/EListError.h"
+#include "chart/series/SortPoints.h"
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TChartValueList.h"
 
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -234,6 +236,114 @@ TEST(ValueList, SortByValueMovesWholePointsTogether)
     series.XValues().SortByValue();
     EXPECT_EQ(ValuesOf(series.XValues()), (std::vector<double>{9, 7, 5, 3, 3, 1}));
 }
+
+struct TieCase {
+    TChartListOrder Order;
+    std::vector<double> Xs;
+    // The points' labels ('a' for the first added, 'b' for the next ...) in their sorted order.
+    std::string Labels;
+};
+
+void PrintTo(const TieCase& c, std::ostream* out)
+{
+    *out << c.Labels;
+}
+
+class SortTies : public testing::TestWithParam<TieCase> {};
+
+// Equal values end where the middle-pivot quicksort has always left them.
+TEST_P(SortTies, EqualValuesEndWhereTheQuicksortLeavesThem)
+{
+    const TieCase& c = GetParam();
+    TChartSeries series;
+    series.XValues().SetOrder(loNone);
+    for (std::size_t i = 0; i < c.Xs.size(); ++i)
+        series.AddPoint(c.Xs[i], 0, std::string(1, static_cast<char>('a' + i)));
+    series.XValues().SetOrder(c.Order);
+    series.XValues().SortByValue();
+    std::string labels;
+    for (int i = 0; i < series.Count(); ++i)
+        labels += series.PointLabel(i);
+    EXPECT_EQ(labels, c.Labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueList, SortTies,
+    testing::Values(
+        TieCase{loAscending, {2, 1, 2, 1, 2, 1, 2, 1}, "fhdbgaec"},
+        TieCase{loAscending, {3, 3, 3, 3, 3, 3, 3}, "edgbafc"},
+        TieCase{loAscending, {5, 1, 5, 3, 1, 3, 5, 1, 3, 5, 1}, "ehkbifdjagc"},
+        TieCase{loDescending, {1, 2, 2, 1, 3, 3, 1, 2, 3}, "fiebhcdga"},
+        TieCase{loAscending, {0, 1, 2, 3, 4, 3, 2, 1, 0, 1, 2, 3, 2, 1}, "iajnhbmcgkdlfe"}));
+
+// Values that rise then fall made the middle pivot split off a few points at a time, nesting as deep
+// as a third of the points: a few hundred thousand of them overflowed the stack.
+TEST(ValueList, SortsValuesThatRiseThenFallWithEveryPointWhole)
+{
+    constexpr int count = 200000;
+    TChartSeries series;
+    series.XValues().SetOrder(loNone);
+    for (int i = 0; i < count; ++i) {
+        const int x = i <= count / 2 ? i : count - i;
+        series.AddPoint(x, -x, "", static_cast<TColor>(x));
+    }
+    series.XValues().SetOrder(loAscending);
+    series.XValues().SortByValue();
+    ASSERT_EQ(series.Count(), count);
+    for (int i = 0; i < count; ++i) {
+        const double x = series.XValueAt(i);
+        ASSERT_EQ(x, i == 0 ? 0 : (i + 1) / 2) << i;
+        ASSERT_EQ(series.YValueAt(i), -x) << i;
+        ASSERT_EQ(series.PointColor(i), static_cast<TColor>(x)) << i;
+    }
+}
+
+struct PatternCase {
+    const char* Name;
+    double (*Value)(int i, int count);
+};
+
+void PrintTo(const PatternCase& c, std::ostream* out)
+{
+    *out << c.Name;
+}
+
+class PointSortCost : public testing::TestWithParam<PatternCase> {};
+
+// Whatever the order of the input, the ranges waiting to be sorted stay within one per split level,
+// 2 (log2(n) + 1) + 1, and the comparisons within a small multiple of n log2(n). Without the limit on
+// splits, values that rise then fall leave nearly half of n ranges waiting and take n^2 / 4 comparisons.
+TEST_P(PointSortCost, WaitingRangesStayLogarithmicAndComparisonsNLogN)
+{
+    constexpr int count = 1 << 16;
+    constexpr int log2Count = 16;
+    std::vector<double> values(count);
+    for (int i = 0; i < count; ++i)
+        values[static_cast<std::size_t>(i)] = GetParam().Value(i, count);
+    long long comparisons = 0;
+    const int waiting = SortPoints(
+        count,
+        [&](int a, int b) {
+            ++comparisons;
+            const double va = values[static_cast<std::size_t>(a)];
+            const double vb = values[static_cast<std::size_t>(b)];
+            return va < vb ? -1 : (va > vb ? 1 : 0);
+        },
+        [&](int a, int b) { std::swap(values[static_cast<std::size_t>(a)], values[static_cast<std::size_t>(b)]); });
+    EXPECT_TRUE(std::ranges::is_sorted(values));
+    EXPECT_LE(waiting, 2 * (log2Count + 1) + 1);
+    EXPECT_LE(comparisons, 8LL * count * log2Count);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueList, PointSortCost,
+    testing::Values(
+        PatternCase{"Ascending", [](int i, int) { return double(i); }},
+        PatternCase{"Descending", [](int i, int n) { return double(n - i); }},
+        PatternCase{"RiseThenFall", [](int i, int n) { return double(i <= n / 2 ? i : n - i); }},
+        PatternCase{"OrganPipe", [](int i, int n) { return double(i < n / 2 ? i : n - 1 - i); }},
+        PatternCase{"Sawtooth", [](int i, int) { return double(i % 100); }},
+        PatternCase{"AllEqual", [](int, int) { return 7.0; }},
+        PatternCase{"Scrambled", [](int i, int n) { return double(static_cast<long long>(i) * 40503 % n); }}),
+    [](const testing::TestParamInfo<PatternCase>& info) { return std::string(info.param.Name); });
 
 TEST(ValueList, CopySettingsFromTakesSettingsButNotValuesOrName)
 {

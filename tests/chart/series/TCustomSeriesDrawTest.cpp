@@ -63,9 +63,14 @@ TEST_F(SeriesDrawing, EveryPointerStyleHasItsShape)
     EXPECT_EQ(records[0].Rect, (TRect{l, t, r, b}));
 
     series.Pointer().SetStyle(psTriangle);
-    records = Only(Paint(), TDrawOp::Polygon);
+    records = Paint();
+    ASSERT_EQ(Only(records, TDrawOp::Polygon).size(), 1u);
+    EXPECT_EQ(Only(records, TDrawOp::Polygon)[0].Points, (std::vector<TPoint>{{l, b}, {r, b}, {p.X, t}}));
+    // The base once more, to its right end inclusive, which a raster outline leaves out.
+    records = Only(records, TDrawOp::LineTo);
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].Points, (std::vector<TPoint>{{l, b}, {r, b}, {p.X, t}}));
+    EXPECT_EQ(records[0].P1, (TPoint{l, b}));
+    EXPECT_EQ(records[0].P2, (TPoint{r + 1, b}));
 
     series.Pointer().SetStyle(psDownTriangle);
     records = Only(Paint(), TDrawOp::Polygon);
@@ -157,6 +162,59 @@ TEST_F(SeriesDrawing, OnlyTheFirstPointPastTheRightEdgeIsDrawn)
     EXPECT_EQ(series.LastVisible(), 2);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].P2, Pixel(series, 2));
+}
+
+// The visible range ends at the first point at or past the right edge: a point exactly on the edge
+// belongs to it, and one past the edge only to a series that keeps a point past the edge.
+TEST_F(SeriesDrawing, APointExactlyOnTheRightEdgeIsVisible)
+{
+    struct TCase {
+        bool KeepPointPastEdge;
+        std::vector<double> Offsets;
+        int LastVisible;
+    };
+    for (const TCase& c : {TCase{false, {-40, 0, 5}, 1}, TCase{true, {-40, 0, 5}, 1}, TCase{false, {-40, 0}, 1},
+             TCase{true, {-40, 0}, 1}, TCase{false, {-40, -1, 5}, 1}, TCase{true, {-40, -1, 5}, 2},
+             TCase{false, {-40, 0, 0, 5}, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.KeepPointPastEdge << " " << c.Offsets.size());
+        chart.DestroyAllSeries();
+        chart.BottomAxis().SetMinMax(0, 50);
+        TLineSeries& series = Add<TLineSeries>();
+        Paint();
+        const double edge = chart.BottomAxis().PixelToValue(chart.PlotRect().Right);
+        series.SetKeepPointPastEdge(c.KeepPointPastEdge);
+        for (double offset : c.Offsets)
+            series.AddPoint(edge + offset, 50);
+        Paint();
+        EXPECT_EQ(series.FirstVisible(), 0);
+        EXPECT_EQ(series.LastVisible(), c.LastVisible);
+    }
+}
+
+// Scrolled so that the first visible point follows a null point, the line does not enter from the
+// left edge: no line runs from a null point, with or without markers.
+TEST_F(SeriesDrawing, NoLineEntersFromANullPointBeforeTheVisibleRange)
+{
+    for (const bool markers : {false, true}) {
+        for (const bool nullBefore : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "markers " << markers << " null before " << nullBefore);
+            chart.DestroyAllSeries();
+            chart.BottomAxis().SetMinMax(10, 100);
+            TLineSeries& series = Add<TLineSeries>();
+            series.Pointer().SetVisible(markers);
+            if (nullBefore)
+                series.AddNullPoint(0, 0);
+            else
+                series.AddPoint(0, 0);
+            series.AddPoint(20, 20);
+            series.AddPoint(60, 60);
+            const std::vector<TDrawRecord> lines = Only(Paint(), TDrawOp::LineTo);
+            ASSERT_EQ(series.FirstVisible(), 1);
+            ASSERT_EQ(lines.size(), nullBefore ? 1u : 2u);
+            EXPECT_EQ(lines.front().P1.X, nullBefore ? Pixel(series, 1).X : chart.PlotRect().Left);
+            EXPECT_EQ(lines.back().P2, Pixel(series, 2));
+        }
+    }
 }
 
 TEST_F(SeriesDrawing, NullPointsBreakTheLineAndHaveNoMarker)
@@ -389,6 +447,59 @@ TEST_F(SeriesDrawing, VisibleMarksShowTheLabelAboveThePoint)
     EXPECT_LT(mark->P1.Y, p.Y - series.Marks().ArrowLength());
     ASSERT_EQ(series.Marks().Positions().size(), 1u);
     EXPECT_EQ(series.Marks().Positions()[0].Bottom, p.Y - 8);
+}
+
+// A mark's arrow (white by default) leaves the point at the edge of the marker drawn there, on the side
+// of the mark, so it never draws a stripe through the marker.
+TEST_F(SeriesDrawing, AMarksArrowStartsAtTheMarkersEdge)
+{
+    struct TCase {
+        bool PointerVisible;
+        int VertSize;
+        int ArrowLength;
+        int StartDy;
+    };
+    for (const TCase c : {TCase{true, 4, 8, -5}, TCase{true, 2, 8, -3}, TCase{false, 4, 8, 0}, TCase{true, 4, -12, 5},
+             TCase{true, 4, 3, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.PointerVisible << " " << c.VertSize << " " << c.ArrowLength);
+        chart.DestroyAllSeries();
+        TLineSeries& series = Add<TLineSeries>();
+        series.Pointer().SetVisible(c.PointerVisible);
+        series.Pointer().SetVertSize(c.VertSize);
+        series.Marks().SetVisible(true);
+        series.Marks().SetArrowLength(c.ArrowLength);
+        series.AddPoint(50, 50, "ab");
+        std::vector<TDrawRecord> arrows;
+        for (const TDrawRecord& r : Only(Paint(), TDrawOp::LineTo))
+            if (r.State.Pen.Color == clWhite)
+                arrows.push_back(r);
+        const TPoint p = Pixel(series, 0);
+        if (c.StartDy == 0 && c.PointerVisible) {
+            // An arrow no longer than the marker's half height is hidden by the marker: none is drawn.
+            EXPECT_TRUE(arrows.empty());
+            continue;
+        }
+        ASSERT_EQ(arrows.size(), 1u);
+        EXPECT_EQ(arrows[0].P1, (TPoint{p.X, p.Y + c.StartDy}));
+        EXPECT_EQ(arrows[0].P2, (TPoint{p.X, p.Y - c.ArrowLength}));
+    }
+}
+
+// A pie's slices have a solid black outline of one pixel whatever pen the axes' grid left behind.
+TEST_F(SeriesDrawing, PieSlicesHaveASolidOutline)
+{
+    chart.LeftAxis().Grid().SetStyle(psDot);
+    TPieSeries& series = Add<TPieSeries>();
+    for (double v : {1.0, 2.0, 3.0})
+        series.AddPoint(0, v);
+    const std::vector<TDrawRecord> pies = Only(Paint(), TDrawOp::Pie);
+    ASSERT_EQ(pies.size(), 3u);
+    for (const TDrawRecord& r : pies) {
+        EXPECT_EQ(r.State.Pen.Style, psSolid);
+        EXPECT_EQ(r.State.Pen.Width, 1);
+        EXPECT_EQ(r.State.Pen.Color, clBlack);
+        EXPECT_EQ(r.State.Brush.Style, bsSolid);
+    }
 }
 
 // The other registered types draw their own primitive for each point.

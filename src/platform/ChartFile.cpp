@@ -1,0 +1,80 @@
+#include "platform/ChartFile.h"
+
+#include "chart/panel/TChart.h"
+#include "platform/TChartWidget.h"
+#include "platform/TQtDevice.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <new>
+
+namespace {
+
+QByteArray SvgFile(TChart& chart, int width, int height)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    // A logical pixel is a screen pixel at 96 dots per inch.
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("bhncalc chart"));
+    {
+        TQtDevice device(svg, width, height, QTransform());
+        DrawChartUnbuffered(chart, device);
+    }
+    return bytes;
+}
+
+QByteArray PdfFile(TChart& chart, int width, int height)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        // One point per logical pixel: the page is the chart's size.
+        pdf.setResolution(72);
+        pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setCreator(QStringLiteral("bhncalc"));
+        TQtDevice device(pdf, width, height, QTransform());
+        DrawChartUnbuffered(chart, device);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+QByteArray PngFile(const QImage& image)
+{
+    if (image.isNull())
+        throw std::bad_alloc();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw EPictureError("the PNG encoder failed");
+    return bytes;
+}
+
+QByteArray ChartFile(TChart& chart, int width, int height, TPictureFormat format)
+{
+    switch (format) {
+    case TPictureFormat::Svg:
+        chart.SetSize(width, height);
+        return SvgFile(chart, width, height);
+    case TPictureFormat::Pdf:
+        chart.SetSize(width, height);
+        return PdfFile(chart, width, height);
+    case TPictureFormat::Png:
+        break;
+    }
+    return PngFile(RenderChart(chart, width, height));
+}

@@ -1,0 +1,70 @@
+// The window's screenshot at a device pixel ratio of 2: the chart is drawn at the screen's
+// resolution, not enlarged from the 1x picture.
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The chart's place in the window, and the inside of its plot with the curves, in logical pixels.
+const QRect ChartArea(8, 72, 553, 337);
+const QRect CurveArea(70, 110, 380, 240);
+
+QImage Screenshot(const QTemporaryDir& dir, const QString& name, const QString& scaleFactor)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    environment.insert("QT_SCALE_FACTOR", scaleFactor);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const QString path = dir.filePath(name);
+    process.start(BHNCALC_PROGRAM, {"--screenshot", path});
+    EXPECT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0);
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+int Channel(QRgb pixel, int shift)
+{
+    return static_cast<int>((pixel >> shift) & 0xFF);
+}
+
+TEST(ScaledWindow, AtTwiceTheResolutionTheChartIsTheSamePictureDrawnSharper)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage single = Screenshot(dir, "single.png", "1");
+    const QImage twice = Screenshot(dir, "twice.png", "2");
+    ASSERT_EQ(single.size(), QSize(563, 426));
+    ASSERT_EQ(twice.size(), QSize(1126, 852));
+
+    // Each logical pixel against the mean of its 2 x 2 block; a block whose pixels differ shows
+    // detail finer than a logical pixel, which an enlarged 1x picture never has.
+    long difference = 0;
+    int detailedBlocks = 0;
+    for (int y = ChartArea.top(); y <= ChartArea.bottom(); ++y) {
+        for (int x = ChartArea.left(); x <= ChartArea.right(); ++x) {
+            const QRgb block[] = {twice.pixel(2 * x, 2 * y), twice.pixel(2 * x + 1, 2 * y), twice.pixel(2 * x, 2 * y + 1),
+                twice.pixel(2 * x + 1, 2 * y + 1)};
+            if (CurveArea.contains(x, y))
+                detailedBlocks += !(block[0] == block[1] && block[0] == block[2] && block[0] == block[3]);
+            for (const int shift : {0, 8, 16}) {
+                const int mean = (Channel(block[0], shift) + Channel(block[1], shift) + Channel(block[2], shift)
+                                     + Channel(block[3], shift) + 2) / 4;
+                difference += std::abs(mean - Channel(single.pixel(x, y), shift));
+            }
+        }
+    }
+    const double meanDifference = static_cast<double>(difference) / (3.0 * ChartArea.width() * ChartArea.height());
+    EXPECT_LT(meanDifference, 8.0);
+    EXPECT_GT(detailedBlocks, 2000);
+}
+
+}  // namespace
