@@ -156,7 +156,8 @@ QImage RenderChart(TChart& chart, int width, int height)
     chart.SetSize(width, height);
     TQtDevice device(width, height);
     DrawChartUnbuffered(chart, device);
-    return device.Image().copy();
+    // The device draws no more once its image is taken, so the image is shared, not copied.
+    return device.Image();
 }
 
 void DrawChartUnbuffered(TChart& chart, TQtDevice& device)

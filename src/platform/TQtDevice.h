@@ -64,6 +64,8 @@ public:
     TColor GetBackColor() const override { return backColor_; }
 
     TSize TextExtent(std::string_view text) override;
+    // Fonts are made without kerning, and these characters are not shaped together.
+    bool TextWidthsAddUp() const override { return true; }
     void TextOut(int x, int y, std::string_view text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;

@@ -237,12 +237,14 @@ void TChartCanvas::Pie(int left, int top, int right, int bottom, int x1, int y1,
 
 void TChartCanvas::ClipRectangle(const TRect& rect)
 {
+    clip_ = rect;
     if (device_)
         device_->ClipRect(rect);
 }
 
 void TChartCanvas::UnClip()
 {
+    clip_.reset();
     if (device_)
         device_->UnClip();
 }

@@ -5,6 +5,7 @@
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TDrawingDevice.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -69,6 +70,8 @@ public:
 
     void ClipRectangle(const TRect& rect);
     void UnClip();
+    // The rectangle drawing is clipped to, right and bottom edges excluded; none when unclipped.
+    const std::optional<TRect>& ClipRect() const { return clip_; }
 
 protected:
     // Sends whatever changed of pen, brush and font to the device; every drawing call starts with it.
@@ -84,6 +87,7 @@ private:
     TPen pen_;
     TChartBrush brush_;
     TChartFont font_;
+    std::optional<TRect> clip_;
     bool penDirty_ = true;
     bool brushDirty_ = true;
     bool fontDirty_ = true;

@@ -35,6 +35,10 @@ public:
 
     // The extent of the text in the current font; {0, 0} when it cannot be measured.
     virtual TSize TextExtent(std::string_view text) = 0;
+    // Whether the width of a text of ASCII digits, punctuation and spaces is its glyphs' advances
+    // added up, with no kerning or shaping between them: then a wider glyph in place of another, or
+    // one glyph more, never makes a text narrower.
+    virtual bool TextWidthsAddUp() const { return false; }
     virtual void TextOut(int x, int y, std::string_view text) = 0;
 
     virtual void MoveTo(int x, int y) = 0;

@@ -80,6 +80,8 @@ public:
     const TRecordedState& State() const { return state_; }
 
     TSize TextExtent(std::string_view text) override;
+    // Every glyph has its fixed width.
+    bool TextWidthsAddUp() const override { return true; }
     void TextOut(int x, int y, std::string_view text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;

@@ -166,6 +166,10 @@ int TChartLegend::WidestItemText(int count) const
     if (count == -1)
         count = LegendEntryCount();
     TChartCanvas3D& canvas = chart_.Canvas();
+    const TChartSeries* series = chart_.FirstActiveSeries();
+    // A series' values may be many; what an event handler answers cannot be kept.
+    if (EffectiveLegendStyle() == lsValues && series != nullptr && !chart_.OnGetLegendText)
+        return valueWidths_.Widest(*series, textStyle_, firstValue_, count, canvas, [this](int i) { return ItemText(i); });
     int widest = 0;
     for (int i = firstValue_; i < firstValue_ + count; ++i)
         widest = std::max(widest, canvas.TextWidth(ItemText(i)));

@@ -7,6 +7,7 @@
 #include "chart/frame/TChartFontObject.h"
 #include "chart/frame/TLegendAlignment.h"
 #include "chart/frame/TLegendStyle.h"
+#include "chart/frame/TLegendValueWidths.h"
 #include "chart/series/TLegendTextStyle.h"
 
 #include <string>
@@ -130,4 +131,5 @@ private:
     int columnCount_ = 0;
     int rowCount_ = 0;
     TRect legendBox_;
+    mutable TLegendValueWidths valueWidths_;
 };

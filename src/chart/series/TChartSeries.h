@@ -49,6 +49,8 @@ public:
     const TChartValueList& YValues() const { return yValues_; }
     void SetYValues(const TChartValueList& value);
     const TChartValueLists& ValueLists() const { return valueLists_; }
+    // Whether points may have labels; false while every point was added without one.
+    bool StoresLabels() const { return !labels_.empty(); }
     int Count() const { return xValues_.ValueCount(); }
     int PointCount() const { return Count(); }
 

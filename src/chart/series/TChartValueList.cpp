@@ -6,15 +6,41 @@
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <utility>
 
+namespace {
+
+// Each list counts its changes from a start of its own, so that a count names one list's state
+// even after another list takes the place of a deleted one.
+std::uint64_t NewChangeCountStart()
+{
+    static std::atomic<std::uint64_t> lists{0};
+    return lists.fetch_add(1, std::memory_order_relaxed) << 32;
+}
+
+}
+
 TChartValueList::TChartValueList(TChartSeries& owner, std::string name)
     : owner_(owner)
+    , changeCount_(NewChangeCountStart())
     , name_(std::move(name))
 {
     owner_.RegisterValueList(*this);
     RemoveAll();
+}
+
+bool TChartValueList::StoredAscending() const
+{
+    if (ascendingCheckedAt_ != changeCount_) {
+        ascendingCheckedAt_ = changeCount_;
+        ascending_ = values_.empty() || !std::isnan(values_.front());
+        // A value not a number compares false either way, so it ends the run too.
+        for (std::size_t i = 1; ascending_ && i < values_.size(); ++i)
+            ascending_ = values_[i - 1] <= values_[i];
+    }
+    return ascending_;
 }
 
 void TChartValueList::CheckIndex(int index) const
@@ -33,7 +59,7 @@ void TChartValueList::SetValueAt(int index, double value)
 {
     CheckIndex(index);
     values_[static_cast<std::size_t>(index)] = value;
-    statsDirty_ = true;
+    Changed();
     owner_.NotifyDependents(snValueChange, index);
 }
 
@@ -48,7 +74,7 @@ int TChartValueList::InsertInOrder(double value)
             --at;
     }
     values_.insert(values_.begin() + (at + 1), value);
-    statsDirty_ = true;
+    Changed();
     return at + 1;
 }
 
@@ -56,21 +82,21 @@ void TChartValueList::InsertBefore(int index, double value)
 {
     CheckIndex(index);
     values_.insert(values_.begin() + index, value);
-    statsDirty_ = true;
+    Changed();
 }
 
 void TChartValueList::DeleteValue(int index)
 {
     CheckIndex(index);
     values_.erase(values_.begin() + index);
-    statsDirty_ = true;
+    Changed();
 }
 
 void TChartValueList::RemoveAll()
 {
     values_.clear();
     values_.shrink_to_fit();
-    statsDirty_ = true;
+    Changed();
 }
 
 double TChartValueList::LastValue() const
@@ -148,7 +174,7 @@ void TChartValueList::RotateFirstToLast()
     if (values_.empty())
         return;
     std::rotate(values_.begin(), values_.begin() + 1, values_.end());
-    statsDirty_ = true;
+    Changed();
 }
 
 void TChartValueList::FillWithIndexes()
@@ -178,7 +204,7 @@ void TChartValueList::Exchange(int i, int j)
     CheckIndex(i);
     CheckIndex(j);
     std::swap(values_[static_cast<std::size_t>(i)], values_[static_cast<std::size_t>(j)]);
-    statsDirty_ = true;
+    Changed();
 }
 
 void TChartValueList::CopySettingsFrom(const TChartValueList& source)
@@ -187,14 +213,14 @@ void TChartValueList::CopySettingsFrom(const TChartValueList& source)
     dateTime_ = source.dateTime_;
     multiplier_ = source.multiplier_;
     valueSource_ = source.valueSource_;
-    statsDirty_ = true;
+    Changed();
 }
 
 void TChartValueList::SetMultiplier(double value)
 {
     if (!StoreChanged(multiplier_, value))
         return;
-    statsDirty_ = true;
+    Changed();
     owner_.NotifyDependents(snRefresh, 0);
     owner_.RequestRepaint();
 }

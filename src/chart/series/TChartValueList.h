@@ -2,6 +2,7 @@
 
 #include "chart/series/TChartListOrder.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ public:
         if (!BelongsAtEnd(value))
             return InsertInOrder(value);
         values_.push_back(value);
-        statsDirty_ = true;
+        Changed();
         return count;
     }
     void InsertValue(int index, double value)
@@ -42,7 +43,7 @@ public:
             return;
         }
         values_.push_back(value);
-        statsDirty_ = true;
+        Changed();
     }
     void DeleteValue(int index);
     // Empties the list and releases its storage.
@@ -78,10 +79,21 @@ public:
     TChartListOrder Order() const { return order_; }
     void SetOrder(TChartListOrder value) { order_ = value; }
 
+    // Grows with every change of the values or of Multiplier; never the same for two lists.
+    std::uint64_t ChangeCount() const { return changeCount_; }
+    // Whether no stored value is below the one before it and none is not a number; the answer is
+    // kept until the next change.
+    bool StoredAscending() const;
+
     // The value staged by the series just before an add.
     double PendingValue = 0.0;
 
 private:
+    void Changed()
+    {
+        statsDirty_ = true;
+        ++changeCount_;
+    }
     bool BelongsAtEnd(double value) const
     {
         return order_ == loNone || values_.empty() || (order_ == loAscending ? values_.back() <= value : values_.back() >= value);
@@ -92,6 +104,7 @@ private:
     int CompareValues(int a, int b) const;
 
     TChartSeries& owner_;
+    std::uint64_t changeCount_;
     bool dateTime_ = false;
     std::vector<double> values_;
     mutable double maximum_ = 0.0;
@@ -103,4 +116,6 @@ private:
     mutable double absTotal_ = 0.0;
     std::string valueSource_;
     mutable bool statsDirty_ = true;
+    mutable std::uint64_t ascendingCheckedAt_ = ~std::uint64_t{0};
+    mutable bool ascending_ = false;
 };

@@ -4,6 +4,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "chart/series/PixelColumns.h"
 #include "chart/series/StoreChanged.h"
 #include "chart/series/TChartValueList.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <span>
 
 namespace {
@@ -168,67 +170,234 @@ void TCustomSeries::DrawAllPoints()
     DrawPlainLines();
 }
 
-// The same lines and canvas state as DrawPoint for each point; pen and brush changes no line sees are skipped.
+// The same pixels and canvas state as DrawPoint for each point; pen and brush changes no line sees
+// are skipped. Lines of one solid thin pen that stay inside the clip may be drawn in any order and
+// in any pieces that cover the same pixels, so a pixel column's run of points inside the clip is
+// drawn as one vertical line. (A line the clip cuts is cut where its geometry meets the clip, and
+// its pixels there depend on where it started.)
+class TCustomSeries::TPlainLines {
+public:
+    explicit TPlainLines(TCustomSeries& series)
+        : series_(series)
+        , canvas_(series.Canvas())
+        , xPixel_(TAxisPixelMapping::ForX(*series.GetHorizAxis()))
+        , yPixel_(TAxisPixelMapping::ForY(*series.GetVertAxis()))
+        , xs_(series.XValues().StoredValues())
+        , ys_(series.YValues().StoredValues())
+        , xMultiplier_(series.XValues().Multiplier())
+        , yMultiplier_(series.YValues().Multiplier())
+        , ownColours_(series.ColorEachPoint() ? std::numeric_limits<std::size_t>::max() : series.Colors().size())
+        , seriesColor_(series.SeriesColor())
+        , clip_(canvas_.ClipRect())
+    {
+    }
+
+    void Draw()
+    {
+        const int last = series_.LastVisible();
+        int i = series_.FirstVisible() + 1;
+        if (!ByColumns()) {
+            for (; i <= last; ++i)
+                Step(i);
+        } else {
+            while (i <= last)
+                i = Column(i, last);
+        }
+        LeaveLikeDrawPoint();
+    }
+
+private:
+    int XPixel(int i) const { return xPixel_(xs_[static_cast<std::size_t>(i)] * xMultiplier_); }
+    int YPixel(int i) const { return yPixel_(ys_[static_cast<std::size_t>(i)] * yMultiplier_); }
+
+    // Every point in the series colour, X values that never go back on linear axes, and a solid
+    // one-pixel copying pen.
+    bool ByColumns() const
+    {
+        const TChartPen& pen = series_.linePen_;
+        return clip_ && ownColours_ <= static_cast<std::size_t>(series_.FirstVisible()) + 1 && seriesColor_ != clNone
+            && series_.oldColor_ != clNone && xMultiplier_ > 0 && series_.XValues().StoredAscending()
+            && !series_.GetHorizAxis()->Logarithmic() && !series_.GetVertAxis()->Logarithmic() && pen.Visible()
+            && !pen.SmallDots() && pen.Style() == psSolid && pen.Width() == 1 && pen.Mode() == pmCopy;
+    }
+
+    // DrawPoint's steps for point i.
+    void Step(int i)
+    {
+        const auto at = static_cast<std::size_t>(i);
+        const TColor color = at < ownColours_ ? series_.PointColor(i) : seriesColor_;
+        if (color == clNone || series_.oldColor_ == clNone) {
+            LeaveLikeDrawPoint();
+            series_.DrawPoint(i);
+            penColor_ = clNone;
+            return;
+        }
+        const int x = XPixel(i);
+        const int y = YPixel(i);
+        if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
+            series_.oldColor_ = color;
+            return;
+        }
+        if (x == series_.oldX_ && y == series_.oldY_) {
+            pendingBlack_ = color;
+        } else {
+            Line(series_.oldX_, series_.oldY_, x, y, color);
+            pendingBlack_ = clNone;
+        }
+        Place(x, y, color, i);
+    }
+
+    // The points from first on in first's pixel column, up to last; returns the index after them.
+    int Column(int first, int last)
+    {
+        const int x = XPixel(first);
+        const int end = OutsidePixelRange(x) ? first : LastInColumn([this](int k) { return XPixel(k); }, first, x, last);
+        if (end - first < 2 || !VerticalRun(x, first, end))
+            for (int i = first; i <= end; ++i)
+                Step(i);
+        return end + 1;
+    }
+
+    enum class TClipSide { Inside, Outside, Across };
+
+    // Where a vertical line at column x over rows top..bottom lies, drawn either way, with every
+    // vertical segment within it: inside the clip, end points included; or so far outside that
+    // nothing of it reaches the clip.
+    TClipSide SideOfClip(int x, int top, int bottom) const
+    {
+        if (x >= clip_->Left && x < clip_->Right && top >= clip_->Top && bottom + 1 < clip_->Bottom)
+            return TClipSide::Inside;
+        if (x + 2 < clip_->Left || x > clip_->Right + 1 || bottom + 2 < clip_->Top || top > clip_->Bottom + 1)
+            return TClipSide::Outside;
+        return TClipSide::Across;
+    }
+
+    // Draws the points first..end (at least three) of column x when they lie inside the clip or
+    // wholly outside it.
+    bool VerticalRun(int x, int first, int end)
+    {
+        double low = 0;
+        double high = 0;
+        if (!ScaledExtremes(ys_, yMultiplier_, first, end - 1, low, high))
+            return false;
+        int top = std::min(yPixel_(low), yPixel_(high));
+        int bottom = std::max(yPixel_(low), yPixel_(high));
+        const int endY = YPixel(end);
+        const bool previousInColumn = series_.oldX_ == x;
+        const int spanTop = std::min({top, endY, previousInColumn ? series_.oldY_ : endY});
+        const int spanBottom = std::max({bottom, endY, previousInColumn ? series_.oldY_ : endY});
+        if (OutsidePixelRange(spanTop) || OutsidePixelRange(spanBottom))
+            return false;
+        const TClipSide side = SideOfClip(x, spanTop, spanBottom);
+        if (side == TClipSide::Across)
+            return false;
+        if (!previousInColumn)
+            Line(series_.oldX_, series_.oldY_, x, YPixel(first), seriesColor_);
+        const bool lastMoves = YPixel(end - 1) != endY;
+        if (side == TClipSide::Inside)
+            DrawVerticalRun(x, first, end, top, bottom, endY, lastMoves);
+        else if (spanTop != spanBottom)
+            PreparePen(seriesColor_);
+        pendingBlack_ = lastMoves ? clNone : seriesColor_;
+        Place(x, endY, seriesColor_, end);
+        return true;
+    }
+
+    // Vertical segments cover their start and not their end, so the run covers every row between its
+    // extremes, except the last point's row when no earlier point there starts a segment. top and
+    // bottom are the rows of the extremes of first..end - 1.
+    void DrawVerticalRun(int x, int first, int end, int top, int bottom, int endY, bool lastMoves)
+    {
+        // Points just before the last one in its row start no segment; the points up to lastStart do.
+        int lastStart = end - 1;
+        if (!lastMoves) {
+            if (top == endY && bottom == endY)
+                lastStart = first - 1;
+            else
+                while (lastStart >= first && YPixel(lastStart) == endY)
+                    --lastStart;
+            if (lastStart >= first) {
+                double low = 0;
+                double high = 0;
+                ScaledExtremes(ys_, yMultiplier_, first, lastStart, low, high);
+                top = std::min(yPixel_(low), yPixel_(high));
+                bottom = std::max(yPixel_(low), yPixel_(high));
+            }
+        }
+        bool starts = lastStart >= first;
+        if (series_.oldX_ == x && (series_.oldY_ != endY || starts)) {
+            // The previous point is in this column: it starts the first vertical segment.
+            top = starts ? std::min(top, series_.oldY_) : series_.oldY_;
+            bottom = starts ? std::max(bottom, series_.oldY_) : series_.oldY_;
+            starts = true;
+        }
+        if (!starts)
+            return;
+        if (endY > bottom)
+            Line(x, top, x, endY, seriesColor_);
+        else if (endY < top)
+            Line(x, bottom, x, endY, seriesColor_);
+        else
+            Line(x, top, x, bottom + 1, seriesColor_);
+    }
+
+    void PreparePen(TColor color)
+    {
+        if (penColor_ == color)
+            return;
+        canvas_.Pen().SetColor(clBlack);
+        canvas_.Brush().SetColor(color);
+        series_.PrepareLinePen(color);
+        penColor_ = color;
+    }
+
+    void Line(int x0, int y0, int x1, int y1, TColor color)
+    {
+        PreparePen(color);
+        canvas_.Line(x0, y0, x1, y1);
+    }
+
+    void Place(int x, int y, TColor color, int index)
+    {
+        series_.oldX_ = x;
+        series_.oldY_ = y;
+        series_.oldColor_ = color;
+        lastPlaced_ = index;
+    }
+
+    void LeaveLikeDrawPoint()
+    {
+        if (pendingBlack_ != clNone) {
+            canvas_.Pen().SetColor(clBlack);
+            canvas_.Brush().SetColor(pendingBlack_);
+            pendingBlack_ = clNone;
+        }
+        if (lastPlaced_ >= 0)
+            series_.oldBottom_ = series_.BottomPixel(lastPlaced_);
+        lastPlaced_ = -1;
+    }
+
+    TCustomSeries& series_;
+    TChartCanvas3D& canvas_;
+    const TAxisPixelMapping xPixel_;
+    const TAxisPixelMapping yPixel_;
+    const std::span<const double> xs_;
+    const std::span<const double> ys_;
+    const double xMultiplier_;
+    const double yMultiplier_;
+    // PointColor's rule, with what it reads at every point read once: from ownColours_ on, points
+    // have the series colour.
+    const std::size_t ownColours_;
+    const TColor seriesColor_;
+    const std::optional<TRect> clip_;
+    TColor penColor_ = clNone;
+    TColor pendingBlack_ = clNone;
+    int lastPlaced_ = -1;
+};
+
 void TCustomSeries::DrawPlainLines()
 {
-    TChartCanvas3D& canvas = Canvas();
-    const TAxisPixelMapping xPixel = TAxisPixelMapping::ForX(*GetHorizAxis());
-    const TAxisPixelMapping yPixel = TAxisPixelMapping::ForY(*GetVertAxis());
-    const std::span<const double> xs = XValues().StoredValues();
-    const std::span<const double> ys = YValues().StoredValues();
-    const double xMultiplier = XValues().Multiplier();
-    const double yMultiplier = YValues().Multiplier();
-    // PointColor's rule, with what it reads at every point read once: from ownColours on, points
-    // have the series colour.
-    const std::size_t ownColours = ColorEachPoint() ? std::numeric_limits<std::size_t>::max() : Colors().size();
-    const TColor seriesColor = SeriesColor();
-    TColor penColor = clNone;
-    TColor pendingBlack = clNone;
-    int lastPlaced = -1;
-    const auto leaveLikeDrawPoint = [&] {
-        if (pendingBlack != clNone) {
-            canvas.Pen().SetColor(clBlack);
-            canvas.Brush().SetColor(pendingBlack);
-            pendingBlack = clNone;
-        }
-        if (lastPlaced >= 0)
-            oldBottom_ = BottomPixel(lastPlaced);
-        lastPlaced = -1;
-    };
-    for (int i = FirstVisible() + 1; i <= LastVisible(); ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const TColor color = at < ownColours ? PointColor(i) : seriesColor;
-        if (color == clNone || oldColor_ == clNone) {
-            leaveLikeDrawPoint();
-            DrawPoint(i);
-            penColor = clNone;
-            continue;
-        }
-        // CalcXPixel and CalcYPixel on the values as XValueAt and YValueAt give them, past their index checks.
-        const int x = xPixel(xs[at] * xMultiplier);
-        const int y = yPixel(ys[at] * yMultiplier);
-        if (OutsidePixelRange(x) || OutsidePixelRange(y)) {
-            oldColor_ = color;
-            continue;
-        }
-        if (x == oldX_ && y == oldY_) {
-            pendingBlack = color;
-        } else {
-            if (penColor != color) {
-                canvas.Pen().SetColor(clBlack);
-                canvas.Brush().SetColor(color);
-                PrepareLinePen(color);
-                penColor = color;
-            }
-            pendingBlack = clNone;
-            canvas.Line(oldX_, oldY_, x, y);
-        }
-        oldX_ = x;
-        oldY_ = y;
-        oldColor_ = color;
-        lastPlaced = i;
-    }
-    leaveLikeDrawPoint();
+    TPlainLines(*this).Draw();
 }
 
 void TCustomSeries::PrepareLinePen(TColor color)
@@ -332,8 +501,28 @@ int TCustomSeries::PointAtPixel(int x, int y)
     if (FirstVisible() < 0 || last < 0)
         return -1;
     const TPoint p{x, y};
+    int begin = FirstVisible();
+    // Without markers only a point or segment reaching column x can be hit. On ascending X the
+    // columns never go back, so the segments reaching it lie together: from the last point before
+    // the column to the first point past it.
+    const TChartAxis* horiz = GetHorizAxis();
+    const bool oneColumn = !pointer_.Visible() && XValues().Order() == loAscending && XValues().StoredAscending()
+        && XValues().Multiplier() > 0 && horiz != nullptr && !horiz->Logarithmic();
+    const int direction = horiz != nullptr && horiz->Inverted() ? -1 : 1;
+    if (oneColumn) {
+        int before = FirstVisible() - 1;
+        int after = last + 1;
+        while (after - before > 1) {
+            const int middle = before + (after - before) / 2;
+            if (direction * CalcXPixel(middle) < direction * x)
+                before = middle;
+            else
+                after = middle;
+        }
+        begin = std::max(FirstVisible(), before);
+    }
     TPoint prev{0, 0};
-    for (int i = FirstVisible(); i <= last; ++i) {
+    for (int i = begin; i <= last; ++i) {
         const TPoint point{CalcXPixel(i), CalcYPixel(i)};
         if (pointer_.Visible() && ClickedPointer(i, point.X, point.Y, x, y)) {
             if (OnClickPointer)
@@ -342,8 +531,10 @@ int TCustomSeries::PointAtPixel(int x, int y)
         }
         if (point == p)
             return i;
-        if (i != FirstVisible() && lineClickable_ && SegmentContains(prev, point, p))
+        if (i != begin && lineClickable_ && SegmentContains(prev, point, p))
             return i - 1;
+        if (oneColumn && direction * point.X > direction * x)
+            break;
         prev = point;
     }
     return -1;

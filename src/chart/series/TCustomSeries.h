@@ -58,6 +58,8 @@ public:
 
 private:
     enum class TSegmentMarkers { Without, With };
+    // The walk over the points of plain connected lines.
+    class TPlainLines;
 
     void DrawSegment(int x, int y, TColor color, int index, bool isLast, TSegmentMarkers markers);
     // Sets the canvas pen from LinePen in the colour, with a clear brush.

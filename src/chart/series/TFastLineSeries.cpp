@@ -2,6 +2,7 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
+#include "chart/series/PixelColumns.h"
 #include "chart/series/TChartValueList.h"
 
 #include <algorithm>
@@ -17,37 +18,6 @@ struct TColumnExtremes {
     int High;
 };
 
-// The lowest and highest of the scaled values first..last, without branches in four independent
-// lanes; false when one of them is not finite.
-bool BlockExtremes(std::span<const double> values, double multiplier, int first, int last, double& lowest, double& highest)
-{
-    constexpr int Lanes = 4;
-    const double start = values[static_cast<std::size_t>(first)] * multiplier;
-    std::array<double, Lanes> low;
-    std::array<double, Lanes> high;
-    // v - v is zero for a finite value and not a number otherwise, so the sums spot any such value.
-    std::array<double, Lanes> notFinite{};
-    low.fill(start);
-    high.fill(start);
-    int k = first;
-    for (; k + Lanes - 1 <= last; k += Lanes)
-        for (std::size_t lane = 0; lane < Lanes; ++lane) {
-            const double v = values[static_cast<std::size_t>(k) + lane] * multiplier;
-            low[lane] = std::min(low[lane], v);
-            high[lane] = std::max(high[lane], v);
-            notFinite[lane] += v - v;
-        }
-    for (; k <= last; ++k) {
-        const double v = values[static_cast<std::size_t>(k)] * multiplier;
-        low[0] = std::min(low[0], v);
-        high[0] = std::max(high[0], v);
-        notFinite[0] += v - v;
-    }
-    lowest = *std::min_element(low.begin(), low.end());
-    highest = *std::max_element(high.begin(), high.end());
-    return notFinite[0] + notFinite[1] + notFinite[2] + notFinite[3] == 0;
-}
-
 // The first points of first..last with the lowest and the highest scaled value; none when a value is
 // not finite. A column may hold thousands of points: the extremes are found block by block, and
 // each first place is then looked for in the first block that holds it.
@@ -61,7 +31,7 @@ std::optional<TColumnExtremes> ColumnExtremes(std::span<const double> values, do
     for (int block = first; block <= last; block += Block) {
         double low = 0;
         double high = 0;
-        if (!BlockExtremes(values, multiplier, block, std::min(last, block + Block - 1), low, high))
+        if (!ScaledExtremes(values, multiplier, block, std::min(last, block + Block - 1), low, high))
             return std::nullopt;
         if (low < lowest) {
             lowest = low;
@@ -141,7 +111,7 @@ void TFastLineSeries::DrawByColumns()
     int i = firstVisible;
     while (i <= lastVisible) {
         const int x = CalcXPixel(i);
-        const int end = i == firstVisible || i == lastVisible ? i : LastInColumn(i, x, lastVisible - 1);
+        const int end = i == firstVisible || i == lastVisible ? i : LastInColumn([this](int k) { return CalcXPixel(k); }, i, x, lastVisible - 1);
         const std::optional<TColumnExtremes> extremes = ColumnExtremes(ys, multiplier, i, end);
         if (!extremes) {
             // A value that is not a number is drawn at the axis middle, wherever the others lie.
@@ -162,28 +132,6 @@ void TFastLineSeries::DrawByColumns()
         Feed(TPoint{x, CalcYPixel(end)});
         i = end + 1;
     }
-}
-
-int TFastLineSeries::LastInColumn(int first, int x, int limit) const
-{
-    // Galloping, then halving: the pixels of ascending values never go back.
-    int inside = first;
-    int outside = limit + 1;
-    for (int step = 1; inside + step <= limit; step *= 2) {
-        if (CalcXPixel(inside + step) != x) {
-            outside = inside + step;
-            break;
-        }
-        inside += step;
-    }
-    while (outside - inside > 1) {
-        const int middle = inside + (outside - inside) / 2;
-        if (CalcXPixel(middle) == x)
-            inside = middle;
-        else
-            outside = middle;
-    }
-    return inside;
 }
 
 void TFastLineSeries::Feed(TPoint p)

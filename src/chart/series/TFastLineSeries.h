@@ -34,8 +34,6 @@ private:
     bool ColumnsCanBeSearched() const;
     void DrawEachPoint();
     void DrawByColumns();
-    // The last index up to limit whose pixel column is x, starting from index first in that column.
-    int LastInColumn(int first, int x, int limit) const;
     // Adds the point to the open column, or closes that column and opens a new one.
     void Feed(TPoint p);
     void Keep(TPoint p);

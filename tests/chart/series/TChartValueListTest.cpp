@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -106,6 +108,49 @@ TEST(ValueList, StatisticsFollowEveryChange)
     EXPECT_EQ(list.Total(), 18);
     list.RemoveAll();
     EXPECT_EQ(list.Total(), 0);
+}
+
+TEST(ValueList, OrderAndChangeCountFollowEveryChange)
+{
+    TChartSeries series;
+    TChartValueList& list = series.YValues();
+    std::vector<std::uint64_t> counts{list.ChangeCount()};
+    const auto changed = [&] {
+        EXPECT_GT(list.ChangeCount(), counts.back());
+        counts.push_back(list.ChangeCount());
+    };
+    EXPECT_TRUE(list.StoredAscending());
+    list.AddValue(1);
+    changed();
+    list.AddValue(1);
+    list.AddValue(3);
+    EXPECT_TRUE(list.StoredAscending());
+    list.SetValueAt(1, 5);
+    changed();
+    EXPECT_FALSE(list.StoredAscending());
+    list.DeleteValue(1);
+    changed();
+    EXPECT_TRUE(list.StoredAscending());
+    list.InsertValue(0, 4);
+    changed();
+    EXPECT_FALSE(list.StoredAscending());
+    list.Exchange(0, 1);
+    changed();
+    list.Exchange(1, 2);
+    changed();
+    EXPECT_TRUE(list.StoredAscending());
+    list.SetValueAt(2, std::nan(""));
+    EXPECT_FALSE(list.StoredAscending());
+    list.SetValueAt(2, 9);
+    list.SetMultiplier(2);
+    changed();
+    EXPECT_TRUE(list.StoredAscending());
+    list.RemoveAll();
+    changed();
+    EXPECT_TRUE(list.StoredAscending());
+    // Another list never takes up this one's counts.
+    TChartSeries other;
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), other.YValues().ChangeCount()), 0);
 }
 
 TEST(ValueList, IndexOutsideTheListRaisesTheListError)

@@ -3,6 +3,7 @@
 #include "chart/canvas/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/panel/TChart.h"
+#include "chart/series/TChartValueList.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TBarSeries.h"
 #include "chart/series/TFastLineSeries.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -357,6 +359,48 @@ TEST_F(SeriesDrawing, PointAtPixelFindsMarkersAndLines)
     EXPECT_EQ(series.PointAtPixel(b.X + 4, b.Y), -1);
     series.SetLineClickable(false);
     EXPECT_EQ(series.PointAtPixel((a.X + b.X) / 2, a.Y), -1);
+}
+
+// On ascending X only the segments around the pixel's column are tried; the answer is the one a
+// try of every segment gives (the order set to none makes the search try them all).
+TEST_F(SeriesDrawing, PointAtPixelOnAscendingXFindsWhatTryingEverySegmentFinds)
+{
+    TLineSeries& series = Add<TLineSeries>();
+    std::uint32_t seed = 5;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>(seed >> 16);
+    };
+    double y = 0;
+    for (int i = 0; i < 3000; ++i) {
+        y += next() % 7 - 3;
+        // Repeated X values make vertical runs within one column.
+        series.AddPoint(i / 3 + (next() % 5 == 0 ? 0.5 : 0.0), y);
+    }
+    chart.BottomAxis().SetAutomatic(true);
+    chart.LeftAxis().SetAutomatic(true);
+    for (const bool inverted : {false, true}) {
+        chart.BottomAxis().SetInverted(inverted);
+        Paint();
+        std::vector<TPoint> probes;
+        for (int i = 0; i < 3000; i += 7) {
+            const TPoint a = Pixel(series, i);
+            const TPoint b = Pixel(series, i + 1);
+            probes.push_back(a);
+            probes.push_back({(a.X + b.X) / 2, (a.Y + b.Y) / 2});
+            probes.push_back({a.X, a.Y + 1});
+        }
+        for (int k = 0; k < 600; ++k)
+            probes.push_back({next() % 420, next() % 320});
+        std::vector<int> found;
+        for (const TPoint& p : probes)
+            found.push_back(series.PointAtPixel(p.X, p.Y));
+        series.XValues().SetOrder(loNone);
+        for (std::size_t k = 0; k < probes.size(); ++k)
+            EXPECT_EQ(found[k], series.PointAtPixel(probes[k].X, probes[k].Y)) << probes[k].X << "," << probes[k].Y << " inverted " << inverted;
+        series.XValues().SetOrder(loAscending);
+        EXPECT_GT(std::count_if(found.begin(), found.end(), [](int i) { return i >= 0; }), 300) << inverted;
+    }
 }
 
 TEST_F(SeriesDrawing, APointBeyondThePixelRangeIsSkippedAndTheLineBridgesIt)
