@@ -117,6 +117,12 @@ int FuzzFormatFixed(const std::uint8_t* data, std::size_t size)
     const int decimals = DecodeCount(data + 12, MaxDecimals);
     const std::string text = BHNcalc::FormatFixed(x, width, decimals);
 
+    // The integer path for doubles writes exactly FormatFixed's text.
+    const auto narrowed = static_cast<double>(x);
+    std::string appended;
+    BHNcalc::AppendFixed(appended, narrowed, decimals);
+    FuzzCheck(appended == BHNcalc::FormatFixed(narrowed, 0, decimals), "AppendFixed writes FormatFixed's text");
+
     const std::size_t first = text.find_first_not_of(' ');
     FuzzCheck(first != std::string::npos, "the text is not blank");
     const std::string body = text.substr(first);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -146,6 +147,62 @@ std::string ExponentText(long double ax, int decimals)
     return out;
 }
 
+
+__extension__ using TWide = unsigned __int128;
+
+// 10^17 = 5^17 * 2^17, and 5^17 needs only 40 bits, so a double's significand times it fits in TWide.
+constexpr std::uint64_t FivePowerFirstDecimals = 762939453125;
+constexpr int DoubleFractionBits = 52;
+constexpr int DoubleExponentBias = 1023;
+constexpr int ExtendedSignificandBits = 64;
+
+constexpr std::array<std::uint64_t, FirstDecimals + 1> PowersOfTen = [] {
+    std::array<std::uint64_t, FirstDecimals + 1> powers{};
+    std::uint64_t p = 1;
+    for (std::uint64_t& entry : powers) {
+        entry = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+int BitWidth(TWide v)
+{
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(v));
+}
+
+// v / 2^shift (shift > 0) rounded to the nearest integer, ties to even, as the x87 rounds; v stays below 2^126.
+TWide ShiftRoundingToEven(TWide v, int shift)
+{
+    if (shift >= 127) {
+        return 0;
+    }
+    const TWide kept = v >> shift;
+    const TWide rest = v - (kept << shift);
+    const TWide half = TWide{1} << (shift - 1);
+    return kept + ((rest > half || (rest == half && (kept & 1) != 0)) ? 1 : 0);
+}
+
+// FirstRounding for a double below 10, from its exact significand: |x| * 10^17 rounded to the 64-bit significand
+// of the extended product, then to an integer, ties to even both times.
+std::uint64_t FirstRoundingOfDouble(double ax)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(ax);
+    const int biased = static_cast<int>(bits >> DoubleFractionBits);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << DoubleFractionBits) - 1);
+    const std::uint64_t significand = biased == 0 ? fraction : fraction | (std::uint64_t{1} << DoubleFractionBits);
+    // ax * 10^17 = product * 2^exponent exactly; subnormals share the smallest normal exponent.
+    TWide product = TWide{significand} * FivePowerFirstDecimals;
+    int exponent = std::max(biased, 1) - DoubleExponentBias - DoubleFractionBits + FirstDecimals;
+    const int excess = BitWidth(product) - ExtendedSignificandBits;
+    if (excess > 0) {
+        product = ShiftRoundingToEven(product, excess);
+        exponent += excess;
+    }
+    // Below 10^18 the result fits in 60 bits, so a left shift loses nothing.
+    return static_cast<std::uint64_t>(exponent >= 0 ? product << exponent : ShiftRoundingToEven(product, -exponent));
+}
 }
 
 std::string FormatFixed(long double x, int width, int decimals)
@@ -168,6 +225,39 @@ std::string FormatFixed(long double x, int width, int decimals)
         body.insert(body.begin(), static_cast<std::size_t>(width) - body.size(), ' ');
     }
     return body;
+}
+
+void AppendFixed(std::string& out, double x, int decimals)
+{
+    const double ax = std::fabs(x);
+    if (!(ax < 10.0) || decimals < 0 || decimals > FirstDecimals) {
+        out += FormatFixed(x, 0, decimals);
+        return;
+    }
+    const std::uint64_t scaled = FirstRoundingOfDouble(ax);
+    // The second rounding: the first dropped digit is 5 or more exactly when the dropped part is half a unit or more.
+    const int dropped = FirstDecimals - decimals;
+    const std::uint64_t unit = PowersOfTen[static_cast<std::size_t>(dropped)];
+    std::uint64_t kept = scaled / unit + (dropped > 0 && scaled % unit >= unit / 2 ? 1 : 0);
+    // Sign, 19 digits at most (a carry may reach 10^18) and the point.
+    std::array<char, 24> text{};
+    char* const end = text.data() + text.size();
+    char* first = end;
+    for (int k = 0; k < decimals; ++k) {
+        *--first = static_cast<char>('0' + kept % 10);
+        kept /= 10;
+    }
+    if (decimals > 0) {
+        *--first = '.';
+    }
+    do {
+        *--first = static_cast<char>('0' + kept % 10);
+        kept /= 10;
+    } while (kept != 0);
+    if (std::signbit(x)) {
+        *--first = '-';
+    }
+    out.append(first, end);
 }
 
 }

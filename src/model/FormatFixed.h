@@ -8,4 +8,10 @@ namespace BHNcalc {
 // "." as the point whatever the locale; about 18 significant digits are exact, then zeros.
 std::string FormatFixed(long double x, int width, int decimals);
 
+// Appends the text FormatFixed(x, 0, decimals) gives. The calculator's results (doubles below 10 in magnitude, at
+// most 17 decimals) take a path that reproduces both roundings in integer arithmetic, which keeps a batch of a
+// million lines from spending most of its time in extended-precision loads and digit strings; any other value
+// takes FormatFixed itself.
+void AppendFixed(std::string& out, double x, int decimals);
+
 }

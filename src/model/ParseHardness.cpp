@@ -22,14 +22,39 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Appends one digit to the accumulated mantissa; a result beyond the extended range is an overflow.
-void Accumulate(long double& v, char digit)
-{
-    v = v * 10 + (digit - '0');
-    if (std::isinf(v)) {
-        throw EOverflow();
+// The mantissa's digits accumulated as v = v * 10 + digit in extended precision. While v stays below 2^64 every
+// step is exact in the extended format's 64-bit significand, so an integer gives the same value without a
+// floating-point step per digit; longer numerals continue in extended precision from there.
+class TMantissa {
+public:
+    // Appends one digit; a result beyond the extended range is an overflow.
+    void Append(char digit)
+    {
+        const int d = digit - '0';
+        if (!extended_ && integer_ <= LastExactBeforeDigit) {
+            integer_ = integer_ * 10 + static_cast<std::uint64_t>(d);
+            return;
+        }
+        if (!extended_) {
+            value_ = static_cast<long double>(integer_);
+            extended_ = true;
+        }
+        value_ = value_ * 10 + d;
+        if (std::isinf(value_)) {
+            throw EOverflow();
+        }
     }
-}
+
+    long double Value() const { return extended_ ? value_ : static_cast<long double>(integer_); }
+
+private:
+    // The largest v for which v * 10 + 9 still fits in 64 bits.
+    static constexpr std::uint64_t LastExactBeforeDigit = (std::numeric_limits<std::uint64_t>::max() - 9) / 10;
+
+    std::uint64_t integer_ = 0;
+    long double value_ = 0.0L;
+    bool extended_ = false;
+};
 
 TNumberText Failure(std::size_t position)
 {
@@ -57,14 +82,14 @@ TNumberText TextToNumber(std::string_view text)
         return Failure(length + 1);
     }
 
-    long double v = 0.0L;
+    TMantissa mantissa;
     std::int64_t power = 0;
     for (; i < length && IsDigit(text[i]); ++i) {
-        Accumulate(v, text[i]);
+        mantissa.Append(text[i]);
     }
     if (i < length && text[i] == '.') {
         for (++i; i < length && IsDigit(text[i]); ++i) {
-            Accumulate(v, text[i]);
+            mantissa.Append(text[i]);
             --power;
         }
     }
@@ -91,6 +116,7 @@ TNumberText TextToNumber(std::string_view text)
         return Failure(i + 1);
     }
 
+    long double v = mantissa.Value();
     if (power >= InfinitePower) {
         v = std::numeric_limits<long double>::infinity();
     } else if (power <= -InfinitePower) {

@@ -1,11 +1,15 @@
 #include "model/EOverflow.h"
 #include "model/ParseHardness.h"
+#include "model/PowerOfTen.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace BHNcalc;
 
@@ -144,6 +148,39 @@ TEST(TextToNumber, LongNumeralsWithinRangeAreRead)
     EXPECT_EQ(TextToNumber(std::string(100000, '0') + "270").value, 270.0L);
     EXPECT_EQ(TextToNumber("0." + std::string(6000, '0') + "1").value, 0.0L);
     EXPECT_TRUE(std::isfinite(TextToNumber(std::string(4900, '9')).value));
+}
+
+// Digits are accumulated as v = v * 10 + digit in extended precision; a numeral of 20 digits or more passes 2^64,
+// where the extended format starts rounding.
+TEST(TextToNumber, DigitsAccumulateInExtendedPrecisionPast64Bits)
+{
+    std::vector<std::string> numerals = {"18446744073709551615", "18446744073709551616", "18446744073709551617",
+        "18446744073709551625", "99999999999999999999", "1844674407370955161.5", "123456789012345678901234567",
+        "0.000000000000000000012345678901234567890123"};
+    std::mt19937_64 random(64);
+    for (int k = 0; k < 2000; ++k) {
+        std::string numeral;
+        const std::size_t digits = 18 + random() % 8;
+        const std::size_t point = random() % (digits + 1);
+        for (std::size_t d = 0; d <= digits; ++d) {
+            numeral += d == point ? '.' : static_cast<char>('0' + random() % 10);
+        }
+        numerals.push_back(numeral);
+    }
+    for (const std::string& numeral : numerals) {
+        long double v = 0.0L;
+        std::int64_t power = 0;
+        bool afterPoint = false;
+        for (const char c : numeral) {
+            if (c == '.') {
+                afterPoint = true;
+                continue;
+            }
+            v = v * 10 + (c - '0');
+            power -= afterPoint ? 1 : 0;
+        }
+        EXPECT_EQ(TextToNumber(numeral).value, ScaleByPowerOfTen(v, power)) << numeral;
+    }
 }
 
 TEST(ParseHardness, WindowBounds)

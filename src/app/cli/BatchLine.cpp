@@ -3,8 +3,6 @@
 #include "app/cli/Calculation.h"
 #include "app/cli/ResultRecord.h"
 
-#include <algorithm>
-
 namespace cli {
 
 namespace {
@@ -18,12 +16,13 @@ std::size_t SplitFields(std::string_view line, TBatchScratch& scratch)
     std::size_t count = 0;
     std::size_t pos = 0;
     while (true) {
-        std::string* field = count < FieldCount ? &scratch.fields[count] : nullptr;
-        if (field) {
-            field->clear();
-        }
-        ++count;
+        const std::size_t index = count++;
+        const bool kept = index < FieldCount;
         if (pos < line.size() && line[pos] == '"') {
+            std::string* field = kept ? &scratch.unquoted[index] : nullptr;
+            if (field) {
+                field->clear();
+            }
             ++pos;
             while (true) {
                 const std::size_t quote = line.find('"', pos);
@@ -48,10 +47,18 @@ std::size_t SplitFields(std::string_view line, TBatchScratch& scratch)
                 scratch.reason = "a quoted field is followed by text before the next comma";
                 return 0;
             }
-        } else {
-            const std::size_t comma = std::min(line.find(',', pos), line.size());
             if (field) {
-                field->append(line.substr(pos, comma - pos));
+                scratch.fields[index] = *field;
+            }
+        } else {
+            // Fields are a few characters long: a plain loop is cheaper than a library search per field, and the
+            // field is used where it stands in the line.
+            std::size_t comma = pos;
+            while (comma < line.size() && line[comma] != ',') {
+                ++comma;
+            }
+            if (kept) {
+                scratch.fields[index] = line.substr(pos, comma - pos);
             }
             pos = comma;
         }

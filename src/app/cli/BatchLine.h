@@ -16,7 +16,9 @@ enum class TBatchLine { Skipped, Written, Refused };
 
 // Buffers reused from line to line, so a long run does not allocate per line.
 struct TBatchScratch {
-    std::string fields[3];
+    // The current line's fields: views into the line itself, or into `unquoted` for a quoted field.
+    std::string_view fields[3];
+    std::string unquoted[3];
     std::string reason;
     TCalcTexts texts;
 };

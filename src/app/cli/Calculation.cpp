@@ -87,9 +87,13 @@ bool Calculate(std::string_view variable, std::string_view standard, std::string
     const TCurve& curve = ModeCurve(*modeIndex);
     const double pv = InterpolateProtection(curve, values[1]);
     const double q = RelativeQuality(InterpolateProtection(curve, values[0]), pv);
-    texts.multiplier = FormatFixed(pv, 1, 3);
-    texts.relativeQuality = FormatFixed(q, 1, 4);
-    texts.inverse = FormatFixed(InverseQuality(q), 1, 4);
+    // The texts are rewritten in place, so a batch reuses their buffers from line to line.
+    texts.multiplier.clear();
+    AppendFixed(texts.multiplier, pv, 3);
+    texts.relativeQuality.clear();
+    AppendFixed(texts.relativeQuality, q, 4);
+    texts.inverse.clear();
+    AppendFixed(texts.inverse, InverseQuality(q), 4);
     return true;
 }
 

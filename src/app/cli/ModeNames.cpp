@@ -1,7 +1,7 @@
 #include "app/cli/ModeNames.h"
 
+#include <algorithm>
 #include <array>
-#include <string>
 
 namespace cli {
 
@@ -29,17 +29,49 @@ char LowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Lower-cases ASCII letters and drops the degree sign (UTF-8 or Latin-1) and the inch mark.
-std::string Normalized(std::string_view text)
+// The longest name of a mode after normalizing: a text that normalizes to more characters names no mode.
+constexpr std::size_t LongestName = [] {
+    std::size_t longest = 0;
+    for (const std::string_view key : Keys) {
+        longest = std::max(longest, key.size());
+    }
+    for (const TAlias& alias : Aliases) {
+        longest = std::max(longest, alias.name.size());
+    }
+    return longest;
+}();
+
+// A normalized name in a fixed buffer, so reading the mode of every batch line builds no string.
+class TNameKey {
+public:
+    // False once the name is longer than any mode's.
+    bool Append(char c)
+    {
+        if (size_ == text_.size()) {
+            return false;
+        }
+        text_[size_++] = c;
+        return true;
+    }
+
+    std::string_view View() const { return {text_.data(), size_}; }
+
+private:
+    std::array<char, LongestName> text_{};
+    std::size_t size_ = 0;
+};
+
+// Lower-cases ASCII letters and drops the degree sign (UTF-8 or Latin-1) and the inch mark; nothing when the result
+// is too long to be a mode's name.
+std::optional<TNameKey> Normalized(std::string_view text)
 {
-    std::string key;
-    key.reserve(text.size());
+    TNameKey key;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xB0') {
             ++i;
-        } else if (c != '\xB0' && c != '"') {
-            key += LowerAscii(c);
+        } else if (c != '\xB0' && c != '"' && !key.Append(LowerAscii(c))) {
+            return std::nullopt;
         }
     }
     return key;
@@ -65,7 +97,11 @@ std::optional<std::int32_t> ParseModeName(std::string_view text)
     if (text.size() == 1 && text[0] >= '0' && text[0] <= '7') {
         return text[0] - '0';
     }
-    const std::string key = Normalized(text);
+    const std::optional<TNameKey> normalized = Normalized(text);
+    if (!normalized) {
+        return std::nullopt;
+    }
+    const std::string_view key = normalized->View();
     for (std::size_t mode = 0; mode < Keys.size(); ++mode) {
         if (key == Keys[mode]) {
             return static_cast<std::int32_t>(mode);

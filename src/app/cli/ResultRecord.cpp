@@ -2,13 +2,16 @@
 
 #include "app/cli/JsonText.h"
 
+#include <algorithm>
+
 namespace cli {
 
 namespace {
 
 void AppendCsvField(std::string& out, std::string_view field)
 {
-    if (field.find_first_of("\",") == std::string_view::npos) {
+    // A plain loop: find_first_of tests each character against the set through a call.
+    if (std::none_of(field.begin(), field.end(), [](char c) { return c == '"' || c == ','; })) {
         out.append(field);
         return;
     }

@@ -34,6 +34,9 @@ TEST(ModeNames, AcceptedSpellings)
         {"Weighed", 6},
         {"tests", 7},
         {"TESTS", 7},
+        // Marks and degree signs do not count towards a name's length.
+        {"\"\"\"weighed\xB0\xB0\xC2\xB0", 6},
+        {"\xC2\xB0" "3\"\" M62\"\"\"", 4},
     };
     for (const auto& [text, mode] : cases) {
         EXPECT_EQ(ParseModeName(text), std::optional<std::int32_t>(mode)) << text;
@@ -43,7 +46,7 @@ TEST(ModeNames, AcceptedSpellings)
 TEST(ModeNames, RefusedSpellings)
 {
     for (const std::string text : {"8", "-1", "", "avg ", " avg", "3\"", "07", "0\xC2\xB0", "all", "3 m", "m6", "0-60",
-             "weighted", "\xC2", "1.0"}) {
+             "weighted", "weighed7", "\"weighedweighed\"", "\xC2", "1.0"}) {
         EXPECT_EQ(ParseModeName(text), std::nullopt) << text;
     }
 }
