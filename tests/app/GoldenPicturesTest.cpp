@@ -1,8 +1,9 @@
+#include "app/ProgramRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -42,14 +43,7 @@ bool Draw(const TGoldenPicture& picture, const QString& out)
 {
     QStringList args = picture.args;
     args.replaceInStrings(QRegularExpression("^OUT$"), out);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(BHNCALC_PROGRAM, args);
-    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return RunProgram(args).status == 0;
 }
 
 // The first pixel where two pictures of the same size differ, and how many do.

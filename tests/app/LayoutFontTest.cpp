@@ -1,31 +1,20 @@
+#include "app/ProgramRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-struct TProgramRun {
-    int status = -1;
-    QString err;
-};
-
 // Runs the real program without a display, with the given fontconfig set-up (empty: the system's own).
-TProgramRun RunProgram(const QStringList& args, const QString& fontconfigFile)
+TProgramRun RunWithFonts(const QStringList& args, const QString& fontconfigFile)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
     if (!fontconfigFile.isEmpty()) {
         environment.insert("FONTCONFIG_FILE", fontconfigFile);
     }
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(BHNCALC_PROGRAM, args);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return RunProgram(args, environment);
 }
 
 }  // namespace
@@ -52,13 +41,13 @@ TEST(LayoutFont, AMissingFontIsNamedOnceAndTheProgramGoesOn)
         {{"--screenshot", dir.filePath("window.png")}, dir.filePath("window.png")},
     };
     for (const auto& run : runs) {
-        const TProgramRun hidden = RunProgram(run.args, noFonts);
+        const TProgramRun hidden = RunWithFonts(run.args, noFonts);
         EXPECT_EQ(hidden.status, 0) << hidden.err.toStdString();
         EXPECT_EQ(hidden.err.count(warning), 1) << hidden.err.toStdString();
         EXPECT_TRUE(QFile::exists(run.picture)) << run.picture.toStdString();
         QFile::remove(run.picture);
 
-        const TProgramRun present = RunProgram(run.args, {});
+        const TProgramRun present = RunWithFonts(run.args, {});
         EXPECT_EQ(present.status, 0) << present.err.toStdString();
         EXPECT_FALSE(present.err.contains("fonts-liberation")) << present.err.toStdString();
     }

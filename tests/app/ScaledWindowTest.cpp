@@ -1,8 +1,9 @@
 // The window's screenshot at a device pixel ratio of 2: the chart is drawn at the screen's
 // resolution, not enlarged from the 1x picture.
 
+#include "app/ProgramRun.h"
+
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,17 +18,10 @@ const QRect CurveArea(70, 110, 380, 240);
 
 QImage Screenshot(const QTemporaryDir& dir, const QString& name, const QString& scaleFactor)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
     environment.insert("QT_SCALE_FACTOR", scaleFactor);
-    QProcess process;
-    process.setProcessEnvironment(environment);
     const QString path = dir.filePath(name);
-    process.start(BHNCALC_PROGRAM, {"--screenshot", path});
-    EXPECT_TRUE(process.waitForFinished(120000));
-    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(RunProgram({"--screenshot", path}, environment).status, 0);
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 

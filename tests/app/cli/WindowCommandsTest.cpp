@@ -1,3 +1,4 @@
+#include "app/ProgramRun.h"
 #include "app/cli/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <new>
@@ -199,30 +199,6 @@ TEST(WindowCommands, ScreenshotTakesItsPath)
     EXPECT_EQ(run.screenshot, "shot.png");
 }
 
-namespace {
-
-// What the real program did when run as a user runs it, with no display.
-struct TProgramRun {
-    int status;
-    QByteArray out;
-    QString err;
-};
-
-TProgramRun RunProgram(const QStringList& args)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(BHNCALC_PROGRAM, args);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-}  // namespace
-
 // The real program, as a user runs it: no display is needed for either picture.
 TEST(WindowCommands, TheProgramWritesTheChartAndTheWindowAsPictures)
 {
@@ -310,34 +286,23 @@ TEST_P(WindowCommandsDisplays, OnlyTheWindowNeedsADisplayThatOpens)
         environment.insert("XDG_RUNTIME_DIR", dir.path());
         environment.insert("WAYLAND_DISPLAY", GetParam().WaylandDisplay);
     }
-    struct TRun {
-        int Status;
-        std::string Err;
-    };
-    const auto run = [&](const QStringList& args) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(BHNCALC_PROGRAM, args);
-        EXPECT_TRUE(process.waitForFinished(120000));
-        const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        return TRun{status, process.readAllStandardError().toStdString()};
-    };
+    const auto run = [&](const QStringList& args) { return RunProgram(args, environment); };
     const QString chart = dir.filePath("chart.png");
     const QString window = dir.filePath("window.png");
 
-    const TRun drawn = run({"chart", "--out", chart, "--size", "300x200"});
-    EXPECT_EQ(drawn.Status, 0);
-    EXPECT_EQ(drawn.Err, "");
+    const TProgramRun drawn = run({"chart", "--out", chart, "--size", "300x200"});
+    EXPECT_EQ(drawn.status, 0);
+    EXPECT_EQ(drawn.err, QString());
     EXPECT_EQ(QImage(chart).size(), QSize(300, 200));
 
-    const TRun shot = run({"--screenshot", window});
-    EXPECT_EQ(shot.Status, 0);
-    EXPECT_EQ(shot.Err, "");
+    const TProgramRun shot = run({"--screenshot", window});
+    EXPECT_EQ(shot.status, 0);
+    EXPECT_EQ(shot.err, QString());
     EXPECT_EQ(QImage(window).size(), QSize(563, 426));
 
-    const TRun shown = run({});
-    EXPECT_EQ(shown.Status, 1);
-    EXPECT_EQ(shown.Err, std::string("bhncalc: cannot open a display (") + GetParam().Named
+    const TProgramRun shown = run({});
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(shown.err, QString("bhncalc: cannot open a display (") + GetParam().Named
                              + "); the command line works without one: bhncalc --help\n");
 }
 
