@@ -70,7 +70,7 @@ TChartWidget::TChartWidget(QWidget* parent)
     chart_->OnInvalidate = [this] { update(); };
     chart_->OnRepaint = [this] { repaint(); };
     // The zoom rectangle is painted over the unchanged buffer.
-    chart_->OnWindowDrawn = [this] { update(); };
+    chart_->OnZoomRectangleChanged = [this] { update(); };
     chart_->OnCursorChange = [this](TCursor cursor) { ShowCursor(cursor); };
 }
 
