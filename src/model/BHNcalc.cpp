@@ -138,15 +138,16 @@ void Initialize()
     SelectCurve(0);
 }
 
-void SelectCurve(std::int32_t mode)
+TCurve CurveOfMode(std::int32_t mode)
 {
+    TCurve curve{};
     for (int i = 0; i < GridPoints; ++i) {
         const long double a = curve0To35_[i];
         const long double b = curve40To60_[i];
         const long double c = curveAPFSDS_[i];
         const long double d = curveM62_[i];
         const long double e = curveM79_[i];
-        double& entry = selectedCurve_[i];
+        double& entry = curve[i];
         switch (static_cast<std::uint32_t>(mode)) {
         case 0:
             entry = static_cast<double>(static_cast<double>(a + b) / 2.0L);
@@ -185,6 +186,12 @@ void SelectCurve(std::int32_t mode)
             break;
         }
     }
+    return curve;
+}
+
+void SelectCurve(std::int32_t mode)
+{
+    selectedCurve_ = CurveOfMode(mode);
 }
 
 double InterpolateProtection(double hardness)

@@ -46,6 +46,10 @@ extern bool InputValid;
 // Builds the five tables, sets SelectedMode to 0 and selects its curve; only the first call does anything.
 void Initialize();
 
+// The curve of a mode 0..7 (any other value gives the 0°-35° curve), computed without touching the shared state;
+// the tables must be built (Initialize).
+TCurve CurveOfMode(std::int32_t mode);
+
 // Recomputes SelectedCurve for a mode 0..7; any other value selects the 0°-35° curve. SelectedMode is the caller's.
 void SelectCurve(std::int32_t mode);
 

@@ -2,8 +2,10 @@
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "platform/QtSystemColors.h"
+#include "platform/TApplication.h"
 
 #include <QContextMenuEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -70,7 +72,7 @@ TChartWidget::TChartWidget(QWidget* parent)
     chart_->OnInvalidate = [this] { update(); };
     chart_->OnRepaint = [this] { repaint(); };
     // The zoom rectangle is painted over the unchanged buffer.
-    chart_->OnWindowDrawn = [this] { update(); };
+    chart_->OnZoomRectangleChanged = [this] { update(); };
     chart_->OnCursorChange = [this](TCursor cursor) { ShowCursor(cursor); };
 }
 
@@ -87,11 +89,22 @@ void TChartWidget::ShowCursor(TCursor cursor)
 void TChartWidget::paintEvent(QPaintEvent*)
 {
     TQtDevice window(*this);
-    // A buffer made for another device pixel ratio (the window moved to another screen) is drawn anew.
-    const auto* buffer = dynamic_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
-    if (buffer != nullptr && buffer->Scale() != window.Scale())
-        chart_->Canvas().DiscardBitmap();
-    chart_->Paint(window);
+    // A failure must not unwind through Qt's painting: it is reported once the paint is over, once for a
+    // run of failing paints (the error box itself makes the window paint again).
+    try {
+        // A buffer made for another device pixel ratio (the window moved to another screen) is drawn anew.
+        const auto* buffer = dynamic_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
+        if (buffer != nullptr && buffer->Scale() != window.Scale())
+            chart_->Canvas().DiscardBitmap();
+        chart_->Paint(window);
+        paintFailed_ = false;
+    } catch (...) {
+        if (paintFailed_)
+            return;
+        paintFailed_ = true;
+        QMetaObject::invokeMethod(
+            this, [error = std::current_exception()] { TApplication::HandleException(error); }, Qt::QueuedConnection);
+    }
 }
 
 void TChartWidget::resizeEvent(QResizeEvent* event)

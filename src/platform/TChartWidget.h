@@ -41,6 +41,8 @@ private:
     // The chart's canvas measures text on it between paints.
     TQtDevice referenceDevice_;
     std::unique_ptr<TChart> chart_;
+    // The last paint failed and its error is reported; the next failure in a row is not.
+    bool paintFailed_ = false;
     // Where the right button went down, until the mouse moves away from there.
     std::optional<QPoint> rightClickAt_;
 };

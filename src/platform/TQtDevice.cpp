@@ -1,5 +1,6 @@
 #include "platform/TQtDevice.h"
 
+#include "platform/EDeviceError.h"
 #include "platform/QtDeviceMapping.h"
 #include "platform/TThinLineRaster.h"
 
@@ -62,6 +63,9 @@ TQtDevice::TQtDevice(int width, int height, TBitmapFormat format, qreal scale)
       targetImage_(ownImage_.get()),
       format_(format)
 {
+    // A picture too large for memory comes back null.
+    if (width > 0 && height > 0 && ownImage_->isNull())
+        throw EDeviceError("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
     ownImage_->setDevicePixelRatio(scale);
     ownImage_->fill(Qt::white);
     qpen_ = MakePen(pen_, scale_);
@@ -139,8 +143,11 @@ QPainter* TQtDevice::Painter()
 {
     FlushLines();
     if (!painter_.isActive()) {
-        if (target_->width() <= 0 || target_->height() <= 0 || !painter_.begin(target_))
+        // An empty surface has nothing to draw on; any other that refuses a painter is a failure.
+        if (target_->width() <= 0 || target_->height() <= 0)
             return nullptr;
+        if (!painter_.begin(target_))
+            throw EDeviceError("Cannot draw on the picture");
         painter_.setRenderHint(QPainter::Antialiasing, false);
         if (!view_.isIdentity())
             painter_.setWorldTransform(view_);

@@ -24,7 +24,7 @@
 // (lines without their end point, shapes without their right and bottom edges, text placed by
 // alignment flags, not-xor pens, alternate-dot pens, hatch brushes). "Arial" and "MS Sans Serif"
 // are drawn with Liberation Sans. One painter stays open while drawing and closes on EndPaint,
-// on Image() and when the device is destroyed.
+// on Image() and when the device is destroyed. A picture that cannot be made or drawn on throws EDeviceError.
 // The engine always works in logical pixels. On a surface with more pixels per logical pixel (a
 // screen's device pixel ratio, a printer) the same picture is drawn enlarged: text at its enlarged
 // size, pens a whole number of pixels wide. The raster fast paths work only where a logical pixel is
@@ -84,7 +84,8 @@ public:
     void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) override;
 
 private:
-    // The open painter with the current state, or none when the surface cannot be painted.
+    // The open painter with the current state, or none when the surface is empty; a surface that refuses a
+    // painter throws EDeviceError.
     QPainter* Painter();
     // The image drawn on (own or target), with the painter closed; none for a widget target.
     const QImage* FinishedImage() const;

@@ -243,6 +243,17 @@ TEST_F(ProtectionModel, ModesOutsideZeroToSevenSelectZeroToThirtyFive)
     }
 }
 
+TEST_F(ProtectionModel, CurveOfModeGivesTheModesCurveAndLeavesTheSelectedOne)
+{
+    for (std::int32_t mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, -1}) {
+        SelectCurve(mode);
+        const TCurve selected = SelectedCurve;
+        SelectCurve(5);
+        EXPECT_EQ(CurveOfMode(mode), selected) << "mode " << mode;
+        EXPECT_EQ(SelectedCurve, CurveM79) << "mode " << mode;
+    }
+}
+
 TEST_F(ProtectionModel, SelectCurveLeavesTheModeToTheCaller)
 {
     SelectCurve(6);

@@ -5,9 +5,14 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "platform/EDeviceError.h"
+#include "platform/TApplication.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +34,39 @@ TEST(ChartWidget, AnUnchangedChartRepaintsFromItsBuffer)
     widget.Chart().SetMarginLeft(5);
     widget.repaint();
     EXPECT_EQ(passes, afterFirst + 1);
+}
+
+TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAgain)
+{
+    std::vector<std::string> shown;
+    TApplication::SetErrorBox([&](const std::string&, const std::string& text) { shown.push_back(text); });
+    TChartWidget widget;
+    widget.resize(300, 200);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QCoreApplication::processEvents();
+    const QImage good = widget.grab().toImage();
+    bool failing = true;
+    widget.Chart().OnAfterDraw = [&] {
+        if (failing)
+            throw EDeviceError("Cannot draw on the picture");
+    };
+
+    widget.Chart().Invalidate();
+    widget.repaint();
+    EXPECT_TRUE(shown.empty()) << "reported inside the paint";
+    widget.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot draw on the picture."});
+
+    failing = false;
+    EXPECT_EQ(widget.grab().toImage(), good);
+    failing = true;
+    widget.Chart().Invalidate();
+    widget.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown.size(), 2u);
+    TApplication::SetErrorBox({});
 }
 
 TEST(ChartWidget, ManyInvalidationsInOneHandlerGiveOneDraw)

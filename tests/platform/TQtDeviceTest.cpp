@@ -1,5 +1,6 @@
 #include "platform/TQtDevice.h"
 
+#include "platform/EDeviceError.h"
 #include "chart/canvas/TChartCanvas.h"
 #include "platform/QtDeviceMapping.h"
 
@@ -11,6 +12,31 @@
 #include <string>
 
 namespace {
+
+template <typename TAction>
+void ExpectDeviceError(const TAction& action, const std::string& message)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no error, expected: " << message;
+    } catch (const EDeviceError& error) {
+        EXPECT_EQ(std::string(error.what()), message);
+    }
+}
+
+TEST(QtDeviceFailures, AFailureToDrawOrToMakeAPictureIsReported)
+{
+    // Qt paints on no image with a colour table.
+    QImage indexed(10, 10, QImage::Format_Indexed8);
+    TQtDevice onIndexed(indexed);
+    ExpectDeviceError([&] { onIndexed.Rectangle({1, 1, 5, 5}); }, "Cannot draw on the picture");
+    // More bytes in a line than Qt can address.
+    ExpectDeviceError([] { TQtDevice huge(1 << 29, 4); }, "Cannot make a picture of 536870912 x 4 pixels");
+    // An empty picture has nothing to draw on and is no failure.
+    TQtDevice empty(0, 0);
+    empty.Rectangle({1, 1, 5, 5});
+    EXPECT_TRUE(empty.Image().isNull());
+}
 
 // A canvas drawing on a small white image; pixels are read back as TColor.
 class QtDevice : public ::testing::Test {

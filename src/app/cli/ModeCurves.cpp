@@ -11,9 +11,7 @@ const BHNcalc::TCurve& ModeCurve(std::int32_t mode)
     std::optional<BHNcalc::TCurve>& curve = built.at(static_cast<std::size_t>(mode));
     if (!curve) {
         BHNcalc::Initialize();
-        BHNcalc::SelectCurve(mode);
-        curve = BHNcalc::SelectedCurve;
-        BHNcalc::SelectCurve(BHNcalc::SelectedMode);
+        curve = BHNcalc::CurveOfMode(mode);
     }
     return *curve;
 }

@@ -66,9 +66,8 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         if (AllowZoom() && button == ZoomButton && ShiftHeld(shift, ZoomShift)) {
             SetCursor(crDefault);
             Zoom().Activate(x, y);
-            DrawZoomRectangle();
-            if (OnWindowDrawn)
-                OnWindowDrawn();
+            if (OnZoomRectangleChanged)
+                OnZoomRectangleChanged();
             handled = true;
         }
         if (AllowPanning() != pmNone && button == ScrollButton && ShiftHeld(shift, ScrollShift)) {
@@ -123,12 +122,10 @@ void TCustomChart::MouseMove(TShiftState, int x, int y)
     TZoomPanningRecord& panning = Panning();
     if (zoom.Active) {
         if (x != zoom.X1 || y != zoom.Y1) {
-            DrawZoomRectangle();
             zoom.X1 = x;
             zoom.Y1 = y;
-            DrawZoomRectangle();
-            if (OnWindowDrawn)
-                OnWindowDrawn();
+            if (OnZoomRectangleChanged)
+                OnZoomRectangleChanged();
         }
         return;
     }
@@ -186,10 +183,9 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState, int x, int y)
 {
     TZoomPanningRecord& zoom = Zoom();
     if (zoom.Active && button == ZoomButton) {
-        DrawZoomRectangle();
         zoom.Active = false;
-        if (OnWindowDrawn)
-            OnWindowDrawn();
+        if (OnZoomRectangleChanged)
+            OnZoomRectangleChanged();
         zoom.X1 = x;
         zoom.Y1 = y;
         if (std::abs(zoom.X1 - zoom.X0) > MinZoomDrag && std::abs(zoom.Y1 - zoom.Y0) > MinZoomDrag) {

@@ -79,8 +79,8 @@ public:
             OnRepaint();
     }
     TNotifyEvent OnRepaint;
-    // The chart drew on the window surface between paints (the zoom rectangle); the platform shows it.
-    TNotifyEvent OnWindowDrawn;
+    // The zoom rectangle moved or went away; it is drawn at paint time, so the platform asks for a paint.
+    TNotifyEvent OnZoomRectangleChanged;
 
     std::function<void(TChartAxis& axis, double& newMin, double& newMax, bool& allowScroll)> OnAllowScroll;
     std::function<void(TCustomChart& sender, TChartAxis& axis, TMouseButton button, TShiftState shift, int x, int y)> OnClickAxis;

@@ -206,14 +206,22 @@ void TCustomChartPanel::Paint(TDrawingDevice& window)
     if (printingNow_)
         return;
     canvas_->AttachCanvas(window);
-    if (!canvas_->PaintFromBuffer()) {
-        paintingWindow_ = true;
-        DrawToCanvas(window, TRect{0, 0, width_, height_});
+    try {
+        if (!canvas_->PaintFromBuffer()) {
+            paintingWindow_ = true;
+            DrawToCanvas(window, TRect{0, 0, width_, height_});
+            paintingWindow_ = false;
+            canvas_->AttachCanvas(window);
+        }
+        if (zoom_.Active)
+            DrawZoomRectangle();
+    } catch (...) {
+        // The window device ends with this paint; a failed paint must not leave the canvas on it.
         paintingWindow_ = false;
-        canvas_->AttachCanvas(window);
+        if (windowDevice_ != nullptr)
+            canvas_->AttachCanvas(*windowDevice_);
+        throw;
     }
-    if (zoom_.Active)
-        DrawZoomRectangle();
     if (windowDevice_ != nullptr)
         canvas_->AttachCanvas(*windowDevice_);
 }

@@ -271,7 +271,7 @@ TEST(CommandLine, ExactTableReadsBackToTheSameDoubles)
         ASSERT_EQ(run.status, 0);
         const std::vector<std::string> lines = Lines(run.out);
         ASSERT_EQ(lines.size(), 34u);
-        BHNcalc::SelectCurve(mode);
+        const BHNcalc::TCurve curve = BHNcalc::CurveOfMode(mode);
         for (int i = 0; i < BHNcalc::GridPoints; ++i) {
             const std::string& line = lines[static_cast<std::size_t>(i) + 1];
             const std::string prefix = std::to_string(BHNcalc::GridBHN(i)) + ",";
@@ -279,10 +279,9 @@ TEST(CommandLine, ExactTableReadsBackToTheSameDoubles)
             double value = 0.0;
             const auto result = std::from_chars(line.data() + prefix.size(), line.data() + line.size(), value);
             EXPECT_EQ(result.ptr, line.data() + line.size()) << line;
-            EXPECT_EQ(value, BHNcalc::SelectedCurve[static_cast<std::size_t>(i)]) << line;
+            EXPECT_EQ(value, curve[static_cast<std::size_t>(i)]) << line;
         }
     }
-    BHNcalc::SelectCurve(BHNcalc::SelectedMode);
     EXPECT_EQ(Lines(RunCli({"table", "--mode", "1", "--exact"}).out)[25], "320,1");
 }
 

@@ -177,42 +177,43 @@ TEST_F(ChartMouse, LargeDragsAnyOtherWayUndo)
     }
 }
 
-TEST_F(ChartMouse, TheZoomRectangleIsDrawnAndErasedOnTheWindowWithoutARedraw)
+TEST_F(ChartMouse, ThePaintedFrameShowsTheZoomRectangleFollowingTheDragWithoutARedraw)
 {
-    int windowDrawn = 0;
-    chart_.OnWindowDrawn = [&] { ++windowDrawn; };
+    int paintRequests = 0;
+    chart_.OnZoomRectangleChanged = [&] { ++paintRequests; };
     const int drawsBefore = draws_;
-    window_.Clear();
     const TPoint from = At(220, 1.4);
-
-    chart_.MouseDown(mbLeft, ssLeft, from.X, from.Y);
-    chart_.MouseMove(ssLeft, from.X + 30, from.Y + 20);
-    chart_.MouseMove(ssLeft, from.X + 30, from.Y + 20);
-    chart_.MouseMove(ssLeft, from.X + 40, from.Y + 25);
-
-    const std::vector<TDrawRecord> rectangles = ZoomRectangles();
-    const std::vector<TRect> expected{
-        {from.X, from.Y, from.X, from.Y},
-        {from.X, from.Y, from.X, from.Y},
-        {from.X, from.Y, from.X + 30, from.Y + 20},
-        {from.X, from.Y, from.X + 30, from.Y + 20},
-        {from.X, from.Y, from.X + 40, from.Y + 25},
+    // Each step of the drag, then the rectangle one paint after it shows (none once the drag ends).
+    struct TStep {
+        std::function<void()> Act;
+        std::vector<TRect> Painted;
+        int PaintRequests;
     };
-    ASSERT_EQ(rectangles.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(rectangles[i].Rect, expected[i]) << i;
-        EXPECT_EQ(rectangles[i].State.Brush.Style, bsClear);
-        EXPECT_EQ(rectangles[i].State.Pen.Width, 1);
-    }
-    EXPECT_EQ(draws_, drawsBefore);
-    EXPECT_EQ(windowDrawn, 3);
+    const std::vector<TStep> steps{
+        {[&] { chart_.MouseDown(mbLeft, ssLeft, from.X, from.Y); }, {{from.X, from.Y, from.X, from.Y}}, 1},
+        {[&] { chart_.MouseMove(ssLeft, from.X + 30, from.Y + 20); }, {{from.X, from.Y, from.X + 30, from.Y + 20}}, 2},
+        {[&] { chart_.MouseMove(ssLeft, from.X + 30, from.Y + 20); }, {{from.X, from.Y, from.X + 30, from.Y + 20}}, 2},
+        {[&] { chart_.MouseMove(ssLeft, from.X + 40, from.Y + 25); }, {{from.X, from.Y, from.X + 40, from.Y + 25}}, 3},
+        {[&] { chart_.MouseUp(mbLeft, 0, from.X + 4, from.Y + 4); }, {}, 4},
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(i);
+        window_.Clear();
+        steps[i].Act();
+        EXPECT_TRUE(window_.Records().empty()) << "nothing is drawn between paints";
+        EXPECT_EQ(paintRequests, steps[i].PaintRequests);
 
-    chart_.MouseUp(mbLeft, 0, from.X + 40, from.Y + 25);
-    const std::vector<TDrawRecord> after = ZoomRectangles();
-    ASSERT_EQ(after.size(), expected.size() + 1);
-    EXPECT_EQ(after.back().Rect, expected.back());
-    EXPECT_EQ(chart_.Canvas().Pen().Mode(), pmCopy);
-    EXPECT_EQ(windowDrawn, 4);
+        Paint();
+        const std::vector<TDrawRecord> rectangles = ZoomRectangles();
+        ASSERT_EQ(rectangles.size(), steps[i].Painted.size());
+        for (std::size_t r = 0; r < rectangles.size(); ++r) {
+            EXPECT_EQ(rectangles[r].Rect, steps[i].Painted[r]);
+            EXPECT_EQ(rectangles[r].State.Brush.Style, bsClear);
+            EXPECT_EQ(rectangles[r].State.Pen.Width, 1);
+        }
+        EXPECT_EQ(draws_, drawsBefore) << "the picture comes from the buffer";
+        EXPECT_EQ(chart_.Canvas().Pen().Mode(), pmCopy);
+    }
 }
 
 TEST_F(ChartMouse, ARightDragScrollsWithTheMouseAndEndsOutsideThePlot)
