@@ -2,10 +2,10 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/SeriesPalette.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/EListError.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartFunction.h"
 
 #include <algorithm>
@@ -441,9 +441,8 @@ void TChartSeries::SetKeepPointPastEdge(bool value)
 
 void TChartSeries::SetColorEachPoint(bool value)
 {
-    if (value == colorEachPoint_)
+    if (!StoreChanged(colorEachPoint_, value))
         return;
-    colorEachPoint_ = value;
     RequestRepaint();
     if (value)
         return;

@@ -1,8 +1,8 @@
 #include "chart/series/TChartValueList.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/series/EListError.h"
 #include "chart/series/SortPoints.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>

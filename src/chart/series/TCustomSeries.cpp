@@ -2,10 +2,10 @@
 
 #include "chart/axes/TAxisPixelMapping.h"
 #include "chart/axes/TChartAxis.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/PixelColumns.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartValueList.h"
 
 #include <algorithm>

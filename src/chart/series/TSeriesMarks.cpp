@@ -1,6 +1,6 @@
 #include "chart/series/TSeriesMarks.h"
 
-#include "chart/series/StoreChanged.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/series/TChartSeries.h"
 
 TSeriesMarks::TSeriesMarks(TChartSeries& owner)

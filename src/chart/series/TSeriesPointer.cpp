@@ -1,8 +1,8 @@
 #include "chart/series/TSeriesPointer.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/ChartException.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <array>
