@@ -214,8 +214,7 @@ void TCustomChartAxis::SetLabelsSize(int value)
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    if (StoreChanged(labelStyle_, value))
-        RepaintNow();
+    StoreAndRepaint(labelStyle_, value, [this] { RepaintNow(); });
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)

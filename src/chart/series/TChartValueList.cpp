@@ -227,8 +227,7 @@ void TChartValueList::SetMultiplier(double value)
 
 void TChartValueList::SetDateTime(bool value)
 {
-    if (StoreChanged(dateTime_, value))
-        owner_.RequestRepaint();
+    StoreAndRepaint(dateTime_, value, [this] { owner_.RequestRepaint(); });
 }
 
 void TChartValueList::SetValueSource(const std::string& value)

@@ -19,8 +19,7 @@ TCustomBarSeries::TCustomBarSeries(TBarDirection direction)
 
 void TCustomBarSeries::SetBarWidthPercent(int value)
 {
-    if (StoreChanged(barWidthPercent_, value))
-        RequestRepaint();
+    StoreAndRepaint(barWidthPercent_, value, [this] { RequestRepaint(); });
 }
 
 int TCustomBarSeries::HalfBarSize() const
