@@ -3,6 +3,7 @@
 #include "chart/axes/AxisException.h"
 #include "chart/axes/CheckAxisAngle.h"
 #include "chart/canvas/ChartMath.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomChart.h"
 
@@ -21,15 +22,6 @@ int DefaultTitleAngleOf(TAxisKind kind)
     default:
         return 0;
     }
-}
-
-template <typename T>
-bool Store(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
 }
 
 }
@@ -73,8 +65,7 @@ void TCustomChartAxis::RepaintNow() const
 template <typename T>
 void TCustomChartAxis::Update(T& field, const T& value)
 {
-    if (Store(field, value))
-        Changed();
+    StoreAndRepaint(field, value, [this] { Changed(); });
 }
 
 void TCustomChartAxis::Assign(const TCustomChartAxis& source)
@@ -129,10 +120,10 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
 
 void TCustomChartAxis::SetAutomatic(bool value)
 {
-    bool changed = Store(automatic_, value);
+    bool changed = StoreChanged(automatic_, value);
     if (!chart_.IsLoading()) {
-        changed |= Store(automaticMinimum_, value);
-        changed |= Store(automaticMaximum_, value);
+        changed |= StoreChanged(automaticMinimum_, value);
+        changed |= StoreChanged(automaticMaximum_, value);
     }
     if (changed)
         Changed();
@@ -140,18 +131,18 @@ void TCustomChartAxis::SetAutomatic(bool value)
 
 void TCustomChartAxis::SetAutomaticMaximum(bool value)
 {
-    bool changed = Store(automaticMaximum_, value);
+    bool changed = StoreChanged(automaticMaximum_, value);
     if (!value || automaticMinimum_)
-        changed |= Store(automatic_, value);
+        changed |= StoreChanged(automatic_, value);
     if (changed)
         Changed();
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool value)
 {
-    bool changed = Store(automaticMinimum_, value);
+    bool changed = StoreChanged(automaticMinimum_, value);
     if (!value || automaticMaximum_)
-        changed |= Store(automatic_, value);
+        changed |= StoreChanged(automatic_, value);
     if (changed)
         Changed();
 }
@@ -223,8 +214,7 @@ void TCustomChartAxis::SetLabelsSize(int value)
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    if (Store(labelStyle_, value))
-        RepaintNow();
+    StoreAndRepaint(labelStyle_, value, [this] { RepaintNow(); });
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "chart/axes/TAxisKind.h"
+#include "chart/axes/TAxisLinePosition.h"
+#include "chart/axes/TAxisPlacement.h"
 #include "chart/axes/TAxisLabelStyle.h"
 #include "chart/axes/TChartAxisTitle.h"
 #include "chart/canvas/TChartFont.h"
@@ -141,10 +143,10 @@ public:
 
     // Layout, in the order one chart layout calls them.
     void PrepareScale();
-    void ReserveSpace(TRect& rect, bool inflateChartRectangle);
+    void ReserveSpace(TRect& rect, TAxisPlacement placement);
     void PlacePixels();
     void ApplySeriesMargins(int before, int after);
-    void DrawAxis(bool calculateLinePos);
+    void DrawAxis(TAxisLinePosition linePosition);
     // Draws one label or title text at (x, y) with the font already selected.
     void DrawAxisText(int x, int y, int angle, const std::string& text);
 

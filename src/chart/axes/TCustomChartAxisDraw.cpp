@@ -47,13 +47,13 @@ int TCustomChartAxis::ChartDepth() const
     return chart_.Depth3DX();
 }
 
-void TCustomChartAxis::DrawAxis(bool calculateLinePos)
+void TCustomChartAxis::DrawAxis(TAxisLinePosition linePosition)
 {
     RefreshDateTimeScale();
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Font().Assign(labelsFont_);
     const double inc = ComputeIncrement();
-    if (calculateLinePos)
+    if (linePosition == TAxisLinePosition::Recalculate)
         linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
     if (!title_.Caption().empty())
         DrawTitle();

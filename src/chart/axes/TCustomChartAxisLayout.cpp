@@ -73,7 +73,7 @@ int TCustomChartAxis::TickBandSize() const
     return size + WallSize(*this);
 }
 
-void TCustomChartAxis::ReserveSpace(TRect& rect, bool inflateChartRectangle)
+void TCustomChartAxis::ReserveSpace(TRect& rect, TAxisPlacement placement)
 {
     RefreshDateTimeScale();
     TChartCanvas3D& canvas = chart_.Canvas();
@@ -98,7 +98,7 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, bool inflateChartRectangle)
     }
     const int tickBand = TickBandSize();
 
-    if (!inflateChartRectangle) {
+    if (placement == TAxisPlacement::OnEdge) {
         linePos_ = ShiftByPositionPercent(AxisSideEdge(rect));
         labelsPos_ = OutwardFrom(linePos_, tickBand);
         titlePos_ = OutwardFrom(labelsPos_, labelBand);

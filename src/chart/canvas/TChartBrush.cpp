@@ -1,5 +1,7 @@
 #include "chart/canvas/TChartBrush.h"
 
+#include "chart/canvas/SetterRule.h"
+
 #include <utility>
 
 TChartBrush::TChartBrush(TColor color, TBrushStyle style) : color_(color), style_(style)
@@ -8,18 +10,12 @@ TChartBrush::TChartBrush(TColor color, TBrushStyle style) : color_(color), style
 
 void TChartBrush::SetColor(TColor value)
 {
-    if (color_ == value)
-        return;
-    color_ = value;
-    Changed();
+    StoreAndRepaint(color_, value, [this] { Changed(); });
 }
 
 void TChartBrush::SetStyle(TBrushStyle value)
 {
-    if (style_ == value)
-        return;
-    style_ = value;
-    Changed();
+    StoreAndRepaint(style_, value, [this] { Changed(); });
 }
 
 void TChartBrush::Assign(const TChartBrush& source)

@@ -1,6 +1,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
 #include "chart/canvas/ChartMath.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/TView3DOptions.h"
 
@@ -345,9 +346,8 @@ void TChartCanvas3D::SetBuffered(bool value)
 
 void TChartCanvas3D::SetMonochrome(bool value)
 {
-    if (monochrome_ == value)
+    if (!StoreChanged(monochrome_, value))
         return;
-    monochrome_ = value;
     DiscardBitmap();
     bufferDirty_ = true;
     if (options_ != nullptr)

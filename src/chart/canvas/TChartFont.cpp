@@ -1,6 +1,7 @@
 #include "chart/canvas/TChartFont.h"
 
 #include "chart/canvas/ChartMath.h"
+#include "chart/canvas/SetterRule.h"
 
 #include <utility>
 
@@ -15,10 +16,7 @@ int TChartFont::SizeToHeight(int points)
 
 void TChartFont::SetName(const std::string& value)
 {
-    if (name_ == value)
-        return;
-    name_ = value;
-    Changed();
+    StoreAndRepaint(name_, value, [this] { Changed(); });
 }
 
 int TChartFont::Size() const
@@ -33,34 +31,22 @@ void TChartFont::SetSize(int points)
 
 void TChartFont::SetHeight(int pixels)
 {
-    if (height_ == pixels)
-        return;
-    height_ = pixels;
-    Changed();
+    StoreAndRepaint(height_, pixels, [this] { Changed(); });
 }
 
 void TChartFont::SetColor(TColor value)
 {
-    if (color_ == value)
-        return;
-    color_ = value;
-    Changed();
+    StoreAndRepaint(color_, value, [this] { Changed(); });
 }
 
 void TChartFont::SetStyle(TFontStyles value)
 {
-    if (style_ == value)
-        return;
-    style_ = value;
-    Changed();
+    StoreAndRepaint(style_, value, [this] { Changed(); });
 }
 
 void TChartFont::SetCharSet(std::uint8_t value)
 {
-    if (charSet_ == value)
-        return;
-    charSet_ = value;
-    Changed();
+    StoreAndRepaint(charSet_, value, [this] { Changed(); });
 }
 
 bool TChartFont::IsDefault() const

@@ -1,5 +1,7 @@
 #include "chart/canvas/TChartPen.h"
 
+#include "chart/canvas/SetterRule.h"
+
 #include <utility>
 
 TChartPen::TChartPen(TNotifyEvent onChange)
@@ -19,18 +21,12 @@ TChartPen::TChartPen(TColor color, TPenStyle style, int width, bool visible)
 
 void TChartPen::SetSmallDots(bool value)
 {
-    if (smallDots_ == value)
-        return;
-    smallDots_ = value;
-    Changed();
+    StoreAndRepaint(smallDots_, value, [this] { Changed(); });
 }
 
 void TChartPen::SetVisible(bool value)
 {
-    if (visible_ == value)
-        return;
-    visible_ = value;
-    Changed();
+    StoreAndRepaint(visible_, value, [this] { Changed(); });
 }
 
 void TChartPen::Assign(const TChartPen& source)

@@ -1,5 +1,7 @@
 #include "chart/canvas/TPen.h"
 
+#include "chart/canvas/SetterRule.h"
+
 #include <utility>
 
 TPen::TPen(TColor color, TPenStyle style, int width, TPenMode mode)
@@ -9,34 +11,22 @@ TPen::TPen(TColor color, TPenStyle style, int width, TPenMode mode)
 
 void TPen::SetColor(TColor value)
 {
-    if (color_ == value)
-        return;
-    color_ = value;
-    Changed();
+    StoreAndRepaint(color_, value, [this] { Changed(); });
 }
 
 void TPen::SetStyle(TPenStyle value)
 {
-    if (style_ == value)
-        return;
-    style_ = value;
-    Changed();
+    StoreAndRepaint(style_, value, [this] { Changed(); });
 }
 
 void TPen::SetWidth(int value)
 {
-    if (width_ == value)
-        return;
-    width_ = value;
-    Changed();
+    StoreAndRepaint(width_, value, [this] { Changed(); });
 }
 
 void TPen::SetMode(TPenMode value)
 {
-    if (mode_ == value)
-        return;
-    mode_ = value;
-    Changed();
+    StoreAndRepaint(mode_, value, [this] { Changed(); });
 }
 
 void TPen::Assign(const TPen& source)

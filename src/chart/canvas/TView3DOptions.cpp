@@ -1,5 +1,7 @@
 #include "chart/canvas/TView3DOptions.h"
 
+#include "chart/canvas/SetterRule.h"
+
 #include <utility>
 
 TView3DOptions::TView3DOptions(TNotifyEvent onChange) : onChange_(std::move(onChange))
@@ -9,10 +11,7 @@ TView3DOptions::TView3DOptions(TNotifyEvent onChange) : onChange_(std::move(onCh
 template <typename T>
 void TView3DOptions::Store(T& field, T value)
 {
-    if (field == value)
-        return;
-    field = value;
-    Repaint();
+    StoreAndRepaint(field, value, [this] { Repaint(); });
 }
 
 void TView3DOptions::SetElevation(int value) { Store(elevation_, value); }

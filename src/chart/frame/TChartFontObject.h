@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartFont.h"
 
 class TCustomAxisPanel;
@@ -25,10 +26,7 @@ protected:
     template <typename T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        StoreAndRepaint(field, value, [this] { Repaint(); });
     }
 
 private:

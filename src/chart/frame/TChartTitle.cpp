@@ -71,8 +71,9 @@ bool TChartTitle::TitleContains(int x, int y) const
     return visible_ && titleBox_.Contains({x, y});
 }
 
-void TChartTitle::PaintTitle(bool isTitle)
+void TChartTitle::PaintTitle(TTitleRole role)
 {
+    const bool isTitle = role == TTitleRole::Title;
     TCustomAxisPanel& chart = ParentChart();
     TChartCanvas3D& canvas = chart.Canvas();
     canvas.Font().Assign(Font());

@@ -6,6 +6,7 @@
 #include "chart/canvas/TRect.h"
 #include "chart/frame/TAlignment.h"
 #include "chart/frame/TChartFontObject.h"
+#include "chart/frame/TTitleRole.h"
 
 #include <string>
 #include <vector>
@@ -44,8 +45,8 @@ public:
     TRect TitleBox() const { return titleBox_; }
     bool TitleContains(int x, int y) const;
 
-    // Draws the title at the top of PlotRect (isTitle) or the foot at its bottom, and takes that room from PlotRect.
-    void PaintTitle(bool isTitle);
+    // Draws the title at the top of PlotRect or the foot at its bottom, and takes that room from PlotRect.
+    void PaintTitle(TTitleRole role);
 
 private:
     bool adjustFrame_ = true;

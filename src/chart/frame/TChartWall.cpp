@@ -1,5 +1,6 @@
 #include "chart/frame/TChartWall.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/panel/TCustomAxisPanel.h"
 
 namespace {
@@ -41,24 +42,15 @@ void TChartWall::Assign(const TChartWall& source)
 
 void TChartWall::SetColor(TColor value)
 {
-    if (color_ == value)
-        return;
-    color_ = value;
-    chart_.Invalidate();
+    StoreAndRepaint(color_, value, [this] { chart_.Invalidate(); });
 }
 
 void TChartWall::SetDark3D(bool value)
 {
-    if (dark3D_ == value)
-        return;
-    dark3D_ = value;
-    chart_.Invalidate();
+    StoreAndRepaint(dark3D_, value, [this] { chart_.Invalidate(); });
 }
 
 void TChartWall::SetSize(int value)
 {
-    if (size_ == value)
-        return;
-    size_ = value;
-    chart_.Invalidate();
+    StoreAndRepaint(size_, value, [this] { chart_.Invalidate(); });
 }

@@ -1,13 +1,14 @@
 #include "chart/panel/TChartGradient.h"
 
+#include "chart/canvas/SetterRule.h"
+
 template <typename T>
 void TChartGradient::Store(T& field, T value)
 {
-    if (field == value)
-        return;
-    field = value;
-    if (onChange_)
-        onChange_();
+    StoreAndRepaint(field, value, [this] {
+        if (onChange_)
+            onChange_();
+    });
 }
 
 void TChartGradient::SetVisible(bool value)

@@ -113,7 +113,7 @@ public:
 protected:
     void DrawChartContents(const TRect& panelRect) override;
     int ZPlaneCount() const override { return maxZOrder_ + 1; }
-    // Title, foot and legend take their room from PlotRect (between FrontPlaneBegin and FrontPlaneEnd).
+    // Draws the title, foot and legend, each taking its room from PlotRect (between FrontPlaneBegin and FrontPlaneEnd).
     virtual void PlaceTitlesAndLegend() = 0;
     virtual void PaintWalls() = 0;
     // The back image inside the walls is drawn by the walls; outside them by the background.

@@ -89,7 +89,7 @@ void TCustomAxisPanel::ReserveAxesSpace()
         if (!AxisIsShown(axis))
             continue;
         TRect reserved = r;
-        axis.ReserveSpace(reserved, i < 5);
+        axis.ReserveSpace(reserved, i < 5 ? TAxisPlacement::TakesRoom : TAxisPlacement::OnEdge);
         if (const std::optional<TRect> common = Intersection(reserved, r))
             r = *common;
     }
@@ -134,7 +134,7 @@ void TCustomAxisPanel::PaintAxes()
         OnBeforeDrawAxes();
     for (TCustomChartAxis* axis : axesList_) {
         if (AxisIsShown(*axis))
-            axis->DrawAxis(true);
+            axis->DrawAxis(TAxisLinePosition::Recalculate);
     }
 }
 

@@ -97,9 +97,9 @@ void TCustomChart::PlaceTitlesAndLegend()
     if (legendDrawn && legendVertical)
         legend_->Draw();
     if (title_->Visible())
-        title_->PaintTitle(true);
+        title_->PaintTitle(TTitleRole::Title);
     if (foot_->Visible())
-        foot_->PaintTitle(false);
+        foot_->PaintTitle(TTitleRole::Foot);
     if (legendDrawn && !legendVertical)
         legend_->Draw();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
 #include "chart/canvas/TRect.h"
@@ -137,10 +138,7 @@ protected:
     template <typename T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreAndRepaint(field, value, [this] { Invalidate(); });
     }
 
 private:

@@ -1,7 +1,7 @@
 #include "chart/series/TChartFunction.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/panel/ChartException.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>

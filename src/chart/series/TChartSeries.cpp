@@ -2,10 +2,10 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/SeriesPalette.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/EListError.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartFunction.h"
 
 #include <algorithm>
@@ -387,63 +387,53 @@ void TChartSeries::RequestRepaint() const
 
 void TChartSeries::SetActive(bool value)
 {
-    if (StoreChanged(active_, value))
-        RequestRepaint();
+    StoreAndRepaint(active_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (StoreChanged(seriesColor_, value))
-        RequestRepaint();
+    StoreAndRepaint(seriesColor_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetPercentFormat(const std::string& value)
 {
-    if (StoreChanged(percentFormat_, value))
-        RequestRepaint();
+    StoreAndRepaint(percentFormat_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetShowInLegend(bool value)
 {
-    if (StoreChanged(showInLegend_, value))
-        RequestRepaint();
+    StoreAndRepaint(showInLegend_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetTitle(const std::string& value)
 {
-    if (StoreChanged(title_, value))
-        RequestRepaint();
+    StoreAndRepaint(title_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetValueFormat(const std::string& value)
 {
-    if (StoreChanged(valueFormat_, value))
-        RequestRepaint();
+    StoreAndRepaint(valueFormat_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetZOrder(int value)
 {
-    if (StoreChanged(zOrder_, value))
-        RequestRepaint();
+    StoreAndRepaint(zOrder_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetClipToAxisRange(bool value)
 {
-    if (StoreChanged(clipToAxisRange_, value))
-        RequestRepaint();
+    StoreAndRepaint(clipToAxisRange_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetKeepPointPastEdge(bool value)
 {
-    if (StoreChanged(keepPointPastEdge_, value))
-        RequestRepaint();
+    StoreAndRepaint(keepPointPastEdge_, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetColorEachPoint(bool value)
 {
-    if (value == colorEachPoint_)
+    if (!StoreChanged(colorEachPoint_, value))
         return;
-    colorEachPoint_ = value;
     RequestRepaint();
     if (value)
         return;

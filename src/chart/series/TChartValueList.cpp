@@ -1,8 +1,8 @@
 #include "chart/series/TChartValueList.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/series/EListError.h"
 #include "chart/series/SortPoints.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
@@ -227,8 +227,7 @@ void TChartValueList::SetMultiplier(double value)
 
 void TChartValueList::SetDateTime(bool value)
 {
-    if (StoreChanged(dateTime_, value))
-        owner_.RequestRepaint();
+    StoreAndRepaint(dateTime_, value, [this] { owner_.RequestRepaint(); });
 }
 
 void TChartValueList::SetValueSource(const std::string& value)

@@ -1,9 +1,9 @@
 #include "chart/series/TCustomBarSeries.h"
 
 #include "chart/axes/TChartAxis.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
-#include "chart/series/StoreChanged.h"
 
 #include <algorithm>
 
@@ -19,8 +19,7 @@ TCustomBarSeries::TCustomBarSeries(TBarDirection direction)
 
 void TCustomBarSeries::SetBarWidthPercent(int value)
 {
-    if (StoreChanged(barWidthPercent_, value))
-        RequestRepaint();
+    StoreAndRepaint(barWidthPercent_, value, [this] { RequestRepaint(); });
 }
 
 int TCustomBarSeries::HalfBarSize() const

@@ -2,10 +2,10 @@
 
 #include "chart/axes/TAxisPixelMapping.h"
 #include "chart/axes/TChartAxis.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/PixelColumns.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartValueList.h"
 
 #include <algorithm>
@@ -54,56 +54,47 @@ TCustomSeries::TCustomSeries()
 
 void TCustomSeries::SetAreaColor(TColor value)
 {
-    if (StoreChanged(areaColor_, value))
-        RequestRepaint();
+    StoreAndRepaint(areaColor_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetLineClickable(bool value)
 {
-    if (StoreChanged(lineClickable_, value))
-        RequestRepaint();
+    StoreAndRepaint(lineClickable_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetDark3D(bool value)
 {
-    if (StoreChanged(dark3D_, value))
-        RequestRepaint();
+    StoreAndRepaint(dark3D_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetDrawArea(bool value)
 {
-    if (StoreChanged(drawArea_, value))
-        RequestRepaint();
+    StoreAndRepaint(drawArea_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetConnectPoints(bool value)
 {
-    if (StoreChanged(connectPoints_, value))
-        RequestRepaint();
+    StoreAndRepaint(connectPoints_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetInvertedStairs(bool value)
 {
-    if (StoreChanged(invertedStairs_, value))
-        RequestRepaint();
+    StoreAndRepaint(invertedStairs_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetLineBrush(TBrushStyle value)
 {
-    if (StoreChanged(lineBrush_, value))
-        RequestRepaint();
+    StoreAndRepaint(lineBrush_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetLineHeight(int value)
 {
-    if (StoreChanged(lineHeight_, value))
-        RequestRepaint();
+    StoreAndRepaint(lineHeight_, value, [this] { RequestRepaint(); });
 }
 
 void TCustomSeries::SetStairs(bool value)
 {
-    if (StoreChanged(stairs_, value))
-        RequestRepaint();
+    StoreAndRepaint(stairs_, value, [this] { RequestRepaint(); });
 }
 
 int TCustomSeries::BottomPixel(int) const

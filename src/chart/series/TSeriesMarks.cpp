@@ -1,6 +1,6 @@
 #include "chart/series/TSeriesMarks.h"
 
-#include "chart/series/StoreChanged.h"
+#include "chart/canvas/SetterRule.h"
 #include "chart/series/TChartSeries.h"
 
 TSeriesMarks::TSeriesMarks(TChartSeries& owner)
@@ -36,38 +36,32 @@ void TSeriesMarks::Assign(const TSeriesMarks& source)
 
 void TSeriesMarks::SetVisible(bool value)
 {
-    if (StoreChanged(visible_, value))
-        Changed();
+    StoreAndRepaint(visible_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle value)
 {
-    if (StoreChanged(style_, value))
-        Changed();
+    StoreAndRepaint(style_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetBackColor(TColor value)
 {
-    if (StoreChanged(backColor_, value))
-        Changed();
+    StoreAndRepaint(backColor_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetArrowLength(int value)
 {
-    if (StoreChanged(arrowLength_, value))
-        Changed();
+    StoreAndRepaint(arrowLength_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetTransparent(bool value)
 {
-    if (StoreChanged(transparent_, value))
-        Changed();
+    StoreAndRepaint(transparent_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetClip(bool value)
 {
-    if (StoreChanged(clip_, value))
-        Changed();
+    StoreAndRepaint(clip_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetPosition(int index, const TRect& rect)

@@ -1,8 +1,8 @@
 #include "chart/series/TSeriesPointer.h"
 
+#include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/ChartException.h"
-#include "chart/series/StoreChanged.h"
 #include "chart/series/TChartSeries.h"
 
 #include <array>
@@ -48,46 +48,39 @@ void TSeriesPointer::Assign(const TSeriesPointer& source)
 
 void TSeriesPointer::SetDark3D(bool value)
 {
-    if (StoreChanged(dark3D_, value))
-        Changed();
+    StoreAndRepaint(dark3D_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetDraw3D(bool value)
 {
-    if (StoreChanged(draw3D_, value))
-        Changed();
+    StoreAndRepaint(draw3D_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetHorizSize(int value)
 {
     CheckSize(value);
-    if (StoreChanged(horizSize_, value))
-        Changed();
+    StoreAndRepaint(horizSize_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
     CheckSize(value);
-    if (StoreChanged(vertSize_, value))
-        Changed();
+    StoreAndRepaint(vertSize_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetInflateMargins(bool value)
 {
-    if (StoreChanged(inflateMargins_, value))
-        Changed();
+    StoreAndRepaint(inflateMargins_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value)
 {
-    if (StoreChanged(style_, value))
-        Changed();
+    StoreAndRepaint(style_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetVisible(bool value)
 {
-    if (StoreChanged(visible_, value))
-        Changed();
+    StoreAndRepaint(visible_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::PrepareMarkerCanvas(TColor color) const

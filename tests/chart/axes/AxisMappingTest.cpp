@@ -239,20 +239,20 @@ TEST_F(AxisMapping, AnOtherSideAxisReservesFromTheRightAndAnExtraAxisLeavesTheRe
     chart.Canvas().AttachCanvas(device);
     right.PrepareScale();
     TRect r = start;
-    right.ReserveSpace(r, true);
+    right.ReserveSpace(r, TAxisPlacement::TakesRoom);
     // Title 13 (angle 270 across a vertical axis), labels "10" + " " = 15, ticks 2 + 4.
     EXPECT_EQ(r, (TRect{17, 31, 396, 324}));
     EXPECT_EQ(right.TitlePos(), 417);
     EXPECT_EQ(right.LabelsPos(), 402);
     right.SetPositionPercent(10);
     r = start;
-    right.ReserveSpace(r, true);
+    right.ReserveSpace(r, TAxisPlacement::TakesRoom);
     // 10 % of the plot width 413 is 41, toward the chart for an other-side axis.
     EXPECT_EQ(right.TitlePos(), 376);
     EXPECT_EQ(right.LabelsPos(), 361);
     right.SetPositionPercent(0);
     r = start;
-    right.ReserveSpace(r, false);
+    right.ReserveSpace(r, TAxisPlacement::OnEdge);
     EXPECT_EQ(r, start);
     EXPECT_EQ(right.LinePos(), 430);
     EXPECT_EQ(right.LabelsPos(), 436);

@@ -14,9 +14,9 @@ struct TTitleDraw {
     TRecordingDevice device;
     TRect plotAfter;
 
-    void Draw(bool isTitle = true)
+    void Draw(TTitleRole role = TTitleRole::Title)
     {
-        plotAfter = chart.DrawStep(device, [this, isTitle] { (isTitle ? chart.Title() : chart.Foot()).PaintTitle(isTitle); });
+        plotAfter = chart.DrawStep(device, [this, role] { (role == TTitleRole::Title ? chart.Title() : chart.Foot()).PaintTitle(role); });
     }
 };
 
@@ -48,22 +48,22 @@ TEST(ChartTitle, TitleAndFootTakeTheirLinesFromThePlot)
 {
     struct Case {
         const char* name;
-        bool isTitle;
+        TTitleRole role;
         std::vector<std::string> lines;
         std::vector<int> lineYs;
         TRect plot;
     };
     const Case cases[] = {
-        {"title, no lines", true, {}, {}, {17, 13, 536, 324}},
-        {"title, two lines", true, {"AB", "C"}, {13, 13 + LH}, {17, 13 + 2 * LH + 5, 536, 324}},
-        {"foot, no lines", false, {}, {}, {17, 13, 536, 324}},
-        {"foot, two lines", false, {"AB", "C"}, {324 - LH, 324 - 2 * LH}, {17, 13, 536, 324 - 2 * LH - 5}},
+        {"title, no lines", TTitleRole::Title, {}, {}, {17, 13, 536, 324}},
+        {"title, two lines", TTitleRole::Title, {"AB", "C"}, {13, 13 + LH}, {17, 13 + 2 * LH + 5, 536, 324}},
+        {"foot, no lines", TTitleRole::Foot, {}, {}, {17, 13, 536, 324}},
+        {"foot, two lines", TTitleRole::Foot, {"AB", "C"}, {324 - LH, 324 - 2 * LH}, {17, 13, 536, 324 - 2 * LH - 5}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TTitleDraw d;
-        (c.isTitle ? d.chart.Title() : d.chart.Foot()).SetText(c.lines);
-        d.Draw(c.isTitle);
+        (c.role == TTitleRole::Title ? d.chart.Title() : d.chart.Foot()).SetText(c.lines);
+        d.Draw(c.role);
         std::vector<int> ys;
         for (const TDrawRecord& r : d.device.RecordsOf(TDrawOp::TextOut))
             ys.push_back(r.P1.Y);
@@ -76,7 +76,7 @@ TEST(ChartTitle, FootDrawsItsLastLineLowest)
 {
     TTitleDraw d;
     d.chart.Foot().SetText({"first", "last"});
-    d.Draw(false);
+    d.Draw(TTitleRole::Foot);
     EXPECT_EQ(DrawnTexts(d.device), (std::vector<std::string>{"last", "first"}));
     EXPECT_EQ(TextPositions(d.device)[0].Y, 324 - LH);
 }
