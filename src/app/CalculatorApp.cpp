@@ -178,7 +178,8 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     TProgramSession session(argc, argv, TDisplayUse::Never);
     TForm1* form = session.CreateForm();
     if (form == nullptr) {
-        return 1;
+        // No picture can be drawn: a failed output, not the batch's "some lines refused".
+        return ExitFailedOutput;
     }
     // The same steps a user takes: the window activates, then the mode, the standard and Calculate.
     form->FormActivate();
