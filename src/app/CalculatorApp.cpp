@@ -1,5 +1,6 @@
 #include "app/CalculatorApp.h"
 
+#include "app/TCalculatorSeries.h"
 #include "app/TForm1.h"
 #include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
@@ -12,13 +13,10 @@
 #include "platform/TDisplayChoice.h"
 #include "platform/WholeFile.h"
 #include "platform/form/EFormError.h"
-#include "platform/form/TButton.h"
-#include "platform/form/TEdit.h"
-#include "platform/form/TRadioGroup.h"
+#include "platform/form/ReadFormChart.h"
 
 #include <QEvent>
 #include <QImage>
-#include <QRadioButton>
 #include <QPixmap>
 #include <QTimer>
 
@@ -99,7 +97,8 @@ std::string NamedDisplays()
 }
 
 // Brings up the model, the chart engine and the application object in the order the window relies on,
-// and takes them down again in reverse.
+// and takes them down again in reverse. A picture drawn with no display needs no widgets: a plain GUI
+// application keeps the chart command's memory near what drawing the picture itself costs.
 class TProgramSession {
 public:
     TProgramSession(int& argc, char** argv, TDisplayUse use) : display_(use)
@@ -107,9 +106,13 @@ public:
         // The curves are complete before the window exists, and the series types are known before the form is read.
         BHNcalc::Initialize();
         RegisterChartSeriesTypes();
-        application_ = std::make_unique<TApplication>(argc, argv);
+        if (use == TDisplayUse::Never) {
+            application_ = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            application_ = std::make_unique<TApplication>(argc, argv);
+            QApplication::setStyle(QStringLiteral("Fusion"));
+        }
         display_.Started();
-        QApplication::setStyle(QStringLiteral("Fusion"));
         // Desktops match the window to its installed entry and icon by this name.
         QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
@@ -145,7 +148,7 @@ public:
 
 private:
     TDisplayChoice display_;
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<QGuiApplication> application_;
     std::unique_ptr<TForm1> form_;
 };
 
@@ -176,17 +179,17 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request)
 {
     TProgramSession session(argc, argv, TDisplayUse::Never);
-    TForm1* form = session.CreateForm();
-    if (form == nullptr) {
+    std::unique_ptr<TChart> chart;
+    try {
+        chart = ReadFormChart(TForm1::EmbeddedFormText(), "BHN1.form", "TForm1", "Chart1");
+        // What the window shows after the mode was chosen, the standard entered and Calculate pressed.
+        TCalculatorSeries series(*chart);
+        series.Graph(BHNcalc::CurveOfMode(request.mode), request.standardBHN);
+        series.MarkVariable(request.variableBHN);
+    } catch (const EFormError& error) {
+        std::fprintf(stderr, "bhncalc: %s\n", error.what());
         // No picture can be drawn: a failed output, not the batch's "some lines refused".
         return ExitFailedOutput;
     }
-    // The same steps a user takes: the window activates, then the mode, the standard and Calculate.
-    form->FormActivate();
-    form->RadioGroup1->Button(request.mode)->click();
-    form->Edit4->SetText(request.standard);
-    form->Edit1->SetText(request.variable);
-    form->Button1->click();
-    return SavePicture(request.outPath,
-        [&] { return ChartFile(form->Chart1->Chart(), request.width, request.height, request.format); });
+    return SavePicture(request.outPath, [&] { return ChartFile(*chart, request.width, request.height, request.format); });
 }

@@ -39,19 +39,6 @@ void BindControl(QWidget& form, T*& field, const char* name)
     }
 }
 
-template <class T>
-void BindSeries(TChartWidget& chart, T*& field, const char* name)
-{
-    for (TChartSeries* series : chart.Chart().SeriesList()) {
-        if (series->Name() == name) {
-            field = dynamic_cast<T*>(series);
-        }
-    }
-    if (field == nullptr) {
-        throw EFormError(std::string("the chart has no series ") + name + " of the expected class");
-    }
-}
-
 // Parses a hardness field into InputValid and value; the field is white when accepted, grey when not,
 // and a grey field says in its tooltip what it accepts.
 bool JudgeHardness(TEdit& edit, int maximum, double& value)
@@ -118,15 +105,16 @@ void TForm1::BindFields()
     BindControl(*this, Label6, "Label6");
     BindControl(*this, Label13, "Label13");
     BindControl(*this, Label14, "Label14");
-    BindSeries(*Chart1, Series1, "Series1");
-    BindSeries(*Chart1, Series2, "Series2");
-    BindSeries(*Chart1, Series3, "Series3");
-    BindSeries(*Chart1, Series4, "Series4");
-    BindSeries(*Chart1, Series5, "Series5");
-    BindSeries(*Chart1, Series6, "Series6");
-    BindSeries(*Chart1, Series7, "Series7");
-    BindSeries(*Chart1, Series8, "Series8");
-    BindSeries(*Chart1, Series9, "Series9");
+    chartSeries_.emplace(Chart1->Chart());
+    Series1 = chartSeries_->Series1;
+    Series2 = chartSeries_->Series2;
+    Series3 = chartSeries_->Series3;
+    Series4 = chartSeries_->Series4;
+    Series5 = chartSeries_->Series5;
+    Series6 = chartSeries_->Series6;
+    Series7 = chartSeries_->Series7;
+    Series8 = chartSeries_->Series8;
+    Series9 = chartSeries_->Series9;
 }
 
 void TForm1::FormActivate()
@@ -163,9 +151,7 @@ void TForm1::Button1Click()
     const double variableProtection = InterpolateProtection(VariableBHN);
     GraphBHN();
     Edit2->SetText(FormatFixed(variableProtection, 1, 3));
-    Series5->ClearPoints();
-    Series5->AddPoint(VariableBHN, 1.5);
-    Series5->AddPoint(VariableBHN, 0.9);
+    chartSeries_->MarkVariable(VariableBHN);
     const double quality = RelativeQuality(StandardProtection, variableProtection);
     Edit3->SetText(FormatFixed(quality, 1, 4));
     Edit5->SetText(FormatFixed(InverseQuality(quality), 1, 4));
@@ -199,24 +185,7 @@ void TForm1::InputBHN()
 
 void TForm1::GraphBHN()
 {
-    using namespace BHNcalc;
-    for (TChartSeries* series : std::initializer_list<TChartSeries*>{Series1, Series2, Series3, Series4, Series5,
-                                                                     Series6, Series7, Series8, Series9}) {
-        series->ClearPoints();
-    }
-    for (int i = 0; i < GridPoints; ++i) {
-        const double x = GridBHN(i);
-        const auto index = static_cast<std::size_t>(i);
-        Series2->AddPoint(x, Curve0To35[index]);
-        Series3->AddPoint(x, Curve40To60[index]);
-        Series6->AddPoint(x, CurveAPFSDS[index]);
-        Series7->AddPoint(x, CurveM62[index]);
-        Series8->AddPoint(x, CurveM79[index]);
-        Series1->AddPoint(x, SelectedCurve[index]);
-        Series9->AddPoint(x, SelectedCurve[index]);
-    }
-    Series4->AddPoint(StandardBHN, 1.5);
-    Series4->AddPoint(StandardBHN, 0.9);
+    chartSeries_->Graph(BHNcalc::SelectedCurve, BHNcalc::StandardBHN);
     DescribeChart();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/TCalculatorSeries.h"
 #include "platform/form/TCustomForm.h"
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -72,6 +75,8 @@ public:
 private:
     void BindFields();
     void DescribeChart();
+
+    std::optional<TCalculatorSeries> chartSeries_;
 };
 
 // The window of the running program; null before it is created.

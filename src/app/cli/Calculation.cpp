@@ -52,8 +52,8 @@ std::string Quoted(std::string_view text)
     return out;
 }
 
-bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
-    TCalcTexts& texts, std::string& reason)
+bool ReadCalcInputs(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
+    TCalcInputs& inputs, std::string& reason)
 {
     using namespace BHNcalc;
     const std::optional<std::int32_t> modeIndex = ParseModeName(mode);
@@ -61,32 +61,43 @@ bool Calculate(std::string_view variable, std::string_view standard, std::string
         reason = "unknown mode " + Quoted(mode) + "; accepted: " + std::string(AcceptedModeNames);
         return false;
     }
+    inputs.mode = *modeIndex;
     // The standard is entered before Calculate reads the variable, so its faults are found first.
     const struct {
         std::string_view field;
         std::string_view text;
         double maximum;
-    } inputs[] = {{"standard", standard, MaximumStandardBHN}, {"variable", variable, MaximumVariableBHN}};
-    double values[2] = {};
-    for (std::size_t k = 0; k < 2; ++k) {
-        const auto& input = inputs[k];
+        double& value;
+    } fields[] = {{"standard", standard, MaximumStandardBHN, inputs.standard},
+        {"variable", variable, MaximumVariableBHN, inputs.variable}};
+    for (const auto& field : fields) {
         bool valid = false;
         try {
-            ParseHardness(input.text, MinimumBHN, input.maximum, valid, values[k]);
+            ParseHardness(field.text, MinimumBHN, field.maximum, valid, field.value);
         } catch (const EOverflow& e) {
-            reason = (names == TFieldNames::Options ? "--" : "") + std::string(input.field) + " " + Quoted(input.text)
+            reason = (names == TFieldNames::Options ? "--" : "") + std::string(field.field) + " " + Quoted(field.text)
                 + ": " + WithFullStop(e.what());
             return false;
         }
         if (!valid) {
-            reason = RangeReason(input.field, input.text, input.maximum);
+            reason = RangeReason(field.field, field.text, field.maximum);
             return false;
         }
     }
+    return true;
+}
 
-    const TCurve& curve = ModeCurve(*modeIndex);
-    const double pv = InterpolateProtection(curve, values[1]);
-    const double q = RelativeQuality(InterpolateProtection(curve, values[0]), pv);
+bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
+    TCalcTexts& texts, std::string& reason)
+{
+    using namespace BHNcalc;
+    TCalcInputs inputs;
+    if (!ReadCalcInputs(variable, standard, mode, names, inputs, reason)) {
+        return false;
+    }
+    const TCurve& curve = ModeCurve(inputs.mode);
+    const double pv = InterpolateProtection(curve, inputs.variable);
+    const double q = RelativeQuality(InterpolateProtection(curve, inputs.standard), pv);
     // The texts are rewritten in place, so a batch reuses their buffers from line to line.
     texts.multiplier.clear();
     AppendFixed(texts.multiplier, pv, 3);

@@ -206,17 +206,17 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
         return ExitRefused;
     }
     request.format = *format;
-    request.variable = parsed->Option("--variable").value_or(request.variable);
-    request.standard = parsed->Option("--standard").value_or(request.standard);
-    const std::string modeText = parsed->Option("--mode").value_or("0");
     // The picture shows a Calculate that went through, so the inputs must be ones the window accepts.
-    TCalcTexts texts;
+    TCalcInputs inputs;
     std::string reason;
-    if (!Calculate(request.variable, request.standard, modeText, TFieldNames::Options, texts, reason)) {
+    if (!ReadCalcInputs(parsed->Option("--variable").value_or("237"), parsed->Option("--standard").value_or("270"),
+            parsed->Option("--mode").value_or("0"), TFieldNames::Options, inputs, reason)) {
         err << "bhncalc: " << reason << '\n';
         return ExitRefused;
     }
-    request.mode = *ParseModeName(modeText);
+    request.mode = inputs.mode;
+    request.variableBHN = inputs.variable;
+    request.standardBHN = inputs.standard;
     if (const auto size = parsed->Option("--size"); size && !ParseSize(*size, request.width, request.height)) {
         err << "bhncalc: --size takes WIDTHxHEIGHT with each side from 1 to 10000, not " << Quoted(*size) << '\n';
         return ExitRefused;

@@ -12,8 +12,8 @@ namespace cli {
 struct TChartRequest {
     std::string outPath;
     TPictureFormat format = TPictureFormat::Png;
-    std::string variable = "237";
-    std::string standard = "270";
+    double variableBHN = 237;
+    double standardBHN = 270;
     std::int32_t mode = 0;
     int width = 553;
     int height = 337;

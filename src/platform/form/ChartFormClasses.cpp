@@ -57,6 +57,11 @@ TFormCreator SeriesCreator(const TPropertyTable<T>& properties)
 void AddChartFormClasses(TFormClassTable& classes)
 {
     classes.Add("TChart", CreateChart);
+    AddSeriesFormClasses(classes);
+}
+
+void AddSeriesFormClasses(TFormClassTable& classes)
+{
     classes.Add(TLineSeries::ClassNameText, SeriesCreator(LineSeriesProperties()));
     classes.Add(TPointSeries::ClassNameText, SeriesCreator(PointSeriesProperties()));
 }

@@ -204,6 +204,17 @@ const TPropertyTable<TChartWidget>& ChartWidgetProperties()
     return table;
 }
 
+const TPropertyTable<TChart>& BareChartProperties()
+{
+    static const TPropertyTable<TChart> table = [] {
+        TPropertyTable<TChart> t("TChart");
+        t.Ignore(ControlProperties());
+        t.Include(ChartTable());
+        return t;
+    }();
+    return table;
+}
+
 const TPropertyTable<TLineSeries>& LineSeriesProperties()
 {
     static const TPropertyTable<TLineSeries> table = [] {

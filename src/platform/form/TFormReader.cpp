@@ -70,6 +70,15 @@ const TFormCreator* TFormClassTable::Find(const std::string& className) const
     return found == creators_.end() ? nullptr : &found->second;
 }
 
+std::vector<std::string> TFormClassTable::ClassNames() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : creators_) {
+        names.push_back(entry.first);
+    }
+    return names;
+}
+
 void ApplyForm(const TFormNode& form, const std::string& fileName, const std::string& rootClass, TFormObject& root,
                const TFormClassTable& classes, TFormLoadContext& context)
 {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Makes an object of one class inside the object that encloses it in the form; throws EFormError when
 // that parent cannot hold it.
@@ -20,6 +21,7 @@ public:
     void Add(const std::string& className, TFormCreator creator);
     // The creator for className, or null when the class is unknown here.
     const TFormCreator* Find(const std::string& className) const;
+    std::vector<std::string> ClassNames() const;
 
 private:
     std::map<std::string, TFormCreator, std::less<>> creators_;

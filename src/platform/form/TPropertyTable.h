@@ -81,6 +81,16 @@ public:
         return Include<B>(base, [](T& object) -> B& { return object; });
     }
 
+    // Reads every property of another table and drops it: for a reader that builds only part of a form.
+    template <class U>
+    TPropertyTable& Ignore(const TPropertyTable<U>& other)
+    {
+        for (const auto& entry : other.entries_) {
+            entries_[entry.first] = [](T&, std::string_view, std::size_t, const TFormValue&, TFormLoadContext&) {};
+        }
+        return *this;
+    }
+
     void Set(T& object, std::string_view path, const TFormValue& value, TFormLoadContext& context) const
     {
         SetFrom(object, path, 0, value, context);

@@ -48,8 +48,8 @@ TEST(WindowCommands, ChartPassesItsInputsAndSize)
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_TRUE(run.chart);
     EXPECT_EQ(run.chart->outPath, "x.png");
-    EXPECT_EQ(run.chart->variable, "300");
-    EXPECT_EQ(run.chart->standard, " 250");
+    EXPECT_EQ(run.chart->variableBHN, 300);
+    EXPECT_EQ(run.chart->standardBHN, 250);
     EXPECT_EQ(run.chart->mode, 4);
     EXPECT_EQ(run.chart->width, 800);
     EXPECT_EQ(run.chart->height, 500);
@@ -117,8 +117,8 @@ TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
 {
     const TWindowRun run = RunWithWindow({"chart", "--out", "x.png"});
     ASSERT_TRUE(run.chart);
-    EXPECT_EQ(run.chart->variable, "237");
-    EXPECT_EQ(run.chart->standard, "270");
+    EXPECT_EQ(run.chart->variableBHN, 237);
+    EXPECT_EQ(run.chart->standardBHN, 270);
     EXPECT_EQ(run.chart->mode, 0);
     EXPECT_EQ(run.chart->width, 553);
     EXPECT_EQ(run.chart->height, 337);
