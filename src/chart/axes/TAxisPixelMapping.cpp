@@ -1,28 +1,29 @@
 #include "chart/axes/TAxisPixelMapping.h"
 
+#include "chart/axes/TCustomChartAxis.h"
+
 #include <limits>
 
 TAxisPixelMapping TAxisPixelMapping::ForX(const TCustomChartAxis& axis)
 {
-    return {axis, &TCustomChartAxis::XValueToPixel, !axis.Inverted()};
+    return {axis.Scale(), TAxisScale::TPixelAxis::X};
 }
 
-// Vertical pixels grow downwards, so an upright axis counts back from its end.
 TAxisPixelMapping TAxisPixelMapping::ForY(const TCustomChartAxis& axis)
 {
-    return {axis, &TCustomChartAxis::YValueToPixel, axis.Inverted()};
+    return {axis.Scale(), TAxisScale::TPixelAxis::Y};
 }
 
-TAxisPixelMapping::TAxisPixelMapping(const TCustomChartAxis& axis, TExactMapping exact, bool fromStart)
-    : axis_(axis)
-    , exact_(exact)
-    , minimum_(axis.ScaleMinimum())
-    , factor_(static_cast<double>(axis.PixelLength()) / axis.ScaleRange())
-    , origin_(fromStart ? axis.PixelStart() : axis.PixelEnd())
+// Offsets grow from the scale's origin by the factor's sign: towards the span's end, or back from it.
+TAxisPixelMapping::TAxisPixelMapping(const TAxisScale& scale, TAxisScale::TPixelAxis along)
+    : scale_(scale)
+    , along_(along)
+    , factor_(static_cast<double>(scale.PixelLength()) / scale.Range())
+    , origin_(scale.CountsFromStart(along) ? scale.PixelStart : scale.PixelEnd)
 {
-    // A factor of NaN makes every offset NaN, which sends every value to the axis.
-    if (axis.Logarithmic() || !std::isnormal(factor_))
+    // A factor of NaN makes every offset NaN, which sends every value to the scale's exact mapping.
+    if (scale.Logarithmic || !std::isnormal(factor_))
         factor_ = std::numeric_limits<double>::quiet_NaN();
-    else if (!fromStart)
+    else if (!scale.CountsFromStart(along))
         factor_ = -factor_;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "chart/axes/TCustomChartAxis.h"
+#include "chart/axes/TAxisScale.h"
 
 #include <cmath>
+
+class TCustomChartAxis;
 
 // An axis' XValueToPixel or YValueToPixel for loops over many values, with the same pixel for every
 // value. The axis scales in 80-bit arithmetic, three steps each within 2^-64 of the exact result
@@ -12,7 +14,7 @@
 // rounds to the same pixel either way. (An axis computing with double steps, as valgrind's x87
 // emulation does, stays within 6 * 2^-53, inside the same margin.) Other values (near a half pixel,
 // far out, not a number), logarithmic axes, and scales whose factor is not a normal double are left
-// to the axis.
+// to the axis' scale.
 class TAxisPixelMapping {
 public:
     static TAxisPixelMapping ForX(const TCustomChartAxis& axis);
@@ -20,29 +22,26 @@ public:
 
     int operator()(double value) const
     {
-        const double offset = (value - minimum_) * factor_;
+        const double offset = (value - scale_.Minimum) * factor_;
         if (std::fabs(offset) < FastLimit) [[likely]] {
             // Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to a whole number.
             const double pixels = (offset + RoundingShift) - RoundingShift;
             if (std::fabs(offset - pixels) < SafeDistance) [[likely]]
                 return origin_ + static_cast<int>(pixels);
         }
-        return (axis_.*exact_)(value);
+        return scale_.PixelAlong(along_, value);
     }
 
 private:
-    using TExactMapping = int (TCustomChartAxis::*)(double) const;
-
     static constexpr double FastLimit = 1073741824.0;
     static constexpr double RoundingShift = 6755399441055744.0;
     static constexpr double SafeDistance = 0.5 - 1.0 / 524288.0;
 
-    // Offsets grow from the origin by the factor's sign: towards the axis end, or back from it.
-    TAxisPixelMapping(const TCustomChartAxis& axis, TExactMapping exact, bool fromStart);
+    TAxisPixelMapping(const TAxisScale& scale, TAxisScale::TPixelAxis along);
 
-    const TCustomChartAxis& axis_;
-    TExactMapping exact_;
-    double minimum_;
+    // A copy, so the mapping and its exact fallback always work with the same numbers.
+    TAxisScale scale_;
+    TAxisScale::TPixelAxis along_;
     double factor_;
     int origin_;
 };

@@ -36,6 +36,8 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
 {
     if (isDepthAxis_)
         visible_ = false;
+    // Depth values run along x, as horizontal ones do.
+    scale_.Along = isHorizontal_ || isDepthAxis_ ? TAxisScale::TPixelAxis::X : TAxisScale::TPixelAxis::Y;
     const TNotifyEvent changed = [this] { Changed(); };
     axis_.SetOnChange(changed);
     grid_.SetOnChange(changed);
@@ -82,7 +84,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
     grid_.Assign(source.grid_);
     gridCentered_ = source.gridCentered_;
     increment_ = source.increment_;
-    inverted_ = source.inverted_;
+    scale_.Inverted = source.scale_.Inverted;
     labels_ = source.labels_;
     labelsAngle_ = source.labelsAngle_;
     labelsFont_.Assign(source.labelsFont_);
@@ -91,7 +93,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
     labelsSeparation_ = source.labelsSeparation_;
     labelsSize_ = source.labelsSize_;
     labelStyle_ = source.labelStyle_;
-    logarithmic_ = source.logarithmic_;
+    scale_.Logarithmic = source.scale_.Logarithmic;
     logarithmicBase_ = source.logarithmicBase_;
     maximum_ = source.maximum_;
     minimum_ = source.minimum_;
@@ -115,6 +117,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
     isHorizontal_ = source.isHorizontal_;
     isOtherSide_ = source.isOtherSide_;
     isDepthAxis_ = source.isDepthAxis_;
+    scale_.Along = source.scale_.Along;
     Changed();
 }
 
@@ -176,7 +179,7 @@ void TCustomChartAxis::SetIncrement(double value)
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    Update(inverted_, value);
+    Update(scale_.Inverted, value);
 }
 
 void TCustomChartAxis::SetLabels(bool value)
@@ -219,15 +222,15 @@ void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 
 void TCustomChartAxis::SetLogarithmic(bool value)
 {
-    if (value && !logarithmic_) {
+    if (value && !scale_.Logarithmic) {
         RefreshDateTimeScale();
         if (isDateTimeScale_)
             throw AxisException("DateTime Axis cannot be Logarithmic");
         PrepareScale();
-        if (!(scaleMinimum_ >= 0) || !(scaleMaximum_ >= 0))
+        if (!(scale_.Minimum >= 0) || !(scale_.Maximum >= 0))
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    Update(logarithmic_, value);
+    Update(scale_.Logarithmic, value);
 }
 
 void TCustomChartAxis::SetLogarithmicBase(int value)

@@ -2,24 +2,24 @@
 
 #include "chart/axes/TAxisKind.h"
 #include "chart/axes/TAxisLinePosition.h"
-#include "chart/axes/TAxisPlacement.h"
 #include "chart/axes/TAxisLabelStyle.h"
+#include "chart/axes/TAxisPlacement.h"
+#include "chart/axes/TAxisScale.h"
 #include "chart/axes/TChartAxisTitle.h"
 #include "chart/canvas/TChartFont.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TRect.h"
 
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 class TCustomAxisPanel;
 class TChartSeries;
 class TAxisTickPositions;
 
-// One axis of a chart: its limits, the value <-> pixel mapping, the label sequence and texts,
-// the room it claims beside the plot, and its drawing (title, labels, line, ticks, grid).
+// One axis of a chart: its limits and the scale they give (which maps values to pixels and back),
+// the label sequence and texts, the room it claims beside the plot, and its drawing (title, labels,
+// line, ticks, grid).
 class TCustomChartAxis {
 public:
     static constexpr const char* DefaultAxisValuesFormat = "#,##0.###";
@@ -58,7 +58,7 @@ public:
     void SetGridCentered(bool value);
     double Increment() const { return increment_; }
     void SetIncrement(double value);
-    bool Inverted() const { return inverted_; }
+    bool Inverted() const { return scale_.Inverted; }
     void SetInverted(bool value);
     bool Labels() const { return labels_; }
     void SetLabels(bool value);
@@ -77,7 +77,7 @@ public:
     void SetLabelsSize(int value);
     TAxisLabelStyle LabelStyle() const { return labelStyle_; }
     void SetLabelStyle(TAxisLabelStyle value);
-    bool Logarithmic() const { return logarithmic_; }
+    bool Logarithmic() const { return scale_.Logarithmic; }
     void SetLogarithmic(bool value);
     int LogarithmicBase() const { return logarithmicBase_; }
     void SetLogarithmicBase(int value);
@@ -129,14 +129,16 @@ public:
     bool IsOtherSide() const { return isOtherSide_; }
     bool IsDepthAxis() const { return isDepthAxis_; }
     int DefaultTitleAngle() const { return title_.DefaultAngle(); }
-    double ScaleMinimum() const { return scaleMinimum_; }
-    double ScaleMaximum() const { return scaleMaximum_; }
-    double ScaleRange() const { return scaleRange_; }
+    // The limits, span and direction the mapping below works with.
+    const TAxisScale& Scale() const { return scale_; }
+    double ScaleMinimum() const { return scale_.Minimum; }
+    double ScaleMaximum() const { return scale_.Maximum; }
+    double ScaleRange() const { return scale_.Range(); }
     bool IsDateTimeScale() const { return isDateTimeScale_; }
-    int PixelStart() const { return pixelStart_; }
-    int PixelEnd() const { return pixelEnd_; }
-    int PixelLength() const { return pixelLength_; }
-    int PixelCentre() const { return pixelCentre_; }
+    int PixelStart() const { return scale_.PixelStart; }
+    int PixelEnd() const { return scale_.PixelEnd; }
+    int PixelLength() const { return scale_.PixelLength(); }
+    int PixelCentre() const { return scale_.PixelCentre(); }
     int LinePos() const { return linePos_; }
     int LabelsPos() const { return labelsPos_; }
     int TitlePos() const { return titlePos_; }
@@ -150,10 +152,10 @@ public:
     // Draws one label or title text at (x, y) with the font already selected.
     void DrawAxisText(int x, int y, int angle, const std::string& text);
 
-    int XValueToPixel(double value) const;
-    int YValueToPixel(double value) const;
-    int ValueToPixel(double value) const;
-    double PixelToValue(int pixel) const;
+    int XValueToPixel(double value) const { return scale_.XValueToPixel(value); }
+    int YValueToPixel(double value) const { return scale_.YValueToPixel(value); }
+    int ValueToPixel(double value) const { return scale_.ValueToPixel(value); }
+    double PixelToValue(int pixel) const { return scale_.PixelToValue(pixel); }
 
     double ComputeIncrement() const;
     // The next step of the 1, 2, 5, 10 ... sequence above x.
@@ -199,11 +201,6 @@ private:
     void ShrinkSide(TRect& rect, int amount) const;
     int OutwardFrom(int coordinate, int amount) const;
     int TickBandSize() const;
-    // The value's distance in pixels from the minimum end (stored), or nothing when it maps to the centre.
-    std::optional<double> ScaledOffset(double value) const;
-    static int PixelFrom(int origin, long long offset);
-    // ln(ScaleMinimum) and ln(ScaleMaximum) for the logarithmic mapping.
-    std::pair<long double, long double> LogarithmicLimits() const;
     // The wall size an axis leaves beside the plot (0 in 2D).
     int WallSize(const TCustomChartAxis& axis) const;
     int ChartDepth() const;
@@ -243,7 +240,6 @@ private:
     TDottedGrayPen grid_;
     bool gridCentered_ = false;
     double increment_ = 0;
-    bool inverted_ = false;
     bool labels_ = true;
     int labelsAngle_ = 0;
     TChartFont labelsFont_;
@@ -252,7 +248,6 @@ private:
     int labelsSeparation_ = 10;
     int labelsSize_ = 0;
     TAxisLabelStyle labelStyle_ = talAuto;
-    bool logarithmic_ = false;
     int logarithmicBase_ = 10;
     double maximum_ = 0;
     double minimum_ = 0;
@@ -276,14 +271,8 @@ private:
     bool isHorizontal_ = false;
     bool isOtherSide_ = false;
     bool isDepthAxis_ = false;
-    double scaleMinimum_ = 0;
-    double scaleMaximum_ = 0;
-    double scaleRange_ = 0;
+    TAxisScale scale_;
     bool isDateTimeScale_ = false;
-    int pixelStart_ = 0;
-    int pixelEnd_ = 0;
-    int pixelLength_ = 0;
-    int pixelCentre_ = 0;
     int linePos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;

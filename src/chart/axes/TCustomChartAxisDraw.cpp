@@ -82,9 +82,9 @@ void TCustomChartAxis::DrawTitle()
 {
     SelectTextFont(title_.Font());
     if (isHorizontal_)
-        DrawAxisText(pixelCentre_, titlePos_, title_.Angle(), title_.Caption());
+        DrawAxisText(scale_.PixelCentre(), titlePos_, title_.Angle(), title_.Caption());
     else
-        DrawAxisText(titlePos_, pixelCentre_, title_.Angle(), title_.Caption());
+        DrawAxisText(titlePos_, scale_.PixelCentre(), title_.Angle(), title_.Caption());
 }
 
 void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
@@ -199,17 +199,17 @@ void TCustomChartAxis::DrawAxisLine()
     const int w = WallSize(*this);
     if (isDepthAxis_) {
         const TRect plot = chart_.PlotRect();
-        canvas.ZLine3D(plot.Right, plot.Bottom, pixelStart_, pixelEnd_);
+        canvas.ZLine3D(plot.Right, plot.Bottom, scale_.PixelStart, scale_.PixelEnd);
     } else if (isHorizontal_) {
         if (isOtherSide_)
-            canvas.HorizLine3D(pixelStart_, pixelEnd_, linePos_, ChartDepth());
+            canvas.HorizLine3D(scale_.PixelStart, scale_.PixelEnd, linePos_, ChartDepth());
         else
-            canvas.HorizLine3D(pixelStart_ - WallSize(chart_.LeftAxis()), pixelEnd_, linePos_ + w, 0);
+            canvas.HorizLine3D(scale_.PixelStart - WallSize(chart_.LeftAxis()), scale_.PixelEnd, linePos_ + w, 0);
     } else {
         if (isOtherSide_)
-            canvas.VertLine3D(linePos_, pixelStart_, pixelEnd_, ChartDepth());
+            canvas.VertLine3D(linePos_, scale_.PixelStart, scale_.PixelEnd, ChartDepth());
         else
-            canvas.VertLine3D(linePos_ - w, pixelStart_, pixelEnd_ + WallSize(chart_.BottomAxis()), 0);
+            canvas.VertLine3D(linePos_ - w, scale_.PixelStart, scale_.PixelEnd + WallSize(chart_.BottomAxis()), 0);
     }
 }
 
@@ -282,10 +282,10 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
     const std::size_t m = t.size();
     const int k = minorTickCount_;
     const auto keep = [&](int q) {
-        if (pixelStart_ < q && q < pixelEnd_)
+        if (scale_.PixelStart < q && q < scale_.PixelEnd)
             draw(q);
     };
-    if (!logarithmic_ && m > 1) {
+    if (!scale_.Logarithmic && m > 1) {
         const long double d = (t[1] - t[0]) / static_cast<long double>(k + 1);
         for (int j = 1; j <= k; ++j) {
             keep(t[0] - Round(d * j));
@@ -293,12 +293,12 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
         }
     }
     for (std::size_t i = 1; i < m; ++i) {
-        if (logarithmic_) {
+        if (scale_.Logarithmic) {
             double v = PixelToValue(t[i - 1]);
             const double step = (logarithmicBase_ * v - v) / (k + 1);
             for (int j = 1; j <= k; ++j) {
                 v += step;
-                if (v > scaleMaximum_)
+                if (v > scale_.Maximum)
                     break;
                 keep(ValueToPixel(v));
             }

@@ -24,7 +24,7 @@ constexpr double HandlerTolerance = 1e-7;
 
 void TCustomChartAxis::ProduceLabels(double inc)
 {
-    if (!(scaleMaximum_ >= scaleMinimum_))
+    if (!(scale_.Maximum >= scale_.Minimum))
         return;
     const TAxisLabelStyle style = EffectiveLabelStyle();
     if (isDepthAxis_ && style != talNone) {
@@ -35,7 +35,7 @@ void TCustomChartAxis::ProduceLabels(double inc)
     case talValue:
         if (DrawHandlerLabels())
             return;
-        if (logarithmic_ && increment_ == 0)
+        if (scale_.Logarithmic && increment_ == 0)
             DrawLogarithmicLabels();
         else if (isDateTimeScale_ && IsCalendarDateTimeStep(inc) && exactDateTime_)
             DrawCalendarLabels(inc);
@@ -55,17 +55,17 @@ void TCustomChartAxis::ProduceLabels(double inc)
 template <class F>
 void TCustomChartAxis::ForEachValueLabel(double inc, F visit) const
 {
-    if (std::fabs(scaleRange_ / inc) >= MaxValueLabelSteps)
+    if (std::fabs(scale_.Range() / inc) >= MaxValueLabelSteps)
         return;
-    const double q = scaleMaximum_ / inc;
-    double v = scaleMaximum_;
-    if (scaleMinimum_ != scaleMaximum_ && roundFirstLabel_)
+    const double q = scale_.Maximum / inc;
+    double v = scale_.Maximum;
+    if (scale_.Minimum != scale_.Maximum && roundFirstLabel_)
         v = static_cast<double>(static_cast<long double>(std::trunc(q)) * inc);
-    while (v > scaleMaximum_)
+    while (v > scale_.Maximum)
         v = v - inc;
     // A tolerance below the minimum absorbs the error accumulated by the repeated subtraction;
     // it widens the range downward for negative minimums as well.
-    const long double lowered = scaleMinimum_ - 1e-12L;
+    const long double lowered = scale_.Minimum - 1e-12L;
     const long double limit = lowered >= 0 ? lowered / 1.000000000001L : lowered * 1.000000000001L;
     while (v >= limit) {
         if (!visit(v))
@@ -87,17 +87,17 @@ void TCustomChartAxis::DrawValueLabels(double inc)
 
 bool TCustomChartAxis::LabelsStayDistinct(double minimum, double maximum)
 {
-    if (pixelLength_ < 1 || EffectiveLabelStyle() != talValue || logarithmic_ || isDateTimeScale_ || chart_.OnGetNextAxisLabel)
+    if (scale_.PixelLength() < 1 || EffectiveLabelStyle() != talValue || scale_.Logarithmic || isDateTimeScale_ || chart_.OnGetNextAxisLabel)
         return true;
-    const double keptMinimum = std::exchange(scaleMinimum_, minimum);
-    const double keptMaximum = std::exchange(scaleMaximum_, maximum);
-    const double keptRange = std::exchange(scaleRange_, maximum - minimum);
+    const TAxisScale kept = scale_;
+    scale_.Minimum = minimum;
+    scale_.Maximum = maximum;
     chart_.Canvas().Font().Assign(labelsFont_);
     const double inc = ComputeIncrement();
     bool distinct = true;
     std::string previous;
     bool first = true;
-    if (inc > 0 && scaleMaximum_ >= scaleMinimum_) {
+    if (inc > 0 && scale_.Maximum >= scale_.Minimum) {
         ForEachValueLabel(inc, [&](double v) {
             std::string text = LabelText(v);
             distinct = first || text != previous;
@@ -106,9 +106,7 @@ bool TCustomChartAxis::LabelsStayDistinct(double minimum, double maximum)
             return distinct;
         });
     }
-    scaleMinimum_ = keptMinimum;
-    scaleMaximum_ = keptMaximum;
-    scaleRange_ = keptRange;
+    scale_ = kept;
     return distinct;
 }
 
@@ -125,7 +123,7 @@ bool TCustomChartAxis::DrawHandlerLabels()
         chart_.OnGetNextAxisLabel(*sender, index, value, stop);
         if (stop)
             return index > 0;
-        if (value < scaleMinimum_ - HandlerTolerance || value > scaleMaximum_ + HandlerTolerance)
+        if (value < scale_.Minimum - HandlerTolerance || value > scale_.Maximum + HandlerTolerance)
             return true;
         PlaceLabel(value);
     }
@@ -134,7 +132,7 @@ bool TCustomChartAxis::DrawHandlerLabels()
 
 void TCustomChartAxis::DrawLogarithmicLabels()
 {
-    double minimum = scaleMinimum_;
+    double minimum = scale_.Minimum;
     double v = 0;
     if (minimum <= 0) {
         minimum = minimum == 0 ? 0.1 : 1e-10;
@@ -143,7 +141,7 @@ void TCustomChartAxis::DrawLogarithmicLabels()
         const long double base = logarithmicBase_;
         v = static_cast<double>(std::pow(base, static_cast<long double>(std::nearbyint(std::log(static_cast<long double>(minimum)) / std::log(base)))));
     }
-    for (int count = 0; v <= scaleMaximum_ && count < static_cast<int>(TAxisTickPositions::Capacity); ++count) {
+    for (int count = 0; v <= scale_.Maximum && count < static_cast<int>(TAxisTickPositions::Capacity); ++count) {
         if (v >= minimum)
             PlaceLabel(v);
         v *= logarithmicBase_;
@@ -152,8 +150,8 @@ void TCustomChartAxis::DrawLogarithmicLabels()
 
 void TCustomChartAxis::DrawCalendarLabels(double inc)
 {
-    const long double limit = scaleMinimum_ - 1e-12L;
-    double v = CalendarFloor(scaleMaximum_, inc);
+    const long double limit = scale_.Minimum - 1e-12L;
+    double v = CalendarFloor(scale_.Maximum, inc);
     for (std::size_t count = 0; v >= limit && count < TAxisTickPositions::Capacity; ++count) {
         PlaceLabel(v);
         v = CalendarPrevious(v, inc);
@@ -190,7 +188,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             continue;
         TChartSeries& s = **owner;
         const double value = isHorizontal_ ? s.XValueAt(index) : s.YValueAt(index);
-        if (value < scaleMinimum_ || value > scaleMaximum_)
+        if (value < scale_.Minimum || value > scale_.Maximum)
             continue;
         std::string text = style == talMark ? s.MarkText(index) : s.PointLabel(index);
         CallGetAxisLabel(&s, index, text);
@@ -232,9 +230,9 @@ void TCustomChartAxis::PlaceLabel(double value)
     const int pos = ValueToPixel(value);
     // However the value was reached (a tolerance below the minimum, a handler's value), nothing of a label
     // is drawn beyond the axis' span.
-    if (pos < std::min(pixelStart_, pixelEnd_) || pos > std::max(pixelStart_, pixelEnd_))
+    if (pos < std::min(scale_.PixelStart, scale_.PixelEnd) || pos > std::max(scale_.PixelStart, scale_.PixelEnd))
         return;
-    if (!labelsOnAxis_ && !(pixelStart_ < pos && pos < pixelEnd_))
+    if (!labelsOnAxis_ && !(scale_.PixelStart < pos && pos < scale_.PixelEnd))
         return;
     if (!tickOnLabelsOnly_)
         tickPositions_->Add(pos);

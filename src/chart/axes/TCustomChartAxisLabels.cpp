@@ -60,7 +60,7 @@ std::string TCustomChartAxis::FormatLabel(double value, TLabelHandlerCall handle
     std::string text;
     if (isDateTimeScale_) {
         if (value >= 0)
-            text = FormatDateTime(dateTimeFormat_.empty() ? DefaultDateTimeFormat(scaleRange_) : dateTimeFormat_, value);
+            text = FormatDateTime(dateTimeFormat_.empty() ? DefaultDateTimeFormat(scale_.Range()) : dateTimeFormat_, value);
     } else {
         text = FormatFloat(axisValuesFormat_, value, AxisFormatSettings());
     }
@@ -148,22 +148,22 @@ double TCustomChartAxis::IncrementFor(TLabelHandlerCall handler) const
         const std::string text = FormatLabel(v, handler);
         return isHorizontal_ ? LabelWidthOf(text) : LabelHeightOf(text);
     };
-    int size = std::max(extent(scaleMaximum_), extent(scaleMinimum_));
+    int size = std::max(extent(scale_.Maximum), extent(scale_.Minimum));
     int maxLabels = 1;
     if (size > 0) {
         if (labelsSeparation_ > 0)
             size += Round(labelsSeparation_ * 0.01L * size);
-        maxLabels = Round(static_cast<long double>(pixelLength_) / size);
+        maxLabels = Round(static_cast<long double>(scale_.PixelLength()) / size);
     }
     if (isDateTimeScale_)
         return DateTimeIncrement(maxLabels);
     if (maxLabels < 1)
         return MinimumStep;
-    double step = increment_ > 0 ? increment_ : (std::fabs(scaleRange_) >= 1 ? 1 : MinimumStep);
+    double step = increment_ > 0 ? increment_ : (std::fabs(scale_.Range()) >= 1 ? 1 : MinimumStep);
     if (labelsSeparation_ > 0) {
         int n = maxLabels + 1;
         do {
-            const double q = scaleRange_ / step;
+            const double q = scale_.Range() / step;
             if (std::fabs(q) < 2147483647) {
                 n = Round(q);
                 if (n > maxLabels)
@@ -181,8 +181,8 @@ double TCustomChartAxis::DateTimeIncrement(int maxLabels) const
     if (maxLabels < 1)
         return SmallestDateTimeStep();
     double step = std::max(increment_, SmallestDateTimeStep());
-    step = std::max(step, scaleRange_ / 1000000);
-    while (std::isfinite(step) && Round(scaleRange_ / step) > maxLabels)
+    step = std::max(step, scale_.Range() / 1000000);
+    while (std::isfinite(step) && Round(scale_.Range() / step) > maxLabels)
         step = NextDateTimeStep(step);
     if (exactDateTime_ && increment_ != 0)
         step = DateTimeStepAtLeast(step);
@@ -194,12 +194,12 @@ int TCustomChartAxis::MaxLabelsWidth() const
     const TAxisLabelStyle style = EffectiveLabelStyle();
     switch (style) {
     case talValue: {
-        double lo = scaleMinimum_;
-        double hi = scaleMaximum_;
+        double lo = scale_.Minimum;
+        double hi = scale_.Maximum;
         if (roundFirstLabel_ || (isDateTimeScale_ && exactDateTime_)) {
             const double inc = IncrementFor(TLabelHandlerCall::Skip);
-            lo = static_cast<double>(std::trunc(scaleMinimum_ / static_cast<long double>(inc)) * inc);
-            hi = static_cast<double>(std::trunc(scaleMaximum_ / static_cast<long double>(inc)) * inc);
+            lo = static_cast<double>(std::trunc(scale_.Minimum / static_cast<long double>(inc)) * inc);
+            hi = static_cast<double>(std::trunc(scale_.Maximum / static_cast<long double>(inc)) * inc);
         }
         const int widest = std::max(WidestLine(FormatLabel(hi, TLabelHandlerCall::Skip)), WidestLine(FormatLabel(lo, TLabelHandlerCall::Skip)));
         return widest + chart_.Canvas().TextWidth(" ");

@@ -5,20 +5,7 @@
 #include "chart/panel/TCustomAxisPanel.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
-#include <limits>
-#include <optional>
 #include <utility>
-
-static_assert(LDBL_MANT_DIG == 64, "axis scaling needs the 80-bit extended type");
-
-namespace {
-
-// A scaled offset at or beyond this many pixels cannot be drawn; such values map to the centre.
-constexpr double PixelLimit = 2147483647.0;
-
-}
 
 void TCustomChartAxis::PrepareScale()
 {
@@ -27,9 +14,8 @@ void TCustomChartAxis::PrepareScale()
         maximum_ = isX ? chart_.MaxXValue(*this) : chart_.MaxYValue(*this);
     if (automatic_ || automaticMinimum_)
         minimum_ = isX ? chart_.MinXValue(*this) : chart_.MinYValue(*this);
-    scaleMaximum_ = maximum_;
-    scaleMinimum_ = minimum_;
-    scaleRange_ = scaleMaximum_ - scaleMinimum_;
+    scale_.Maximum = maximum_;
+    scale_.Minimum = minimum_;
 }
 
 int TCustomChartAxis::AxisSideEdge(const TRect& rect) const
@@ -129,94 +115,21 @@ void TCustomChartAxis::PlacePixels()
         size = isHorizontal_ ? plot.Width() : plot.Height();
     }
     const long double f = size * 0.01L;
-    pixelStart_ = base + Round(f * startPosition_);
-    pixelEnd_ = base + Round(f * endPosition_);
-    pixelLength_ = pixelEnd_ - pixelStart_;
-    pixelCentre_ = (pixelStart_ + pixelEnd_) / 2;
+    scale_.PixelStart = base + Round(f * startPosition_);
+    scale_.PixelEnd = base + Round(f * endPosition_);
 }
 
 void TCustomChartAxis::ApplySeriesMargins(int before, int after)
 {
-    const int s0 = pixelStart_;
-    const int e0 = pixelEnd_;
-    pixelStart_ += before;
-    pixelEnd_ -= after;
-    pixelLength_ = pixelEnd_ - pixelStart_;
-    const double vStart = PixelToValue(s0);
-    const double vEnd = PixelToValue(e0);
+    // The values the shortened span gives the full span's ends become the scale's limits.
+    TAxisScale narrowed = scale_;
+    narrowed.PixelStart += before;
+    narrowed.PixelEnd -= after;
+    const double vStart = narrowed.PixelToValue(scale_.PixelStart);
+    const double vEnd = narrowed.PixelToValue(scale_.PixelEnd);
     PlacePixels();
-    scaleMinimum_ = std::min(vStart, vEnd);
-    scaleMaximum_ = std::max(vStart, vEnd);
-    scaleRange_ = scaleMaximum_ - scaleMinimum_;
-}
-
-std::pair<long double, long double> TCustomChartAxis::LogarithmicLimits() const
-{
-    // A limit at or below zero counts as a logarithm of zero.
-    const auto ln = [](double v) { return v > 0 ? std::log(static_cast<long double>(v)) : 0.0L; };
-    return {ln(scaleMinimum_), ln(scaleMaximum_)};
-}
-
-// An offset just inside the guard can carry the pixel past the int range; it stays at the range's edge.
-int TCustomChartAxis::PixelFrom(int origin, long long offset)
-{
-    return static_cast<int>(std::clamp<long long>(origin + offset, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-std::optional<double> TCustomChartAxis::ScaledOffset(double value) const
-{
-    double d = 0;
-    if (logarithmic_) {
-        if (value <= 0)
-            return 0.0;
-        const auto [lnMin, lnMax] = LogarithmicLimits();
-        if (lnMax == lnMin)
-            return std::nullopt;
-        d = static_cast<double>((std::log(static_cast<long double>(value)) - lnMin) * pixelLength_ / (lnMax - lnMin));
-    } else {
-        if (scaleRange_ == 0)
-            return std::nullopt;
-        d = static_cast<double>((static_cast<long double>(value) - scaleMinimum_) * pixelLength_ / scaleRange_);
-    }
-    if (!(std::fabs(d) < PixelLimit))
-        return std::nullopt;
-    return d;
-}
-
-int TCustomChartAxis::XValueToPixel(double value) const
-{
-    const std::optional<double> d = ScaledOffset(value);
-    if (!d)
-        return pixelCentre_;
-    return inverted_ ? PixelFrom(pixelEnd_, -Round(*d)) : PixelFrom(pixelStart_, Round(*d));
-}
-
-int TCustomChartAxis::YValueToPixel(double value) const
-{
-    const std::optional<double> d = ScaledOffset(value);
-    if (!d)
-        return pixelCentre_;
-    return inverted_ ? PixelFrom(pixelStart_, Round(*d)) : PixelFrom(pixelEnd_, -Round(*d));
-}
-
-int TCustomChartAxis::ValueToPixel(double value) const
-{
-    return isHorizontal_ || isDepthAxis_ ? XValueToPixel(value) : YValueToPixel(value);
-}
-
-double TCustomChartAxis::PixelToValue(int pixel) const
-{
-    if (pixelLength_ < 1)
-        return 0;
-    const long double along = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
-    const bool fromMinimum = isHorizontal_ || isDepthAxis_;
-    if (logarithmic_) {
-        const auto [lnMin, lnMax] = LogarithmicLimits();
-        const long double a = along * (lnMax - lnMin) / pixelLength_;
-        return static_cast<double>(std::exp(fromMinimum ? lnMin + a : lnMax - a));
-    }
-    const long double a = along * scaleRange_ / pixelLength_;
-    return static_cast<double>(fromMinimum ? scaleMinimum_ + a : scaleMaximum_ - a);
+    scale_.Minimum = std::min(vStart, vEnd);
+    scale_.Maximum = std::max(vStart, vEnd);
 }
 
 void TCustomChartAxis::SetMinMax(double min, double max)
@@ -257,8 +170,8 @@ bool TCustomChartAxis::HitTest(int x, int y) const
 {
     if (!chart_.AxisIsShown(*this))
         return false;
-    const int alongLow = std::min(pixelStart_, pixelEnd_);
-    const int alongHigh = std::max(pixelStart_, pixelEnd_);
+    const int alongLow = std::min(scale_.PixelStart, scale_.PixelEnd);
+    const int alongHigh = std::max(scale_.PixelStart, scale_.PixelEnd);
     const int acrossLow = linePos_ <= labelsPos_ ? linePos_ - 3 : labelsPos_;
     const int acrossHigh = linePos_ <= labelsPos_ ? labelsPos_ : linePos_ + 3;
     const TRect area = isHorizontal_ ? TRect{alongLow, acrossLow, alongHigh, acrossHigh}
