@@ -89,7 +89,12 @@ bool TCustomChartAxis::LabelsStayDistinct(double minimum, double maximum)
 {
     if (scale_.PixelLength() < 1 || EffectiveLabelStyle() != talValue || scale_.Logarithmic || isDateTimeScale_ || chart_.OnGetNextAxisLabel)
         return true;
-    const TAxisScale kept = scale_;
+    // The trial limits go back even when a label handler throws: the axis keeps mapping the mouse with its own.
+    struct TRestoreScale {
+        TAxisScale& Scale;
+        const TAxisScale Kept;
+        ~TRestoreScale() { Scale = Kept; }
+    } restore{scale_, scale_};
     scale_.Minimum = minimum;
     scale_.Maximum = maximum;
     chart_.Canvas().Font().Assign(labelsFont_);
@@ -106,7 +111,6 @@ bool TCustomChartAxis::LabelsStayDistinct(double minimum, double maximum)
             return distinct;
         });
     }
-    scale_ = kept;
     return distinct;
 }
 

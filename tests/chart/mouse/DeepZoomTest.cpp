@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -109,3 +111,14 @@ TEST_F(DeepZoom, RangesBelowTheZoomLimitDrawNothingOutsideTheSpans)
 }
 
 } // namespace
+
+// A label handler that throws while a zoom is checked leaves the axes on their own scale, not the tried one.
+TEST_F(DeepZoom, AThrowingLabelHandlerLeavesTheScaleAsItWas)
+{
+    const TAxisScale bottom = chart_.BottomAxis().Scale();
+    const TAxisScale left = chart_.LeftAxis().Scale();
+    chart_.OnGetAxisLabel = [](TChartAxis&, TChartSeries*, int, std::string&) { throw std::runtime_error("label"); };
+    EXPECT_THROW(SmallestZoom(), std::runtime_error);
+    EXPECT_EQ(chart_.BottomAxis().Scale(), bottom);
+    EXPECT_EQ(chart_.LeftAxis().Scale(), left);
+}
