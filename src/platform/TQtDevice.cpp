@@ -2,13 +2,11 @@
 
 #include "platform/EDeviceError.h"
 #include "platform/QtDeviceMapping.h"
-#include "platform/TThinLineRaster.h"
 
 #include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -102,11 +100,6 @@ TQtDevice::TQtDevice(QPaintDevice& target, int width, int height, const QTransfo
     qbrush_ = MakeBrush(brush_);
 }
 
-TQtDevice::~TQtDevice()
-{
-    EndPaint();
-}
-
 const QImage& TQtDevice::Image()
 {
     static const QImage none;
@@ -114,19 +107,15 @@ const QImage& TQtDevice::Image()
     return image ? *image : none;
 }
 
-const QImage* TQtDevice::FinishedImage() const
+const QImage* TQtDevice::FinishedImage()
 {
-    FlushLines();
-    if (painter_.isActive())
-        painter_.end();
+    EndPaint();
     return targetImage_;
 }
 
 void TQtDevice::EndPaint()
 {
-    FlushLines();
-    if (painter_.isActive())
-        painter_.end();
+    batcher_.End();
 }
 
 int TQtDevice::Width() const
@@ -141,17 +130,17 @@ int TQtDevice::Height() const
 
 QPainter* TQtDevice::Painter()
 {
-    FlushLines();
-    if (!painter_.isActive()) {
+    QPainter& painter = batcher_.Painter();
+    if (!painter.isActive()) {
         // An empty surface has nothing to draw on; any other that refuses a painter is a failure.
         if (target_->width() <= 0 || target_->height() <= 0)
             return nullptr;
-        if (!painter_.begin(target_))
+        if (!painter.begin(target_))
             throw EDeviceError("Cannot draw on the picture");
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::Antialiasing, false);
         if (!view_.isIdentity())
-            painter_.setWorldTransform(view_);
-        rasterSurface_ = painter_.paintEngine()->type() == QPaintEngine::Raster;
+            painter.setWorldTransform(view_);
+        rasterSurface_ = painter.paintEngine()->type() == QPaintEngine::Raster;
         // The painter has made the image's pixels its own; lines written into them directly land
         // in the same buffer.
         pixels_ = targetImage_ != nullptr && wholeScale_ > 0 && IsPixelImage(*targetImage_) ? targetImage_->bits() : nullptr;
@@ -161,17 +150,17 @@ QPainter* TQtDevice::Painter()
         brushApplied_ = false;
         fontApplied_ = false;
         if (clip_)
-            painter_.setClipRect(*clip_);
+            painter.setClipRect(*clip_);
     }
     if (!penApplied_) {
-        painter_.setPen(qpen_);
+        painter.setPen(qpen_);
         penApplied_ = true;
     }
     if (!brushApplied_) {
-        painter_.setBrush(qbrush_);
+        painter.setBrush(qbrush_);
         brushApplied_ = true;
     }
-    return &painter_;
+    return &painter;
 }
 
 void TQtDevice::UseMode(QPainter& painter, QPainter::CompositionMode mode)
@@ -196,7 +185,6 @@ void TQtDevice::SetPen(const TDevicePen& pen)
 {
     if (pen == pen_)
         return;
-    FlushLines();
     pen_ = pen;
     qpen_ = MakePen(pen, scale_);
     penApplied_ = false;
@@ -215,8 +203,6 @@ void TQtDevice::SetBackMode(TBackMode mode)
 {
     if (backMode_ == mode)
         return;
-    // Gathered dashed lines leave their gaps as the mode was when they were drawn.
-    FlushLines();
     backMode_ = mode;
 }
 
@@ -271,16 +257,7 @@ void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
     if (pen_.Width > 1)
         painter.drawLine(from, to);
     else
-        painter.drawLine(ThinSegment(from, to));
-}
-
-QLineF TQtDevice::ThinSegment(QPoint from, QPoint to) const
-{
-    const QLineF line = ThinLineOf(from, to);
-    if (!Enlarged())
-        return line;
-    const bool across = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
-    return line.translated(across ? QPointF(0, 0.5) : QPointF(0.5, 0));
+        painter.drawLine(TLineBatcher::ThinSegment(from, to, Enlarged()));
 }
 
 void TQtDevice::MoveTo(int x, int y)
@@ -299,87 +276,20 @@ QRect TQtDevice::ImagePixels(const QRect& logical) const
     return wholeScale_ == 1 ? logical : QRect(logical.topLeft() * wholeScale_, logical.size() * wholeScale_);
 }
 
-bool TQtDevice::CanBatchLines() const
-{
-    if (pen_.Width > 1 || pen_.Mode != pmCopy)
-        return false;
-    return pen_.Style == psSolid || (!DashPatternOf(pen_.Style).empty() && backMode_ == bmTransparent);
-}
-
 bool TQtDevice::ReadyToBatch()
 {
-    if (batching_)
+    if (batcher_.Gathering(pen_, backMode_))
         return true;
-    if (!CanBatchLines())
+    if (!TLineBatcher::CanBatch(pen_, backMode_))
         return false;
-    if (!painter_.isActive() || !penApplied_ || currentMode_ != QPainter::CompositionMode_SourceOver) {
+    if (!batcher_.Painting() || !penApplied_ || currentMode_ != QPainter::CompositionMode_SourceOver) {
         QPainter* painter = Painter();
         if (painter == nullptr)
             return false;
         UsePlainMode(*painter);
     }
-    batching_ = true;
+    batcher_.Start({pixels_, bytesPerLine_, PixelClip(), wholeScale_, Enlarged(), rasterSurface_}, pen_, backMode_);
     return true;
-}
-
-void TQtDevice::Gather(QPoint from, QPoint to)
-{
-    lines_.emplace_back(from, to);
-    // Drawn in short batches, the gathered lines are still in the processor's cache.
-    constexpr std::size_t MaxGathered = 1024;
-    if (lines_.size() >= MaxGathered)
-        FlushLines();
-}
-
-void TQtDevice::FlushLines() const
-{
-    // Whatever flushes may change the painter's pen, mode or state next.
-    batching_ = false;
-    if (lines_.empty())
-        return;
-    if (!rasterSurface_) {
-        StrokeGatheredPath();
-        return;
-    }
-    // The lines were gathered on the open painter with the pen, mode and clip they are drawn with.
-    const TThinLineRaster raster(pixels_, bytesPerLine_, PixelClip());
-    const QRgb color = ToQColor(pen_.Color).rgb();
-    const int r = wholeScale_;
-    // Enlarged, a line is as many one-pixel lines side by side as a logical pixel is wide, with its
-    // dashes as much longer.
-    std::array<int, 8> dashes{};
-    std::span<const int> pattern = DashPatternOf(pen_.Style);
-    if (r > 1 && !pattern.empty()) {
-        std::transform(pattern.begin(), pattern.end(), dashes.begin(), [r](int length) { return length * r; });
-        pattern = std::span<const int>(dashes.data(), pattern.size());
-    }
-    for (const QLine& line : lines_) {
-        const QPoint across = std::abs(line.dx()) >= std::abs(line.dy()) ? QPoint(0, 1) : QPoint(1, 0);
-        bool written = true;
-        for (int k = 0; k < std::max(r, 1) && written; ++k) {
-            const QPoint from = line.p1() * r + across * k;
-            const QPoint to = line.p2() * r + across * k;
-            written = pattern.empty() ? raster.Segment(from, to, color) : raster.Dashed(from, to, pattern, color);
-        }
-        if (!written)
-            painterLines_.push_back(ThinSegment(line.p1(), line.p2()));
-    }
-    if (!painterLines_.empty())
-        painter_.drawLines(painterLines_.data(), static_cast<int>(painterLines_.size()));
-    lines_.clear();
-    painterLines_.clear();
-}
-
-void TQtDevice::StrokeGatheredPath() const
-{
-    QPainterPath path;
-    for (const QLine& line : lines_) {
-        if (path.elementCount() == 0 || path.currentPosition() != QPointF(line.p1()))
-            path.moveTo(line.p1());
-        path.lineTo(line.p2());
-    }
-    lines_.clear();
-    painter_.strokePath(path, painter_.pen());
 }
 
 void TQtDevice::LineTo(int x, int y)
@@ -388,7 +298,7 @@ void TQtDevice::LineTo(int x, int y)
     const QPoint to(x, y);
     position_ = to;
     if (ReadyToBatch()) {
-        Gather(from, to);
+        batcher_.Add(from, to);
         return;
     }
     if (QPainter* painter = Painter())
@@ -498,7 +408,7 @@ void TQtDevice::Polyline(std::span<const TPoint> points)
 {
     if (points.size() >= 2 && ReadyToBatch()) {
         for (std::size_t i = 1; i < points.size(); ++i)
-            Gather(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
+            batcher_.Add(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
         return;
     }
     QPainter* painter = Painter();
@@ -544,18 +454,16 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
 
 void TQtDevice::ClipRect(const TRect& rect)
 {
-    FlushLines();
     clip_ = QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
-    if (painter_.isActive())
-        painter_.setClipRect(*clip_);
+    if (batcher_.Painting())
+        batcher_.Painter().setClipRect(*clip_);
 }
 
 void TQtDevice::UnClip()
 {
-    FlushLines();
     clip_.reset();
-    if (painter_.isActive())
-        painter_.setClipping(false);
+    if (batcher_.Painting())
+        batcher_.Painter().setClipping(false);
 }
 
 std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TBitmapFormat format)
@@ -563,9 +471,9 @@ std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TB
     return std::make_unique<TQtDevice>(width, height, format, scale_);
 }
 
-void TQtDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
+void TQtDevice::CopyBitmap(TBitmapDevice& bitmap, int x, int y)
 {
-    const auto* source = dynamic_cast<const TQtDevice*>(&bitmap);
+    auto* source = dynamic_cast<TQtDevice*>(&bitmap);
     if (source == nullptr)
         return;
     const QImage* image = source->FinishedImage();

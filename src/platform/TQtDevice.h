@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/canvas/TBitmapDevice.h"
+#include "platform/TLineBatcher.h"
 #include "platform/TPixelBlock.h"
 #include "platform/TShapeStamps.h"
 
@@ -41,7 +42,6 @@ public:
     TQtDevice(QPaintDevice& target, int width, int height, const QTransform& view);
     TQtDevice(const TQtDevice&) = delete;
     TQtDevice& operator=(const TQtDevice&) = delete;
-    ~TQtDevice() override;
 
     // The finished pixels of the device's own image (or of a target image); closes the painter.
     const QImage& Image();
@@ -81,14 +81,14 @@ public:
     void ClipRect(const TRect& rect) override;
     void UnClip() override;
     std::unique_ptr<TBitmapDevice> CreateBitmap(int width, int height, TBitmapFormat format) override;
-    void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) override;
+    void CopyBitmap(TBitmapDevice& bitmap, int x, int y) override;
 
 private:
     // The open painter with the current state, or none when the surface is empty; a surface that refuses a
     // painter throws EDeviceError.
     QPainter* Painter();
     // The image drawn on (own or target), with the painter closed; none for a widget target.
-    const QImage* FinishedImage() const;
+    const QImage* FinishedImage();
     // Shapes use the raster operation of the pen mode; text and pixels do not.
     void UseShapeMode(QPainter& painter);
     void UsePlainMode(QPainter& painter);
@@ -135,26 +135,15 @@ private:
     void KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect& box);
     // A line that paints its start point and not its end point, whatever its direction.
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
-    // The thin line Qt draws for a segment: on an enlarged surface it runs through the middle of the
-    // logical pixels, as wide as the pen.
-    QLineF ThinSegment(QPoint from, QPoint to) const;
     // Whether a logical pixel is more (or other) than one pixel of the surface.
     bool Enlarged() const { return scale_ != 1.0 || !view_.isIdentity(); }
-    // Thin lines in copy mode (solid, or dashed over a transparent background) paint the same pixels
-    // in any order, so they are gathered and drawn together when anything else is about to paint
-    // or the pen changes: straight into the image where possible, the rest in one QPainter call.
-    bool CanBatchLines() const;
     // The pixels drawing may reach: the clip within the surface, in image pixels.
     QRect PixelClip() const;
     // A logical rectangle in image pixels.
     QRect ImagePixels(const QRect& logical) const;
-    // Opens the painter for a gathered line; false when the line must be drawn at once. Once ready,
-    // it stays so until the lines are flushed, which every change of pen, mode, clip or painter does.
+    // Whether a line in the current pen and back mode is gathered, with the painter made ready for it;
+    // false when the line must be drawn at once.
     bool ReadyToBatch();
-    void Gather(QPoint from, QPoint to);
-    void FlushLines() const;
-    // The gathered lines as one path on a vector surface, each run of connected lines one stroke.
-    void StrokeGatheredPath() const;
     // Lines with gaps and hatch brushes paint their gaps in the back colour in bmOpaque mode; Qt's own
     // opaque mode changes how shapes rasterise, so the gaps are painted by a solid first pass instead.
     bool OpaquePenGaps() const;
@@ -173,7 +162,9 @@ private:
     QTransform view_;
     QImage* targetImage_ = nullptr;
     TBitmapFormat format_ = bfColor;
-    mutable QPainter painter_;
+    // Holds the painter: whatever reaches it comes after the gathered lines. Declared after the image,
+    // so that it draws what it has gathered and closes the painter while the image is still there.
+    TLineBatcher batcher_;
     QPainter::CompositionMode currentMode_ = QPainter::CompositionMode_SourceOver;
 
     TDevicePen pen_;
@@ -194,10 +185,6 @@ private:
     QPoint position_;
     std::optional<QRect> clip_;
     std::vector<QPoint> points_;
-    // The gathered lines from start to end point, and those of them left to QPainter.
-    mutable std::vector<QLine> lines_;
-    mutable bool batching_ = false;
-    mutable std::vector<QLineF> painterLines_;
     // Whether the open painter turns everything into pixels; a vector surface gets text as text and
     // connected gathered lines as one path.
     bool rasterSurface_ = true;

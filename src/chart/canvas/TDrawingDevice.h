@@ -62,5 +62,6 @@ public:
     // An off-screen surface of the same kind, width x height pixels, owned by the caller.
     virtual std::unique_ptr<TBitmapDevice> CreateBitmap(int width, int height, TBitmapFormat format) = 0;
     // Copies the whole bitmap (made by CreateBitmap of a device of the same kind) with its top-left at (x, y).
-    virtual void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) = 0;
+    // The bitmap finishes what it is drawing first.
+    virtual void CopyBitmap(TBitmapDevice& bitmap, int x, int y) = 0;
 };

@@ -154,7 +154,7 @@ std::unique_ptr<TBitmapDevice> TRecordingDevice::CreateBitmap(int width, int hei
     return std::unique_ptr<TBitmapDevice>(new TRecordingDevice(log_, surface, width, height));
 }
 
-void TRecordingDevice::CopyBitmap(const TBitmapDevice& bitmap, int x, int y)
+void TRecordingDevice::CopyBitmap(TBitmapDevice& bitmap, int x, int y)
 {
     TDrawRecord& record = Add(TDrawOp::CopyBitmap);
     record.P1 = {x, y};

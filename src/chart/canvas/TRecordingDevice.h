@@ -97,7 +97,7 @@ public:
     void ClipRect(const TRect& rect) override;
     void UnClip() override;
     std::unique_ptr<TBitmapDevice> CreateBitmap(int width, int height, TBitmapFormat format) override;
-    void CopyBitmap(const TBitmapDevice& bitmap, int x, int y) override;
+    void CopyBitmap(TBitmapDevice& bitmap, int x, int y) override;
 
 private:
     struct TLog {
