@@ -5,7 +5,6 @@
 #include "chart/canvas/SetterRule.h"
 #include "chart/panel/ChartException.h"
 #include "chart/panel/TCustomAxisPanel.h"
-#include "chart/series/EListError.h"
 #include "chart/series/TChartFunction.h"
 
 #include <algorithm>
@@ -15,10 +14,10 @@
 
 TChartSeries::TChartSeries()
     : marks_(*this)
-    , xValues_(*this, "X")
-    , yValues_(*this, "Y")
 {
-    xValues_.SetOrder(loAscending);
+    points_.OnValuesChanged = [this](TSeriesNotification code, int index) { NotifyDependents(code, index); };
+    points_.OnRepaint = [this] { RequestRepaint(); };
+    points_.OnValueSourceChanged = [this] { CheckDataSource(); };
 }
 
 TChartSeries::~TChartSeries()
@@ -34,29 +33,14 @@ TChartSeries::~TChartSeries()
 
 void TChartSeries::SetXValues(const TChartValueList& value)
 {
-    xValues_.CopySettingsFrom(value);
+    XValues().CopySettingsFrom(value);
     RequestRepaint();
 }
 
 void TChartSeries::SetYValues(const TChartValueList& value)
 {
-    yValues_.CopySettingsFrom(value);
+    YValues().CopySettingsFrom(value);
     RequestRepaint();
-}
-
-void TChartSeries::StoreColorAndLabel(int index, TColor color, const std::string& label)
-{
-    const auto at = static_cast<std::size_t>(index);
-    if (color != clAutoColor || at < colors_.size()) {
-        if (colors_.size() < at)
-            colors_.resize(at, clAutoColor);
-        colors_.insert(colors_.begin() + index, color);
-    }
-    if (!label.empty() || at < labels_.size()) {
-        if (labels_.size() < at)
-            labels_.resize(at);
-        labels_.insert(labels_.begin() + index, label);
-    }
 }
 
 namespace {
@@ -72,14 +56,11 @@ int TChartSeries::AddPoint(double x, double y)
 
 int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color)
 {
-    xValues_.PendingValue = x;
-    yValues_.PendingValue = y;
+    XValues().PendingValue = x;
+    YValues().PendingValue = y;
     if (OnBeforeAdd && !OnBeforeAdd(*this))
         return -1;
-    const int index = xValues_.AddValue(x);
-    yValues_.InsertValue(index, y);
-    AddExtraValues(index);
-    InsertColorAndLabel(index, color, label);
+    const int index = points_.Add(x, y, color, label);
     PointAdded(index);
     return index;
 }
@@ -92,7 +73,7 @@ int TChartSeries::AddNullPoint(double x, double y, const std::string& label)
 int TChartSeries::AppendValue(double value, const std::string& label, TColor color)
 {
     const double count = PointCount();
-    if (&MandatoryList() == &yValues_)
+    if (&MandatoryList() == &YValues())
         return AddPoint(count, value, label, color);
     return AddPoint(value, count, label, color);
 }
@@ -100,12 +81,6 @@ int TChartSeries::AppendValue(double value, const std::string& label, TColor col
 int TChartSeries::AppendNull(const std::string& label)
 {
     return AppendValue(0.0, label, clNone);
-}
-
-void TChartSeries::InsertExtraValues(int index)
-{
-    for (std::size_t i = 2; i < valueLists_.size(); ++i)
-        valueLists_[i]->InsertValue(index, valueLists_[i]->PendingValue);
 }
 
 void TChartSeries::PointAdded(int index)
@@ -123,35 +98,27 @@ int TChartSeries::AddPointFrom(const TChartSeries& source, int index)
     double x = source.XValueAt(index);
     double y = source.YValueAt(index);
     const bool sourceByY = &source.MandatoryList() == &source.YValues();
-    const bool selfByY = &MandatoryList() == &yValues_;
+    const bool selfByY = &MandatoryList() == &YValues();
     if (sourceByY != selfByY)
         std::swap(x, y);
     const TChartValueLists& sourceLists = source.ValueLists();
-    for (std::size_t i = 2; i < valueLists_.size(); ++i)
-        valueLists_[i]->PendingValue = i < sourceLists.size() ? sourceLists[i]->ValueAt(index) : 0.0;
-    const int newIndex = xValues_.AddValue(x);
-    yValues_.InsertValue(newIndex, y);
-    AddExtraValues(newIndex);
-    return newIndex;
+    const TChartValueLists& lists = points_.Lists();
+    for (std::size_t i = 2; i < lists.size(); ++i)
+        lists[i]->PendingValue = i < sourceLists.size() ? sourceLists[i]->ValueAt(index) : 0.0;
+    return points_.AddValues(x, y);
 }
 
 int TChartSeries::CopyPointFrom(const TChartSeries& source, int index)
 {
     const int newIndex = AddPointFrom(source, index);
-    const TColor color = static_cast<std::size_t>(index) < source.colors_.size() ? source.colors_[static_cast<std::size_t>(index)] : clAutoColor;
-    InsertColorAndLabel(newIndex, color, source.PointLabel(index));
+    points_.InsertColorAndLabel(newIndex, source.points_.OwnColor(index), source.PointLabel(index));
     PointAdded(newIndex);
     return newIndex;
 }
 
 void TChartSeries::ClearLists()
 {
-    for (TChartValueList* list : valueLists_)
-        list->RemoveAll();
-    colors_.clear();
-    colors_.shrink_to_fit();
-    labels_.clear();
-    labels_.shrink_to_fit();
+    points_.Clear();
     marks_.ClearPositions();
 }
 
@@ -167,12 +134,7 @@ void TChartSeries::ClearPoints()
 
 void TChartSeries::DeletePoint(int index)
 {
-    for (TChartValueList* list : valueLists_)
-        list->DeleteValue(index);
-    if (static_cast<std::size_t>(index) < colors_.size())
-        colors_.erase(colors_.begin() + index);
-    if (static_cast<std::size_t>(index) < labels_.size())
-        labels_.erase(labels_.begin() + index);
+    points_.Delete(index);
     marks_.DeletePosition(index);
     NotifyDependents(snDelete, index);
     if (active_)
@@ -223,35 +185,14 @@ void TChartSeries::SetView3DAndClip(bool on)
 
 void TChartSeries::SwapPoints(int i, int j)
 {
-    for (TChartValueList* list : valueLists_)
-        list->Exchange(i, j);
-    const auto a = static_cast<std::size_t>(i);
-    const auto b = static_cast<std::size_t>(j);
-    // A point past the end of a list holds the default; it is stored before being swapped with one that is not.
-    const std::size_t last = std::max(a, b);
-    if (std::min(a, b) < colors_.size()) {
-        if (colors_.size() <= last)
-            colors_.resize(last + 1, clAutoColor);
-        std::swap(colors_[a], colors_[b]);
-    }
-    if (std::min(a, b) < labels_.size()) {
-        if (labels_.size() <= last)
-            labels_.resize(last + 1);
-        std::swap(labels_[a], labels_[b]);
-    }
-}
-
-bool TChartSeries::IsNullPoint(int index) const
-{
-    return index >= 0 && static_cast<std::size_t>(index) < colors_.size() && colors_[static_cast<std::size_t>(index)] == clNone;
+    points_.Swap(i, j);
 }
 
 TColor TChartSeries::OwnOrPaletteColor(int index) const
 {
     if (index < 0 || index >= Count())
         return seriesColor_;
-    const auto at = static_cast<std::size_t>(index);
-    const TColor stored = at < colors_.size() ? colors_[at] : clAutoColor;
+    const TColor stored = points_.OwnColor(index);
     if (stored != clAutoColor)
         return stored;
     return colorEachPoint_ ? Palette(index) : seriesColor_;
@@ -259,32 +200,26 @@ TColor TChartSeries::OwnOrPaletteColor(int index) const
 
 void TChartSeries::SetPointColor(int index, TColor color)
 {
-    if (index < 0 || index >= Count())
-        throw EListError(index);
-    if (colors_.size() <= static_cast<std::size_t>(index))
-        colors_.resize(static_cast<std::size_t>(index) + 1, clAutoColor);
-    colors_[static_cast<std::size_t>(index)] = color;
+    points_.SetColor(index, color);
     RequestRepaint();
 }
 
 std::string TChartSeries::PointLabel(int index) const
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= labels_.size())
-        return {};
-    return labels_[static_cast<std::size_t>(index)];
+    return points_.Label(index);
 }
 
-double TChartSeries::XValueAt(int index) const { return xValues_.ValueAt(index); }
-double TChartSeries::YValueAt(int index) const { return yValues_.ValueAt(index); }
-double TChartSeries::XMin() const { return xValues_.Minimum(); }
-double TChartSeries::XMax() const { return xValues_.Maximum(); }
-double TChartSeries::YMin() const { return yValues_.Minimum(); }
-double TChartSeries::YMax() const { return yValues_.Maximum(); }
+double TChartSeries::XValueAt(int index) const { return XValues().ValueAt(index); }
+double TChartSeries::YValueAt(int index) const { return YValues().ValueAt(index); }
+double TChartSeries::XMin() const { return XValues().Minimum(); }
+double TChartSeries::XMax() const { return XValues().Maximum(); }
+double TChartSeries::YMin() const { return YValues().Minimum(); }
+double TChartSeries::YMax() const { return YValues().Maximum(); }
 double TChartSeries::ZMin() const { return zOrder_; }
 double TChartSeries::ZMax() const { return zOrder_; }
 double TChartSeries::MarkValue(int index) const { return MandatoryList().ValueAt(index); }
 double TChartSeries::OriginValue(int index) const { return MarkValue(index); }
-TChartValueList& TChartSeries::MandatoryList() { return yValues_; }
+TChartValueList& TChartSeries::MandatoryList() { return YValues(); }
 
 const TChartValueList& TChartSeries::MandatoryList() const
 {
@@ -296,10 +231,11 @@ TChartValueList& TChartSeries::ValueListByName(const std::string& name)
     const auto equalNoCase = [](const std::string& a, const std::string& b) {
         return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
     };
-    for (std::size_t i = 2; i < valueLists_.size(); ++i)
-        if (equalNoCase(valueLists_[i]->Name(), name))
-            return *valueLists_[i];
-    return yValues_;
+    const TChartValueLists& lists = points_.Lists();
+    for (std::size_t i = 2; i < lists.size(); ++i)
+        if (equalNoCase(lists[i]->Name(), name))
+            return *lists[i];
+    return YValues();
 }
 
 void TChartSeries::RecalcGetAxis()
@@ -438,8 +374,8 @@ void TChartSeries::SetColorEachPoint(bool value)
     if (value)
         return;
     // Null points keep their clNone: resetting it would turn them into drawn points.
-    for (int i = 0; i < static_cast<int>(colors_.size()); ++i)
-        if (colors_[static_cast<std::size_t>(i)] != clNone)
+    for (int i = 0; i < static_cast<int>(points_.Colors().size()); ++i)
+        if (points_.OwnColor(i) != clNone)
             SetPointColor(i, clAutoColor);
 }
 

@@ -3,12 +3,12 @@
 #include "chart/canvas/BrushTypes.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TRect.h"
-#include "chart/series/TChartValueList.h"
 #include "chart/series/TLegendTextStyle.h"
 #include "chart/series/TPersistentObject.h"
 #include "chart/series/TSeriesAxes.h"
 #include "chart/series/TSeriesMarks.h"
 #include "chart/series/TSeriesNotification.h"
+#include "chart/series/TSeriesPoints.h"
 
 #include <functional>
 #include <memory>
@@ -20,8 +20,6 @@ class TChartFunction;
 class TCustomAxisPanel;
 class TCustomChartAxis;
 class TChartCanvas3D;
-
-using TChartValueLists = std::vector<TChartValueList*>;
 
 // Which mouse button event reached a series.
 enum TSeriesClickKind { sckClick, sckDoubleClick };
@@ -42,16 +40,16 @@ public:
     void SetName(const std::string& value) { name_ = value; }
 
     // Value lists and points.
-    TChartValueList& XValues() { return xValues_; }
-    const TChartValueList& XValues() const { return xValues_; }
+    TChartValueList& XValues() { return points_.XValues(); }
+    const TChartValueList& XValues() const { return points_.XValues(); }
     void SetXValues(const TChartValueList& value);
-    TChartValueList& YValues() { return yValues_; }
-    const TChartValueList& YValues() const { return yValues_; }
+    TChartValueList& YValues() { return points_.YValues(); }
+    const TChartValueList& YValues() const { return points_.YValues(); }
     void SetYValues(const TChartValueList& value);
-    const TChartValueLists& ValueLists() const { return valueLists_; }
+    const TChartValueLists& ValueLists() const { return points_.Lists(); }
     // Whether points may have labels; false while every point was added without one.
-    bool StoresLabels() const { return !labels_.empty(); }
-    int Count() const { return xValues_.ValueCount(); }
+    bool StoresLabels() const { return points_.StoresLabels(); }
+    int Count() const { return points_.Count(); }
     int PointCount() const { return Count(); }
 
     // A point without label or colour of its own; the caller builds no label string.
@@ -76,18 +74,14 @@ public:
     // Exchanges points i and j in every value list, the colour list and the label list.
     virtual void SwapPoints(int i, int j);
     // Inserts the pending values of the lists beyond X and Y at the index.
-    void AddExtraValues(int index)
-    {
-        if (valueLists_.size() > 2)
-            InsertExtraValues(index);
-    }
+    void AddExtraValues(int index) { points_.AddExtraValues(index); }
 
-    bool IsNullPoint(int index) const;
+    bool IsNullPoint(int index) const { return points_.IsNull(index); }
     // A point's own colour, else the palette's when each point takes one, else the series colour.
     TColor PointColor(int index) const
     {
         // Past the stored colours, or outside the series, a point has no colour of its own.
-        if (!colorEachPoint_ && static_cast<std::size_t>(index) >= colors_.size())
+        if (!colorEachPoint_ && static_cast<std::size_t>(index) >= points_.Colors().size())
             return seriesColor_;
         return OwnOrPaletteColor(index);
     }
@@ -236,25 +230,14 @@ protected:
     virtual void ClearLists();
     void SetVisibleRange(int first, int last);
     void RecalcGetAxis();
-    const std::vector<TColor>& Colors() const { return colors_; }
+    const std::vector<TColor>& Colors() const { return points_.Colors(); }
+    // A series type with more coordinates makes its further value lists on these points.
+    TSeriesPoints& Points() { return points_; }
     // The base legend symbol: the rectangle filled with the current brush, outlined when it would vanish.
     void DrawBaseLegendSymbol(const TRect& rect);
 
 private:
-    friend class TChartValueList;
-    void RegisterValueList(TChartValueList& list) { valueLists_.push_back(&list); }
-    void InsertExtraValues(int index);
     TColor OwnOrPaletteColor(int index) const;
-    // Inserts a point's colour and label at the index, padding shorter lists with "none of its own".
-    // Points past the end of these lists have the automatic colour and no label, so a series whose
-    // points have neither stores nothing per point.
-    void InsertColorAndLabel(int index, TColor color, const std::string& label)
-    {
-        const auto at = static_cast<std::size_t>(index);
-        if (color != clAutoColor || !label.empty() || at < colors_.size() || at < labels_.size())
-            StoreColorAndLabel(index, color, label);
-    }
-    void StoreColorAndLabel(int index, TColor color, const std::string& label);
     void RemoveDataSources();
     void AddDataSource(TChartSeries* source);
 
@@ -262,7 +245,6 @@ private:
     bool active_ = true;
     TColor seriesColor_ = clAutoColor;
     bool colorEachPoint_ = false;
-    std::vector<TColor> colors_;
     std::string colorSource_;
     std::string xLabelsSource_;
     int cursor_ = 0;
@@ -278,10 +260,7 @@ private:
     bool showInLegend_ = true;
     std::string title_;
     std::string valueFormat_ = DefaultValueFormat;
-    TChartValueLists valueLists_;
-    TChartValueList xValues_;
-    std::vector<std::string> labels_;
-    TChartValueList yValues_;
+    TSeriesPoints points_;
     THorizAxis horizAxis_ = aBottomAxis;
     TChartAxis* customHorizAxis_ = nullptr;
     int zOrder_ = -1;

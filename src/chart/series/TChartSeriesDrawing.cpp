@@ -19,7 +19,7 @@ void TChartSeries::CalcFirstLastVisible()
     if (count == 0)
         return;
     const TChartAxis* axis = GetHorizAxis();
-    if (!clipToAxisRange_ || xValues_.Order() == loNone || axis == nullptr) {
+    if (!clipToAxisRange_ || XValues().Order() == loNone || axis == nullptr) {
         SetVisibleRange(0, count - 1);
         return;
     }
@@ -186,7 +186,7 @@ std::string TChartSeries::LegendText(int index, TLegendTextStyle style) const
         return horizAxisRef_ != nullptr ? horizAxisRef_->LabelText(x) : FormatValue(x);
     }
     const double value = MarkValue(index);
-    const double absTotal = yValues_.AbsTotal();
+    const double absTotal = YValues().AbsTotal();
     const std::string valueText = FormatValue(value);
     const std::string percentText = FormatPercent(absTotal == 0 ? 100.0 : value * 100.0 / absTotal);
     switch (style) {

@@ -67,8 +67,7 @@ void TChartSeries::CopyAllFrom(TChartSeries& source)
     } else {
         for (int i = 0; i < source.Count(); ++i) {
             const int index = AddPointFrom(source, i);
-            const TColor color = static_cast<std::size_t>(i) < source.colors_.size() ? source.colors_[static_cast<std::size_t>(i)] : clAutoColor;
-            InsertColorAndLabel(index, color, source.PointLabel(i));
+            points_.InsertColorAndLabel(index, source.points_.OwnColor(i), source.PointLabel(i));
         }
         RequestRepaint();
     }

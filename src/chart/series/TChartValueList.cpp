@@ -3,7 +3,7 @@
 #include "chart/canvas/SetterRule.h"
 #include "chart/series/EListError.h"
 #include "chart/series/SortPoints.h"
-#include "chart/series/TChartSeries.h"
+#include "chart/series/TSeriesPoints.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,13 +22,18 @@ std::uint64_t NewChangeCountStart()
 
 }
 
-TChartValueList::TChartValueList(TChartSeries& owner, std::string name)
-    : owner_(owner)
+TChartValueList::TChartValueList(TSeriesPoints& points, std::string name)
+    : points_(points)
     , changeCount_(NewChangeCountStart())
     , name_(std::move(name))
 {
-    owner_.RegisterValueList(*this);
+    points_.Register(*this);
     RemoveAll();
+}
+
+TChartValueList::~TChartValueList()
+{
+    points_.Unregister(*this);
 }
 
 bool TChartValueList::StoredAscending() const
@@ -60,7 +65,7 @@ void TChartValueList::SetValueAt(int index, double value)
     CheckIndex(index);
     values_[static_cast<std::size_t>(index)] = value;
     Changed();
-    owner_.NotifyDependents(snValueChange, index);
+    points_.ValuesChanged(snValueChange, index);
 }
 
 int TChartValueList::InsertInOrder(double value)
@@ -196,7 +201,7 @@ void TChartValueList::SortByValue()
     if (order_ == loNone || ValueCount() < 2)
         return;
     SortPoints(
-        ValueCount(), [this](int a, int b) { return CompareValues(a, b); }, [this](int a, int b) { owner_.SwapPoints(a, b); });
+        ValueCount(), [this](int a, int b) { return CompareValues(a, b); }, [this](int a, int b) { points_.Swap(a, b); });
 }
 
 void TChartValueList::Exchange(int i, int j)
@@ -221,17 +226,17 @@ void TChartValueList::SetMultiplier(double value)
     if (!StoreChanged(multiplier_, value))
         return;
     Changed();
-    owner_.NotifyDependents(snRefresh, 0);
-    owner_.RequestRepaint();
+    points_.ValuesChanged(snRefresh, 0);
+    points_.Repaint();
 }
 
 void TChartValueList::SetDateTime(bool value)
 {
-    StoreAndRepaint(dateTime_, value, [this] { owner_.RequestRepaint(); });
+    StoreAndRepaint(dateTime_, value, [this] { points_.Repaint(); });
 }
 
 void TChartValueList::SetValueSource(const std::string& value)
 {
     if (StoreChanged(valueSource_, value))
-        owner_.CheckDataSource();
+        points_.ValueSourceChanged();
 }

@@ -7,23 +7,23 @@
 #include <string>
 #include <vector>
 
-class TChartSeries;
+class TSeriesPoints;
 
 // One coordinate of every point of a series, in point order, with lazily cached statistics.
 class TChartValueList {
 public:
-    // Registers the list with its owner (index 0 is X, 1 is Y, further lists after).
-    TChartValueList(TChartSeries& owner, std::string name);
+    // Registers the list with the points it belongs to (index 0 is X, 1 is Y, further lists after).
+    TChartValueList(TSeriesPoints& points, std::string name);
     TChartValueList(const TChartValueList&) = delete;
     TChartValueList& operator=(const TChartValueList&) = delete;
-
-    TChartSeries& Owner() const { return owner_; }
+    // Leaves the points, so a list that goes before them is not reached through them.
+    ~TChartValueList();
 
     int ValueCount() const { return static_cast<int>(values_.size()); }
     // The stored value times Multiplier.
     double ValueAt(int index) const;
     double operator[](int index) const { return ValueAt(index); }
-    // Stores the value as given (not divided by Multiplier) and tells the owner's dependents.
+    // Stores the value as given (not divided by Multiplier) and tells whoever shows the points.
     void SetValueAt(int index, double value);
     // Inserts by Order, searching from the end; equal values go after those present. Returns the index.
     // A value that belongs at the end, as in a series filled in order, is appended inline.
@@ -59,11 +59,11 @@ public:
 
     void RotateFirstToLast();
     void FillWithIndexes();
-    // Reorders every point of the owner series by this list's values (nothing when Order is loNone), in
+    // Reorders the whole points this list belongs to by its values (nothing when Order is loNone), in
     // O(n log n) time and without recursion whatever their order.
     void SortByValue();
     void CopySettingsFrom(const TChartValueList& source);
-    // Exchanges two stored values; the owner's SwapPoints calls it for every list.
+    // Exchanges two stored values; the points' Swap calls it for every list.
     void Exchange(int i, int j);
 
     // The values as stored, before Multiplier: for loops over many points.
@@ -103,7 +103,7 @@ private:
     void CheckIndex(int index) const;
     int CompareValues(int a, int b) const;
 
-    TChartSeries& owner_;
+    TSeriesPoints& points_;
     std::uint64_t changeCount_;
     bool dateTime_ = false;
     std::vector<double> values_;
