@@ -54,8 +54,8 @@ std::unique_ptr<TChart> ReadFormChart(std::string_view text, const std::string& 
             return std::make_unique<TPassedOverObject>();
         });
     }
-    // Handlers are bound to nothing, so any name the form gives is accepted.
-    TFormLoadContext context([](const std::string&) { return TFormLoadContext::THandler{}; });
+    // No handler is looked up: the event properties belong to the controls and the window passed over.
+    TFormLoadContext context;
     TPassedOverObject root;
     ApplyForm(ParseForm(text, fileName), fileName, rootClass, root, classes, context);
     const auto found = charts.find(chartName);
