@@ -1,9 +1,11 @@
 #include "app/TChartActions.h"
 
 #include "app/TForm1.h"
+#include "app/cli/ResultRecord.h"
 #include "platform/ChartFile.h"
 #include "platform/ChartPrinting.h"
 #include "platform/TApplication.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 #include "platform/TModalDialogs.h"
 #include "platform/WholeFile.h"
@@ -60,8 +62,9 @@ QAction* TChartActions::AddAction(const QString& text, const QKeySequence& short
 
 QString TChartActions::ResultsText() const
 {
-    return QStringLiteral("Multiplier: ") + form_.Edit2->text() + QStringLiteral("\nRelative Quality: ") + form_.Edit3->text()
-        + QStringLiteral("\nInverse: ") + form_.Edit5->text() + QLatin1Char('\n');
+    std::string text;
+    cli::AppendPlainResult(text, {form_.Edit2->Text(), form_.Edit3->Text(), form_.Edit5->Text()});
+    return QString::fromStdString(text + '\n');
 }
 
 void TChartActions::CopyResultsAndChart()

@@ -4,7 +4,6 @@
 #include "platform/form/TCustomForm.h"
 
 #include <optional>
-
 #include <string>
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "platform/ChartFile.h"
 
 #include "chart/panel/TChart.h"
-#include "platform/TChartWidget.h"
+#include "platform/ChartRendering.h"
 #include "platform/TQtDevice.h"
 
 #include <QBuffer>

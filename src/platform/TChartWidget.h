@@ -46,10 +46,3 @@ private:
     // Where the right button went down, until the mouse moves away from there.
     std::optional<QPoint> rightClickAt_;
 };
-
-// Draws the chart at the given size into a new image, without a window.
-QImage RenderChart(TChart& chart, int width, int height);
-
-// Draws the whole chart straight onto the device (a file's or a printer's surface), past the chart's
-// buffer, which the next paint of the window fills again.
-void DrawChartUnbuffered(TChart& chart, TQtDevice& device);

@@ -8,6 +8,7 @@
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 #include "platform/TQtDevice.h"
 #include "platform/form/TButton.h"

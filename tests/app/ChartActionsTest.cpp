@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "app/cli/Calculation.h"
 #include "platform/TApplication.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 #include "platform/TModalDialogs.h"
 #include "platform/form/TButton.h"

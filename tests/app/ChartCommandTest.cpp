@@ -1,6 +1,7 @@
 #include "TForm1Fixture.h"
 
 #include "app/ProgramRun.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 
 #include <gtest/gtest.h>

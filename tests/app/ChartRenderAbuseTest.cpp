@@ -4,6 +4,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/series/TLineSeries.h"
 #include "model/BHNcalc.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "chart/frame/TChartLegend.h"
 #include "chart/mouse/MouseTestChart.h"
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 
 #include <QWheelEvent>

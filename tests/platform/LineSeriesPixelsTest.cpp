@@ -5,7 +5,7 @@
 #include "chart/panel/TChart.h"
 #include "chart/series/TChartValueList.h"
 #include "chart/series/TLineSeries.h"
-#include "platform/TChartWidget.h"
+#include "platform/ChartRendering.h"
 
 #include <gtest/gtest.h>
 

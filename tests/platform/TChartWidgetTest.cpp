@@ -1,3 +1,4 @@
+#include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
 
 #include "chart/canvas/TChartCanvas3D.h"

@@ -85,13 +85,12 @@ TBatchLine HandleBatchLine(std::string_view line, std::size_t lineNumber, TOutpu
         scratch.reason = "expected 3 fields variable,standard,mode but found " + std::to_string(count);
         return TBatchLine::Refused;
     }
-    const TCalcTexts& texts = scratch.texts;
     if (!Calculate(scratch.fields[0], scratch.fields[1], scratch.fields[2], TFieldNames::Columns, scratch.texts,
             scratch.reason)) {
         return TBatchLine::Refused;
     }
     const auto append = format == TOutputFormat::Json ? AppendJsonResult : AppendCsvResult;
-    append(output, scratch.fields[0], scratch.fields[1], scratch.fields[2], texts);
+    append(output, scratch.fields[0], scratch.fields[1], scratch.fields[2], scratch.texts);
     return TBatchLine::Written;
 }
 

@@ -1,10 +1,9 @@
 #include "app/cli/ChartFormat.h"
 
 #include "app/cli/Calculation.h"
+#include "app/cli/ModeNames.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace cli {
@@ -19,10 +18,8 @@ constexpr std::array<std::pair<std::string_view, TPictureFormat>, 3> Formats{{
 
 std::optional<TPictureFormat> FormatNamed(std::string_view name)
 {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const auto& [formatName, format] : Formats) {
-        if (lower == formatName) {
+        if (EqualsIgnoringCase(name, formatName)) {
             return format;
         }
     }

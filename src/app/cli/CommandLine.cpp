@@ -33,6 +33,11 @@ constexpr int ExitSuccess = 0;
 constexpr int ExitSomeLinesRefused = 1;
 constexpr int ExitRefused = 2;
 
+// What calc and chart take when an input is not given; chart's variable is the window's first entry.
+constexpr const char* DefaultStandard = "270";
+constexpr const char* DefaultMode = "0";
+constexpr const char* DefaultChartVariable = "237";
+
 // Batch output is handed on in blocks of this size, or sooner when the input makes the batch wait; a failed write
 // is noticed after at most one block.
 constexpr std::size_t OutputBlockBytes = 65536;
@@ -141,8 +146,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!variable) {
         return UsageError(err, "calc needs --variable");
     }
-    const std::string standard = parsed->Option("--standard").value_or("270");
-    const std::string mode = parsed->Option("--mode").value_or("0");
+    const std::string standard = parsed->Option("--standard").value_or(DefaultStandard);
+    const std::string mode = parsed->Option("--mode").value_or(DefaultMode);
     TCalcTexts texts;
     std::string reason;
     if (!Calculate(*variable, standard, mode, TFieldNames::Options, texts, reason)) {
@@ -152,8 +157,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::string text;
     switch (*format) {
     case TOutputFormat::Plain:
-        text = "Multiplier: " + texts.multiplier + "\nRelative Quality: " + texts.relativeQuality
-            + "\nInverse: " + texts.inverse;
+        AppendPlainResult(text, texts);
         break;
     case TOutputFormat::Csv:
         text = std::string(BatchOutputHeader) + '\n';
@@ -209,8 +213,9 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     // The picture shows a Calculate that went through, so the inputs must be ones the window accepts.
     TCalcInputs inputs;
     std::string reason;
-    if (!ReadCalcInputs(parsed->Option("--variable").value_or("237"), parsed->Option("--standard").value_or("270"),
-            parsed->Option("--mode").value_or("0"), TFieldNames::Options, inputs, reason)) {
+    if (!ReadCalcInputs(parsed->Option("--variable").value_or(DefaultChartVariable),
+            parsed->Option("--standard").value_or(DefaultStandard), parsed->Option("--mode").value_or(DefaultMode),
+            TFieldNames::Options, inputs, reason)) {
         err << "bhncalc: " << reason << '\n';
         return ExitRefused;
     }

@@ -27,6 +27,16 @@ void AppendCsvField(std::string& out, std::string_view field)
 
 }
 
+void AppendPlainResult(std::string& out, const TCalcTexts& texts)
+{
+    out += "Multiplier: ";
+    out += texts.multiplier;
+    out += "\nRelative Quality: ";
+    out += texts.relativeQuality;
+    out += "\nInverse: ";
+    out += texts.inverse;
+}
+
 void AppendCsvResult(std::string& out, std::string_view variable, std::string_view standard, std::string_view mode,
     const TCalcTexts& texts)
 {

@@ -7,6 +7,9 @@
 
 namespace cli {
 
+// The three results as the window labels them, one per line, without the last line end.
+void AppendPlainResult(std::string& out, const TCalcTexts& texts);
+
 // One calculation as a CSV line without its line end: the three inputs as fields (quoted only when they hold a
 // quote or a comma), then the three result texts.
 void AppendCsvResult(std::string& out, std::string_view variable, std::string_view standard, std::string_view mode,

@@ -12,8 +12,9 @@ namespace cli {
 struct TChartRequest {
     std::string outPath;
     TPictureFormat format = TPictureFormat::Png;
-    double variableBHN = 237;
-    double standardBHN = 270;
+    // The inputs as the command line read them.
+    double variableBHN = 0.0;
+    double standardBHN = 0.0;
     std::int32_t mode = 0;
     int width = 553;
     int height = 337;
