@@ -57,7 +57,7 @@ constexpr std::string_view ExitCodes = "Exit status: 0 done; 1 some batch lines 
 
 std::string ModeText()
 {
-    return "MODE (default 0): " + std::string(AcceptedModeNames)
+    return "MODE (default 0; table: all): " + std::string(AcceptedModeNames)
         + "\n"
           "      in any case, with or without degree signs and the 3\" prefix, e.g. \"0\xC2\xB0-35\xC2\xB0\" or '3\" M62'\n";
 }
