@@ -6,7 +6,6 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/TBatchReader.h"
 
-#include <algorithm>
 #include <optional>
 #include <set>
 #include <sstream>

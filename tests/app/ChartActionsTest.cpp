@@ -3,7 +3,6 @@
 
 #include "WindowTestSupport.h"
 
-#include "app/TChartActions.h"
 #include "app/TForm1.h"
 #include "app/cli/Calculation.h"
 #include "platform/TApplication.h"

@@ -1,17 +1,22 @@
-#include "TForm1Fixture.h"
+#include "WindowTestSupport.h"
 
 #include "app/ProgramRun.h"
+#include "app/TForm1.h"
 #include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
+#include "platform/form/TButton.h"
+#include "platform/form/TEdit.h"
+#include "platform/form/TRadioGroup.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace {
 
-using ChartCommand = TForm1Test;
+using ChartCommand = TWindowTestSuite;
 
 // The command line draws its picture without the window, so it must come out as the window's chart does
 // after the same steps: the mode chosen, the standard entered, Calculate pressed with the variable.

@@ -69,11 +69,6 @@ private:
 class AppendFixedOracle : public ::testing::Test {
 protected:
     void SetUp() override { Initialize(); }
-    void TearDown() override
-    {
-        SelectedMode = 0;
-        SelectCurve(0);
-    }
 };
 
 }
@@ -84,8 +79,7 @@ TEST_F(AppendFixedOracle, CalculatorResults)
 {
     TOracle oracle;
     for (std::int32_t mode = 0; mode < 8; ++mode) {
-        SelectCurve(mode);
-        const TCurve curve = SelectedCurve;
+        const TCurve curve = CurveOfMode(mode);
         for (const double value : curve) {
             oracle.CheckBothSigns(value, {1, 3, 4});
         }

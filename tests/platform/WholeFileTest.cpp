@@ -175,6 +175,18 @@ TEST(WholeFile, DevicesAreWrittenInPlace)
     struct stat st{};
     ASSERT_EQ(::stat("/dev/null", &st), 0);
     EXPECT_TRUE(S_ISCHR(st.st_mode));
+    // A pipe named by path gets the bytes themselves, not a file put in its place.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const std::string bytes = "picture bytes through a pipe";
+    WriteWholeFile("/proc/self/fd/" + std::to_string(ends[1]), bytes);
+    ::close(ends[1]);
+    std::string received(bytes.size() + 1, '\0');
+    const ssize_t got = ::read(ends[0], received.data(), received.size());
+    ::close(ends[0]);
+    ASSERT_GE(got, 0);
+    received.resize(static_cast<std::size_t>(got));
+    EXPECT_EQ(received, bytes);
 }
 
 TEST(WholeFile, ALinkStaysAndTheFileItLeadsToIsReplaced)

@@ -31,7 +31,7 @@ std::string ReadFile(const std::string& path)
 }
 
 // Runs the real program and measures its own peak resident memory (wait4 reports it for this child alone).
-TChildRun RunProgram(const std::vector<std::string>& args, const QTemporaryDir& dir)
+TChildRun RunMeasured(const std::vector<std::string>& args, const QTemporaryDir& dir)
 {
     const std::string outPath = dir.filePath("out").toStdString();
     const std::string errPath = dir.filePath("err").toStdString();
@@ -80,8 +80,8 @@ TEST(ProgramMemory, ALineOfHundredsOfMegabytesCostsNoMoreThanAShortFile)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string tail = "\n237,270,0\n";
-    const TChildRun small = RunProgram({"batch", ZerosThen(dir, "small.csv", 0, tail)}, dir);
-    const TChildRun endless = RunProgram({"batch", ZerosThen(dir, "zeros.csv", off_t{300} << 20, tail)}, dir);
+    const TChildRun small = RunMeasured({"batch", ZerosThen(dir, "small.csv", 0, tail)}, dir);
+    const TChildRun endless = RunMeasured({"batch", ZerosThen(dir, "zeros.csv", off_t{300} << 20, tail)}, dir);
     const std::string results = "variable,standard,mode,multiplier,relative_quality,inverse\n237,270,0,1.288,0.9328,1.0721\n";
     EXPECT_EQ(small.status, 0);
     EXPECT_EQ(small.out, results);

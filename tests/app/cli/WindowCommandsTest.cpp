@@ -274,10 +274,8 @@ TEST_P(WindowCommandsDisplays, OnlyTheWindowNeedsADisplayThatOpens)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
-        environment.remove(name);
-    }
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
+    environment.remove("XDG_RUNTIME_DIR");
     if (GetParam().Display != nullptr) {
         environment.insert("DISPLAY", GetParam().Display);
     }
