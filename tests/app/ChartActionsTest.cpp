@@ -1,12 +1,13 @@
 // Copy, save and print from the calculator window: keyboard, clipboard, context menu, print to PDF.
 // The dialogs and the menu are answered by the tests instead of the user.
 
+#include "PdfText.h"
 #include "WindowTestSupport.h"
 
 #include "app/TForm1.h"
 #include "app/cli/Calculation.h"
-#include "platform/TApplication.h"
 #include "platform/ChartRendering.h"
+#include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
 #include "platform/TModalDialogs.h"
 #include "platform/form/TButton.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -90,15 +90,6 @@ protected:
     std::vector<std::vector<std::string>> menus;
     std::function<void(QMenu&)> choose;
 };
-
-// The texts a PDF file shows, as pdftotext (poppler-utils) extracts them.
-std::string PdfText(const QString& path)
-{
-    QProcess extract;
-    extract.start("pdftotext", {"-layout", path, "-"});
-    EXPECT_TRUE(extract.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
-    return extract.readAllStandardOutput().toStdString();
-}
 
 QByteArray FileBytes(const QString& path)
 {

@@ -1,5 +1,6 @@
 // The calculator's chart written as SVG and PDF: the same chart as the window's, drawn as vectors.
 
+#include "PdfText.h"
 #include "WindowTestSupport.h"
 
 #include "app/TForm1.h"
@@ -9,7 +10,6 @@
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -126,10 +126,7 @@ TEST_F(ChartFile, ThePdfIsOnePageOfTheChartsSizeWithItsTexts)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(pdf);
     file.close();
-    QProcess extract;
-    extract.start("pdftotext", {"-layout", path, "-"});
-    ASSERT_TRUE(extract.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
-    const std::string extracted = extract.readAllStandardOutput().toStdString();
+    const std::string extracted = PdfText(path);
     for (const std::string& expected : ChartTexts())
         EXPECT_NE(extracted.find(expected), std::string::npos) << expected;
 }
