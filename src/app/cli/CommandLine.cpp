@@ -291,14 +291,16 @@ int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err, TOutp
             return ExitRefused;
         }
     }
-    if (in.bad()) {
-        err << "bhncalc: reading the input failed after line " << lineNumber << '\n';
-        return ExitRefused;
-    }
+    // Even when the input fails, what was answered stays a whole JSON array.
     if (json) {
         pending += written == 0 ? "]\n" : "\n]\n";
     }
     if (!PassOn(out, pending)) {
+        return ExitRefused;
+    }
+    if (in.bad()) {
+        err << "bhncalc: reading the input failed after line " << lineNumber << ": " << std::strerror(reader.ReadError())
+            << '\n';
         return ExitRefused;
     }
     return refused ? ExitSomeLinesRefused : ExitSuccess;
