@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/TCalculatorSeries.h"
+#include "app/TEditBinding.h"
+#include "app/TRadioGroupBinding.h"
+#include "app/window/TCalculatorWindow.h"
 #include "platform/form/TCustomForm.h"
 
 #include <optional>
@@ -17,7 +19,7 @@ class TLineSeries;
 class TPointSeries;
 
 // The calculator window: hardness entries, results, mode selector and the chart of the protection curves,
-// all built from the embedded form description BHN1.form.
+// all built from the embedded form description BHN1.form; the handlers it runs are TCalculatorWindow's.
 class TForm1 : public TCustomForm {
     Q_OBJECT
 public:
@@ -73,9 +75,15 @@ public:
 
 private:
     void BindFields();
-    void DescribeChart();
 
-    std::optional<TCalculatorSeries> chartSeries_;
+    // The handlers' view of the fields, then the handlers themselves, made once the form is read.
+    std::optional<TEditBinding> edit1_;
+    std::optional<TEditBinding> edit2_;
+    std::optional<TEditBinding> edit3_;
+    std::optional<TEditBinding> edit4_;
+    std::optional<TEditBinding> edit5_;
+    std::optional<TRadioGroupBinding> radioGroup1_;
+    std::optional<TCalculatorWindow> window_;
 };
 
 // The window of the running program; null before it is created.
