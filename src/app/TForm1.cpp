@@ -52,9 +52,9 @@ TForm1::TForm1(std::string_view formText, const std::string& fileName)
     AddChartFormClasses(classes);
     const std::map<std::string, std::function<void()>> methods{
         {"FormActivate", [this] { FormActivate(); }},
-        {"Button1Click", [this] { Button1Click(); }},
-        {"Edit4Change", [this] { Edit4Change(); }},
-        {"RadioGroup1Click", [this] { RadioGroup1Click(); }},
+        {"Button1Click", [this] { window_->Button1Click(); }},
+        {"Edit4Change", [this] { window_->Edit4Change(); }},
+        {"RadioGroup1Click", [this] { window_->RadioGroup1Click(); }},
     };
     LoadForm(formText, fileName, "TForm1", Properties(), classes, methods);
     BindFields();
@@ -110,31 +110,6 @@ void TForm1::BindFields()
 void TForm1::FormActivate()
 {
     window_->FormActivate();
-}
-
-void TForm1::Edit4Change()
-{
-    window_->Edit4Change();
-}
-
-void TForm1::Button1Click()
-{
-    window_->Button1Click();
-}
-
-void TForm1::RadioGroup1Click()
-{
-    window_->RadioGroup1Click();
-}
-
-void TForm1::InputBHN0()
-{
-    window_->InputBHN0();
-}
-
-void TForm1::InputBHN()
-{
-    window_->InputBHN();
 }
 
 void TForm1::GraphBHN()
