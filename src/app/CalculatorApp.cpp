@@ -1,6 +1,7 @@
 #include "app/CalculatorApp.h"
 
 #include "app/TCalculatorSeries.h"
+#include "app/cli/Calculation.h"
 #include "app/TForm1.h"
 #include "app/Version.h"
 #include "chart/series/ChartSeriesStartup.h"
@@ -20,7 +21,9 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <new>
@@ -152,10 +155,30 @@ private:
     std::unique_ptr<TForm1> form_;
 };
 
+// Qt takes any number as the window's scale: one that is not finite and positive leaves the window without
+// a size it can ever paint at, and the program waits forever. True after reporting such a factor.
+bool ScaleFactorRefused()
+{
+    const char* text = std::getenv("QT_SCALE_FACTOR");
+    if (text == nullptr || *text == '\0') {
+        return false;
+    }
+    char* end = nullptr;
+    const double factor = std::strtod(text, &end);
+    if (*end == '\0' && std::isfinite(factor) && factor > 0) {
+        return false;
+    }
+    std::fprintf(stderr, "bhncalc: QT_SCALE_FACTOR must be a finite number above 0, not %s\n", cli::Quoted(text).c_str());
+    return true;
+}
+
 }  // namespace
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
 {
+    if (ScaleFactorRefused()) {
+        return ExitFailedOutput;
+    }
     TProgramSession session(argc, argv, screenshotPath.empty() ? TDisplayUse::Required : TDisplayUse::IfAvailable);
     if (session.DisplayMissing()) {
         std::fprintf(stderr, "bhncalc: cannot open a display (%s); the command line works without one: bhncalc --help\n",
