@@ -8,6 +8,7 @@
 #include "app/cli/ModeNames.h"
 #include "app/cli/OutputFormat.h"
 #include "app/cli/ResultRecord.h"
+#include "app/cli/StandardStreams.h"
 #include "app/cli/TBatchReader.h"
 #include "app/cli/Usage.h"
 #include "model/BHNcalc.h"
@@ -201,6 +202,9 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     const std::optional<std::string> outPath = parsed->Option("--out");
     if (!outPath || outPath->empty()) {
         return UsageError(err, "chart needs --out FILE.png");
+    }
+    if (!StandardOutputUsable(*outPath, err)) {
+        return ExitRefused;
     }
     request.outPath = *outPath;
     std::string formatReason;
@@ -406,6 +410,9 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (command == "--screenshot") {
         if (args.size() != 2 || args[1].empty()) {
             return UsageError(err, "--screenshot needs one FILE.png");
+        }
+        if (!StandardOutputUsable(args[1], err)) {
+            return ExitRefused;
         }
         if (!window.screenshot) {
             err << "bhncalc: --screenshot is not available in this build\n";
