@@ -25,8 +25,24 @@ std::string WithFullStop(std::string message)
     return message;
 }
 
+// The format controls a terminal shows as nothing or uses to reorder the line: zero-width characters, line and
+// paragraph separators, direction marks and overrides, the byte order mark.
+bool IsInvisibleControl(std::string_view sequence)
+{
+    const auto second = static_cast<unsigned char>(sequence[1]);
+    const auto third = static_cast<unsigned char>(sequence[2]);
+    if (sequence.substr(0, 3) == "\xEF\xBB\xBF") {
+        return true;
+    }
+    if (sequence[0] != '\xE2') {
+        return false;
+    }
+    return (second == 0x80 && ((third >= 0x8B && third <= 0x8F) || (third >= 0xA8 && third <= 0xAE)))
+        || (second == 0x81 && third >= 0xA0 && third <= 0xAF);
+}
+
 // The length of the character at the start of text when it is printable as it stands: ASCII other than
-// controls and the backslash, or a well-formed UTF-8 sequence that is not a C1 control; 0 otherwise.
+// controls and the backslash, or a well-formed UTF-8 sequence that is not a C1 or invisible control; 0 otherwise.
 std::size_t PrintableSequence(std::string_view text)
 {
     const auto byte = [text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
@@ -43,7 +59,7 @@ std::size_t PrintableSequence(std::string_view text)
     if (lead >= 0xE0 && lead <= 0xEF) {
         const unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
         const unsigned high = lead == 0xED ? 0x9F : 0xBF;
-        return continues(1, low, high) && continues(2) ? 3 : 0;
+        return continues(1, low, high) && continues(2) && !IsInvisibleControl(text) ? 3 : 0;
     }
     if (lead >= 0xF0 && lead <= 0xF4) {
         const unsigned low = lead == 0xF0 ? 0x90 : 0x80;

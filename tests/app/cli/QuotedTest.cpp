@@ -33,6 +33,12 @@ TEST(Quoted, ValidUtf8StandsAndControlsAndBrokenBytesAreEscaped)
         // C1 controls are controls in UTF-8 too.
         {"\xC2\x9B" "2J", "\"\\xC2\\x9B2J\""},
         {"\xC2\xA0", "\"\xC2\xA0\""},
+        // Invisible characters and direction overrides would hide or reorder what was typed.
+        {"\xEF\xBB\xBF" "240", "\"\\xEF\\xBB\\xBF240\""},
+        {"a\xE2\x80\xAE" "b", "\"a\\xE2\\x80\\xAEb\""},
+        {"a\xE2\x80\x8B" "b", "\"a\\xE2\\x80\\x8Bb\""},
+        {"\xE2\x81\xA6", "\"\\xE2\\x81\\xA6\""},
+        {"\xE2\x80\x93\xE2\x80\xB3\xE2\x81\xB0", "\"\xE2\x80\x93\xE2\x80\xB3\xE2\x81\xB0\""},
         // A lone lead, a lone continuation, a cut sequence, an overlong form, a surrogate, past U+10FFFF.
         {"\xC2", "\"\\xC2\""},
         {"\xBA" "1", "\"\\xBA1\""},
