@@ -88,6 +88,12 @@ std::optional<TPictureFormat> ChartFormatOf(std::string_view outPath, const std:
     return std::nullopt;
 }
 
+std::optional<TPictureFormat> FormatOfExtension(std::string_view path)
+{
+    TPictureFormat format = TPictureFormat::Png;
+    return FormatOfName(path, format) == TNameFormat::Found ? std::optional<TPictureFormat>(format) : std::nullopt;
+}
+
 bool ScreenshotFormatAccepted(std::string_view path, std::string& reason)
 {
     TPictureFormat format = TPictureFormat::Png;

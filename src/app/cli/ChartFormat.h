@@ -16,6 +16,9 @@ namespace cli {
 std::optional<TPictureFormat> ChartFormatOf(std::string_view outPath, const std::optional<std::string>& formatName,
     std::string& reason);
 
+// The format a file name's extension names (.png, .svg or .pdf, in any case); nothing for another or none.
+std::optional<TPictureFormat> FormatOfExtension(std::string_view path);
+
 // Whether --screenshot can write path: the window is saved as PNG only, so the name follows chart's rules
 // and must come out PNG. Otherwise false with a one-line reason.
 bool ScreenshotFormatAccepted(std::string_view path, std::string& reason);
