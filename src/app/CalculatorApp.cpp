@@ -116,7 +116,10 @@ public:
         // Desktops match the window to its installed entry and icon by this name.
         QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
-        WarnIfLayoutFontMissing(stderr);
+        // Without any font a picture is refused, not warned about (see RenderCalculatorChart).
+        if (use != TDisplayUse::Never || AnyFontAvailable()) {
+            WarnIfLayoutFontMissing(stderr);
+        }
     }
 
     ~TProgramSession()
@@ -179,6 +182,12 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request)
 {
     TProgramSession session(argc, argv, TDisplayUse::Never);
+    // A chart whose texts would all be empty boxes is no picture of the calculator.
+    if (!AnyFontAvailable()) {
+        std::fprintf(stderr, "bhncalc: no font can draw the chart's text; install the package %s (%s)\n",
+            LayoutFontPackage, LayoutFontFamily);
+        return cli::ExitRefused;
+    }
     std::unique_ptr<TChart> chart;
     try {
         chart = ReadFormChart(TForm1::EmbeddedFormText(), "BHN1.form", "TForm1", "Chart1");

@@ -251,6 +251,32 @@ TEST(WindowCommands, ScreenshotTakesAPngPathInEitherForm)
     }
 }
 
+// With no font at all every text would be an empty box: chart refuses in one line naming the package
+// that brings the font, and writes nothing.
+TEST(WindowCommands, TheProgramRefusesAChartNoFontCanDraw)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString config = dir.filePath("fonts.conf");
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + dir.filePath("cache").toStdString()
+        + "</cachedir></fontconfig>\n").c_str());
+    file.close();
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
+    environment.insert("FONTCONFIG_FILE", config);
+    for (const char* name : {"c.png", "c.svg", "c.pdf"}) {
+        const TProgramRun run = RunProgram({"chart", "--out", dir.filePath(name)}, environment);
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.err, "bhncalc: no font can draw the chart's text; install the package fonts-liberation "
+                           "(Liberation Sans)\n");
+        EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name;
+    }
+    // The same program with the system's fonts draws the chart.
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.png")}).status, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("c.png")));
+}
+
 // The real program: a refused name leaves the file that has it as it was.
 TEST(WindowCommands, TheProgramLeavesAFileWithoutExtensionAlone)
 {
