@@ -16,6 +16,7 @@
 using Extended = long double;
 #else
 #include "numeric/SoftExtended.h"
+#include "numeric/SoftExtendedMath.h"
 using Extended = SoftExtended;
 #endif
 
@@ -37,9 +38,11 @@ inline int ILogB(Extended x) { return std::ilogb(x); }
 
 inline constexpr Extended ExtendedPi = std::numbers::pi_v<long double>;
 
-// Logarithms, powers and angles in the platform's own precision: they place pixels, and no digit depends on them.
-inline Extended PlatformLog(Extended x) { return std::log(x); }
-inline Extended PlatformExp(Extended x) { return std::exp(x); }
+// The natural logarithm and exponential of logarithmic axes, to within a few units of the 64-bit significand.
+inline Extended Log(Extended x) { return std::log(x); }
+inline Extended Exp(Extended x) { return std::exp(x); }
+
+// Powers and angles in the platform's own precision: they place pixels, and no digit depends on them.
 inline Extended PlatformPow(Extended x, Extended y) { return std::pow(x, y); }
 inline Extended PlatformSin(Extended x) { return std::sin(x); }
 inline Extended PlatformCos(Extended x) { return std::cos(x); }
@@ -61,9 +64,11 @@ constexpr int ILogB(Extended x) { return x.ILogB(); }
 // pi rounded to the 64-bit significand.
 inline constexpr Extended ExtendedPi = Extended::FromBits(Extended::ExponentBias + 1, 0xC90FDAA22168C235);
 
-// Logarithms, powers and angles in the platform's own precision: they place pixels, and no digit depends on them.
-inline Extended PlatformLog(Extended x) { return std::log(static_cast<double>(x)); }
-inline Extended PlatformExp(Extended x) { return std::exp(static_cast<double>(x)); }
+// The natural logarithm and exponential of logarithmic axes, to within a few units of the 64-bit significand.
+inline Extended Log(Extended x) { return SoftLog(x); }
+inline Extended Exp(Extended x) { return SoftExp(x); }
+
+// Powers and angles in the platform's own precision: they place pixels, and no digit depends on them.
 inline Extended PlatformPow(Extended x, Extended y) { return std::pow(static_cast<double>(x), static_cast<double>(y)); }
 inline Extended PlatformSin(Extended x) { return std::sin(static_cast<double>(x)); }
 inline Extended PlatformCos(Extended x) { return std::cos(static_cast<double>(x)); }

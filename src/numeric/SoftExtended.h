@@ -45,6 +45,9 @@ public:
         }
     }
 
+    // A long double would pass through double and lose bits on the way; no such conversion compiles.
+    SoftExtended(long double) = delete;
+
     // Integers up to 64 bits are exact.
     template <std::integral I>
     constexpr SoftExtended(I v)

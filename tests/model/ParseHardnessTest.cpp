@@ -148,7 +148,7 @@ TEST(TextToNumber, LongNumeralsWithinRangeAreRead)
 {
     EXPECT_EQ(TextToNumber(std::string(100000, '0') + "270").value, 270.0_ext);
     EXPECT_EQ(TextToNumber("0." + std::string(6000, '0') + "1").value, 0.0_ext);
-    EXPECT_TRUE(std::isfinite(TextToNumber(std::string(4900, '9')).value));
+    EXPECT_TRUE(IsFinite(TextToNumber(std::string(4900, '9')).value));
 }
 
 // Digits are accumulated as v = v * 10 + digit in extended precision; a numeral of 20 digits or more passes 2^64,

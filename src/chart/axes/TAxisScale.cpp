@@ -18,7 +18,7 @@ constexpr double PixelLimit = 2147483647.0;
 // logarithm of zero.
 std::pair<Extended, Extended> LogarithmicLimits(const TAxisScale& scale)
 {
-    const auto ln = [](double v) { return v > 0 ? PlatformLog(static_cast<Extended>(v)) : 0.0_ext; };
+    const auto ln = [](double v) { return v > 0 ? Log(static_cast<Extended>(v)) : 0.0_ext; };
     return {ln(scale.Minimum), ln(scale.Maximum)};
 }
 
@@ -32,7 +32,7 @@ std::optional<double> ScaledOffset(const TAxisScale& scale, double value)
         const auto [lnMin, lnMax] = LogarithmicLimits(scale);
         if (lnMax == lnMin)
             return std::nullopt;
-        d = static_cast<double>((PlatformLog(static_cast<Extended>(value)) - lnMin) * scale.PixelLength() / (lnMax - lnMin));
+        d = static_cast<double>((Log(static_cast<Extended>(value)) - lnMin) * scale.PixelLength() / (lnMax - lnMin));
     } else {
         if (scale.Range() == 0)
             return std::nullopt;
@@ -68,7 +68,7 @@ double TAxisScale::PixelToValue(int pixel) const
     if (Logarithmic) {
         const auto [lnMin, lnMax] = LogarithmicLimits(*this);
         const Extended a = along * (lnMax - lnMin) / PixelLength();
-        return static_cast<double>(PlatformExp(fromMinimum ? lnMin + a : lnMax - a));
+        return static_cast<double>(Exp(fromMinimum ? lnMin + a : lnMax - a));
     }
     const Extended a = along * Range() / PixelLength();
     return static_cast<double>(fromMinimum ? Minimum + a : Maximum - a);

@@ -144,7 +144,7 @@ void TCustomChartAxis::DrawLogarithmicLabels()
         v = minimum;
     } else {
         const Extended base = logarithmicBase_;
-        v = static_cast<double>(PlatformPow(base, RoundToEven(PlatformLog(static_cast<Extended>(minimum)) / PlatformLog(base))));
+        v = static_cast<double>(PlatformPow(base, RoundToEven(Log(static_cast<Extended>(minimum)) / Log(base))));
     }
     for (int count = 0; v <= scale_.Maximum && count < static_cast<int>(TAxisTickPositions::Capacity); ++count) {
         if (v >= minimum)
