@@ -26,7 +26,7 @@ public:
     // Every double is exact in the wider format; a signalling NaN comes in quieted, as the x87 load does.
     constexpr SoftExtended(double v)
     {
-        const auto bits = std::bit_cast<std::uint64_t>(v);
+        const auto bits = BitCast<std::uint64_t>(v);
         const std::uint16_t sign = (bits >> 63) != 0 ? SignMask : 0;
         const auto biased = static_cast<int>((bits >> DoubleFractionBits) & DoubleExponentMask);
         const std::uint64_t fraction = bits & DoubleFractionMask;
@@ -74,14 +74,14 @@ public:
         const std::uint64_t sign = SignBit() ? std::uint64_t{1} << 63 : 0;
         const int shift = 63 - DoubleFractionBits;
         if (IsNan()) {
-            return std::bit_cast<double>(sign | DoubleExponentField | std::uint64_t{1} << (DoubleFractionBits - 1)
+            return BitCast<double>(sign | DoubleExponentField | std::uint64_t{1} << (DoubleFractionBits - 1)
                 | (sig_ >> shift & DoubleFractionMask));
         }
         if (IsInf()) {
-            return std::bit_cast<double>(sign | DoubleExponentField);
+            return BitCast<double>(sign | DoubleExponentField);
         }
         if (sig_ == 0) {
-            return std::bit_cast<double>(sign);
+            return BitCast<double>(sign);
         }
         const int zeros = std::countl_zero(sig_);
         const std::uint64_t m = sig_ << zeros;
@@ -89,12 +89,12 @@ public:
         const int smallest = 1 - DoubleExponentBias;
         const int drop = shift + (e < smallest ? smallest - e : 0);
         if (drop > 64) {
-            return std::bit_cast<double>(sign);
+            return BitCast<double>(sign);
         }
         std::uint64_t kept = RoundedShift(m, drop);
         if (e < smallest) {
             // A subnormal that rounds up to 2^52 lands exactly on the smallest normal's encoding.
-            return std::bit_cast<double>(sign | kept);
+            return BitCast<double>(sign | kept);
         }
         int biased = e + DoubleExponentBias;
         if (kept >> (DoubleFractionBits + 1) != 0) {
@@ -102,9 +102,9 @@ public:
             ++biased;
         }
         if (biased >= DoubleExponentMask) {
-            return std::bit_cast<double>(sign | DoubleExponentField);
+            return BitCast<double>(sign | DoubleExponentField);
         }
-        return std::bit_cast<double>(sign | std::uint64_t(biased) << DoubleFractionBits | (kept & DoubleFractionMask));
+        return BitCast<double>(sign | std::uint64_t(biased) << DoubleFractionBits | (kept & DoubleFractionMask));
     }
 
     // Truncation toward zero; out of range or NaN gives the x87 unit's "integer indefinite" (the type's minimum).
@@ -215,6 +215,13 @@ public:
 
 private:
     __extension__ using TWide = unsigned __int128;
+
+    // std::bit_cast is missing from the C++ library emscripten ships; the compilers' builtin is what it wraps.
+    template <class To, class From>
+    static constexpr To BitCast(From v)
+    {
+        return __builtin_bit_cast(To, v);
+    }
 
     static constexpr int DoubleFractionBits = 52;
     static constexpr int DoubleExponentMask = 0x7FF;
