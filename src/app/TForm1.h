@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/TCalculatorSeries.h"
+#include "app/TEditBinding.h"
+#include "app/TRadioGroupBinding.h"
+#include "app/window/TCalculatorWindow.h"
 #include "platform/form/TCustomForm.h"
 
 #include <optional>
@@ -17,7 +19,7 @@ class TLineSeries;
 class TPointSeries;
 
 // The calculator window: hardness entries, results, mode selector and the chart of the protection curves,
-// all built from the embedded form description BHN1.form.
+// all built from the embedded form description BHN1.form; the handlers it runs are TCalculatorWindow's.
 class TForm1 : public TCustomForm {
     Q_OBJECT
 public:
@@ -61,21 +63,20 @@ public:
     TChartActions* ChartActions = nullptr;
 
     void FormActivate();
-    void Button1Click();
-    void Edit4Change();
-    void RadioGroup1Click();
-    // Reads the variable field into VariableBHN; a rejected entry turns the field grey.
-    void InputBHN();
-    // Reads the standard field into StandardBHN (270 when rejected); a rejected entry turns the field grey.
-    void InputBHN0();
     // Refills the nine series: the five curves, the selected curve with its grid points, the standard marker.
     void GraphBHN();
 
 private:
     void BindFields();
-    void DescribeChart();
 
-    std::optional<TCalculatorSeries> chartSeries_;
+    // The handlers' view of the fields, then the handlers themselves, made once the form is read.
+    std::optional<TEditBinding> edit1_;
+    std::optional<TEditBinding> edit2_;
+    std::optional<TEditBinding> edit3_;
+    std::optional<TEditBinding> edit4_;
+    std::optional<TEditBinding> edit5_;
+    std::optional<TRadioGroupBinding> radioGroup1_;
+    std::optional<TCalculatorWindow> window_;
 };
 
 // The window of the running program; null before it is created.

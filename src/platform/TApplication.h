@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ErrorBoxText.h"
+
 #include <QApplication>
 
 #include <exception>
@@ -34,8 +36,3 @@ public:
     // Replaces the error box (tests record instead of blocking); an empty function restores the message box.
     static void SetErrorBox(TErrorBox box);
 };
-
-std::string ApplicationTitle(std::string_view programFile);
-
-// The message with a "." appended when its last character sorts after ".".
-std::string ErrorBoxText(std::string message);

@@ -145,7 +145,7 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-void ReplaceFile(const std::string& path, std::string_view bytes, const TWriteCall& write)
+void ReplaceFile(const std::string& path, std::string_view bytes, const TWriteCall& write, const TSyncCall& sync)
 {
     const std::string target = ReplacedFile(path);
     std::string temporary;
@@ -159,7 +159,7 @@ void ReplaceFile(const std::string& path, std::string_view bytes, const TWriteCa
         ::fchmod(file.Get(), old.st_mode & 07777);
     }
     int error = WriteAll(file.Get(), bytes, write);
-    if (error == 0 && ::fsync(file.Get()) != 0) {
+    if (error == 0 && sync(file.Get()) != 0) {
         error = errno;
     }
     if (const int closeError = file.Close(); error == 0) {
@@ -184,6 +184,11 @@ void WriteWholeFile(const std::string& path, std::string_view bytes)
 
 void WriteWholeFile(const std::string& path, std::string_view bytes, const TWriteCall& write)
 {
+    WriteWholeFile(path, bytes, write, [](int fd) { return ::fsync(fd); });
+}
+
+void WriteWholeFile(const std::string& path, std::string_view bytes, const TWriteCall& write, const TSyncCall& sync)
+{
     if (path == "-") {
         WriteToDescriptor(STDOUT_FILENO, "standard output", bytes, write);
         return;
@@ -199,5 +204,5 @@ void WriteWholeFile(const std::string& path, std::string_view bytes, const TWrit
             return;
         }
     }
-    ReplaceFile(path, bytes, write);
+    ReplaceFile(path, bytes, write, sync);
 }

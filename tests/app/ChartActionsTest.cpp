@@ -138,6 +138,7 @@ TEST_F(ChartActions, CtrlSSavesTheChartInTheFormatChosenInTheDialog)
         {"chart", 0, "chart.png", "\x89PNG"},
         {"drawing.svg", 1, "drawing.svg", "<?xml"},
         {"page", 2, "page.pdf", "%PDF-"},
+        {"PAGE.PDF", 2, "PAGE.PDF", "%PDF-"},
         {"photo.jpg", 0, "photo.jpg.png", "\x89PNG"},
     };
     for (const TCase& c : cases) {

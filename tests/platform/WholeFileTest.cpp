@@ -150,6 +150,61 @@ TEST(WholeFile, AWriterThatStopsShortIsAFailureNotALoop)
     EXPECT_TRUE(FolderEntries(dir).empty());
 }
 
+// The bytes only count once they are on the disk: a sync that fails (a disk that fills up or fails late) is a
+// failure like a failing write, and the sync must happen before the old file is replaced.
+TEST(WholeFile, ASyncThatFailsLeavesTheOldFileAndNoTemporary)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("chart.png").toStdString();
+    PutFile(path, "a good old picture");
+    int syncs = 0;
+    const TSyncCall failing = [&](int) {
+        ++syncs;
+        errno = EIO;
+        return -1;
+    };
+    const TWriteCall write = [](int fd, const char* data, std::size_t size) { return ::write(fd, data, size); };
+    EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(path, PngBytes(), write, failing); }),
+        "cannot write " + path + ": Input/output error");
+    EXPECT_EQ(syncs, 1);
+    EXPECT_EQ(ReadFile(path), "a good old picture");
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"chart.png"});
+}
+
+// A signal handled during a write interrupts it before any byte moved: the write is tried again, while a
+// descriptor that would block is a failure, not a busy loop.
+TEST(WholeFile, AnInterruptedWriteIsRepeatedAndOtherErrorsAreNot)
+{
+    const std::string png = PngBytes();
+    const struct {
+        int error;
+        std::string message;
+    } cases[] = {
+        {EINTR, ""},
+        {EAGAIN, "Resource temporarily unavailable"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("chart.png").toStdString();
+        int calls = 0;
+        const TWriteCall onceFailing = [&](int fd, const char* data, std::size_t size) -> ssize_t {
+            if (calls++ == 1) {
+                errno = c.error;
+                return -1;
+            }
+            return ::write(fd, data, std::min<std::size_t>(size, 100));
+        };
+        const std::string error = WriteErrorOf([&] { WriteWholeFile(path, png, onceFailing); });
+        if (c.message.empty()) {
+            EXPECT_EQ(error, "no error");
+            EXPECT_EQ(ReadFile(path), png);
+        } else {
+            EXPECT_EQ(error, "cannot write " + path + ": " + c.message);
+            EXPECT_TRUE(FolderEntries(dir).empty());
+        }
+    }
+}
+
 TEST(WholeFile, RefusalsNameThePathAndTheSystemsReason)
 {
     QTemporaryDir dir;

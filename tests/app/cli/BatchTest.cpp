@@ -226,6 +226,18 @@ TEST(Batch, EveryLineEndEndsALineAndAByteOrderMarkIsSkipped)
     }
 }
 
+// Only the first line may start with a byte order mark; on a later line it is part of the line, which is refused,
+// and the lines around it are still answered.
+TEST(Batch, AByteOrderMarkOnALaterLineIsRefused)
+{
+    for (const std::string& first : {std::string("237,270,0\n"), std::string("\xEF\xBB\xBF" "237,270,0\n")}) {
+        const TCliRun run = RunBatch(first + "\xEF\xBB\xBF" "240,270,0\n240,270,0\n");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, Header + "237,270,0,1.288,0.9328,1.0721\n240,270,0,1.280,0.9385,1.0655\n");
+        EXPECT_EQ(run.err, "line 2: variable hardness \"\\xEF\\xBB\\xBF240\" is not accepted: enter a number from 200 to 360\n");
+    }
+}
+
 TEST(Batch, LinesAreCountedWhateverEndsThem)
 {
     const TCliRun run = RunBatch("237,270,0\r\r1e5000,270,0\r\n\n240,270,x\r");

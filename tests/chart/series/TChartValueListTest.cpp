@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <ostream>
@@ -294,6 +295,73 @@ TEST(ValueList, SortsValuesThatRiseThenFallWithEveryPointWhole)
         ASSERT_EQ(x, i == 0 ? 0 : (i + 1) / 2) << i;
         ASSERT_EQ(series.YValueAt(i), -x) << i;
         ASSERT_EQ(series.PointColor(i), static_cast<TColor>(x)) << i;
+    }
+}
+
+namespace {
+
+struct TLabelled {
+    int value;
+    int label;
+};
+
+// The quicksort the points' sort is, written as plain recursion, with ranges left unsorted after `limit`
+// splits finished by a stable sort: what equal values must end as, in whichever range they end up.
+void ReferenceSort(std::vector<TLabelled>& v, int left, int right, int splits, int limit)
+{
+    if (left >= right)
+        return;
+    if (splits >= limit) {
+        std::stable_sort(v.begin() + left, v.begin() + right + 1, [](const TLabelled& a, const TLabelled& b) { return a.value < b.value; });
+        return;
+    }
+    int i = left;
+    int j = right;
+    int pivot = left + (right - left) / 2;
+    while (i < j) {
+        while (v[static_cast<std::size_t>(i)].value < v[static_cast<std::size_t>(pivot)].value)
+            ++i;
+        while (v[static_cast<std::size_t>(pivot)].value < v[static_cast<std::size_t>(j)].value)
+            --j;
+        if (i < j) {
+            std::swap(v[static_cast<std::size_t>(i)], v[static_cast<std::size_t>(j)]);
+            if (i == pivot)
+                pivot = j;
+            else if (j == pivot)
+                pivot = i;
+        }
+        if (i <= j) {
+            ++i;
+            --j;
+        }
+    }
+    ReferenceSort(v, left, j, splits + 1, limit);
+    ReferenceSort(v, i, right, splits + 1, limit);
+}
+
+}
+
+// Values that rise then fall, each twice, drive most of the points past the split limit: there too equal
+// values keep the order they had when the range was handed on, whatever the library's sort does with ties.
+TEST(ValueList, EqualValuesPastTheSplitLimitKeepTheirOrder)
+{
+    constexpr int count = 4000;
+    std::vector<TLabelled> points(count);
+    for (int i = 0; i < count; ++i)
+        points[static_cast<std::size_t>(i)] = {(i <= count / 2 ? i : count - i) / 2, i};
+    std::vector<TLabelled> expected = points;
+    ReferenceSort(expected, 0, count - 1, 0, 2 * static_cast<int>(std::bit_width(static_cast<unsigned>(count))));
+    SortPoints(
+        count,
+        [&](int a, int b) {
+            const int va = points[static_cast<std::size_t>(a)].value;
+            const int vb = points[static_cast<std::size_t>(b)].value;
+            return va < vb ? -1 : (va > vb ? 1 : 0);
+        },
+        [&](int a, int b) { std::swap(points[static_cast<std::size_t>(a)], points[static_cast<std::size_t>(b)]); });
+    for (int i = 0; i < count; ++i) {
+        ASSERT_EQ(points[static_cast<std::size_t>(i)].value, expected[static_cast<std::size_t>(i)].value) << i;
+        ASSERT_EQ(points[static_cast<std::size_t>(i)].label, expected[static_cast<std::size_t>(i)].label) << i;
     }
 }
 

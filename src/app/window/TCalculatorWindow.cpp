@@ -1,0 +1,132 @@
+#include "app/window/TCalculatorWindow.h"
+
+#include "app/window/TEditControl.h"
+#include "app/window/TRadioControl.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
+#include "model/BHNcalc.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+
+namespace {
+
+// Parses a hardness field into InputValid and value; the field is white when accepted, grey when not,
+// and a grey field says in its tooltip what it accepts.
+bool JudgeHardness(TEditControl& edit, int maximum, double& value)
+{
+    constexpr int Minimum = 200;
+    edit.SetColor(clWindow);
+    edit.SetHint({});
+    BHNcalc::ParseHardness(edit.AnsiText(), Minimum, maximum, BHNcalc::InputValid, value);
+    if (!BHNcalc::InputValid) {
+        edit.SetColor(clSilver);
+        edit.SetHint(std::to_string(Minimum) + " to " + std::to_string(maximum) + " BHN");
+    }
+    return BHNcalc::InputValid;
+}
+
+}  // namespace
+
+TCalculatorWindow::TCalculatorWindow(const TCalculatorControls& controls, TCustomAxisPanel& chart)
+    : controls_(controls), series_(chart)
+{
+}
+
+void TCalculatorWindow::FormActivate()
+{
+    using namespace BHNcalc;
+    controls_.Edit2.SetText(FormatFixed(StandardProtection, 1, 1));
+    StandardBHN = 270;
+    // Rewriting "270" as "270.0" is a real change: Edit4Change runs before SetText returns.
+    controls_.Edit4.SetText(FormatFixed(StandardBHN, 1, 1));
+    StandardProtection = InterpolateProtection(StandardBHN);
+    GraphBHN();
+}
+
+void TCalculatorWindow::Edit4Change()
+{
+    using namespace BHNcalc;
+    InputBHN0();
+    if (InputValid) {
+        StandardProtection = InterpolateProtection(StandardBHN);
+        GraphBHN();
+    }
+}
+
+void TCalculatorWindow::Button1Click()
+{
+    using namespace BHNcalc;
+    InputBHN();
+    if (!InputValid) {
+        return;
+    }
+    // The standard is what the last change of its field left, not parsed again here.
+    StandardProtection = InterpolateProtection(StandardBHN);
+    SelectCurve(SelectedMode);
+    const double variableProtection = InterpolateProtection(VariableBHN);
+    GraphBHN();
+    controls_.Edit2.SetText(FormatFixed(variableProtection, 1, 3));
+    series_.MarkVariable(VariableBHN);
+    const double quality = RelativeQuality(StandardProtection, variableProtection);
+    controls_.Edit3.SetText(FormatFixed(quality, 1, 4));
+    controls_.Edit5.SetText(FormatFixed(InverseQuality(quality), 1, 4));
+    DescribeChart();
+}
+
+void TCalculatorWindow::RadioGroup1Click()
+{
+    using namespace BHNcalc;
+    SelectedMode = controls_.RadioGroup1.ItemIndex();
+    SelectCurve(SelectedMode);
+    GraphBHN();
+}
+
+void TCalculatorWindow::InputBHN0()
+{
+    BHNcalc::StandardBHN = 270;
+    double value = 0.0;
+    if (JudgeHardness(controls_.Edit4, 359, value)) {
+        BHNcalc::StandardBHN = value;
+    }
+}
+
+void TCalculatorWindow::InputBHN()
+{
+    double value = 0.0;
+    if (JudgeHardness(controls_.Edit1, 360, value)) {
+        BHNcalc::VariableBHN = value;
+    }
+}
+
+void TCalculatorWindow::GraphBHN()
+{
+    series_.Graph(BHNcalc::SelectedCurve, BHNcalc::StandardBHN);
+    DescribeChart();
+}
+
+std::string TCalculatorWindow::ChartDescription() const
+{
+    const auto hardness = [](const TChartSeries& marker) {
+        if (marker.Count() == 0) {
+            return std::string("not calculated");
+        }
+        std::array<char, 32> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), marker.XValueAt(0)).ptr;
+        return std::string(digits.data(), end) + " BHN";
+    };
+    const int mode = controls_.RadioGroup1.ItemIndex();
+    const std::string modeName =
+        mode < 0 ? std::string("none") : controls_.RadioGroup1.Items()[static_cast<std::size_t>(mode)];
+    return "Mode " + modeName + "; standard hardness " + hardness(*series_.Series4) + "; variable hardness "
+           + hardness(*series_.Series5) + "; multiplier " + controls_.Edit2.Text() + "; relative quality "
+           + controls_.Edit3.Text() + "; inverse " + controls_.Edit5.Text();
+}
+
+void TCalculatorWindow::DescribeChart()
+{
+    if (OnDescribeChart) {
+        OnDescribeChart(ChartDescription());
+    }
+}
