@@ -302,7 +302,7 @@ TExtendedBits NearInteger(TOperands& in, int largestExponent)
     }
     TExtendedBits x = in.WithExponent(Bias - 2 + in.Below(largestExponent + 4));
     const int e = ExponentOf(x) - Bias;
-    if (e >= 1 && e <= 63 && in.Below(2) != 0) {
+    if (e >= 1 && e <= 62 && in.Below(2) != 0) {
         // Exactly half past an integer.
         const int fractionBits = 63 - e;
         x.significand = (x.significand & ~((std::uint64_t{1} << fractionBits) - 1)) | (std::uint64_t{1} << (fractionBits - 1));

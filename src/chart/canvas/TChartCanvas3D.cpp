@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 TPoint TChartCanvas3D::Calc3DPos(int x, int y, int z) const
 {
