@@ -180,7 +180,7 @@ bool ScaleFactorRefused()
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
 {
     if (ScaleFactorRefused()) {
-        return ExitFailedOutput;
+        return cli::ExitRefused;
     }
     TProgramSession session(argc, argv, screenshotPath.empty() ? TDisplayUse::Required : TDisplayUse::IfAvailable);
     if (session.DisplayMissing()) {
