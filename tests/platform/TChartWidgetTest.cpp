@@ -10,6 +10,7 @@
 #include "platform/TApplication.h"
 #include "platform/TQtDevice.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -158,8 +159,8 @@ TEST(ChartWidget, ShowsTheZoomRectangleOnlyWhileDragging)
 }
 
 // The offscreen platform gives a second screen, of twice the pixels, only when started with a configuration
-// that asks for it: without one the test runs itself again in a program started so.
-bool RanOnTwoScreens(const char* test)
+// that asks for it: without one the running test runs itself again in a program started so.
+bool RanOnTwoScreens()
 {
     if (QGuiApplication::screens().size() >= 2)
         return false;
@@ -176,7 +177,9 @@ bool RanOnTwoScreens(const char* test)
     environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + test});
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
     EXPECT_TRUE(child.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
@@ -188,7 +191,7 @@ bool RanOnTwoScreens(const char* test)
 // enlarging the buffer it kept.
 TEST(ChartWidgetOnTwoScreens, ABufferMadeForAnotherRatioIsDrawnAgain)
 {
-    if (RanOnTwoScreens("ChartWidgetOnTwoScreens.ABufferMadeForAnotherRatioIsDrawnAgain"))
+    if (RanOnTwoScreens())
         return;
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens[1]->devicePixelRatio(), 2.0);

@@ -18,6 +18,30 @@ std::string ColumnOf(const QImage& image, int x, int top, int bottom)
     return s;
 }
 
+// Level and upright lines, filled polygons and outlined rectangles, many crossing the clip's edges.
+void DrawLevelShapes(TQtDevice& device)
+{
+    TChartCanvas canvas;
+    canvas.AttachCanvas(device);
+    canvas.ClipRectangle(TRect{6, 5, 71, 52});
+    canvas.Pen().SetColor(clRed);
+    for (int i = 0; i < 8; ++i) {
+        canvas.Line(3 + 10 * i, 1, 3 + 10 * i, 58 - 3 * i);
+        canvas.Line(78 - 2 * i, 2 + 7 * i, 1, 2 + 7 * i);
+    }
+    // Short lines left of and above the clip, near its corner, are clipped away whole.
+    canvas.Line(3, 8, 3, 25);
+    canvas.Line(9, 3, 34, 3);
+    canvas.Pen().SetColor(clBlue);
+    canvas.Brush().SetColor(clLime);
+    for (int i = 0; i < 4; ++i) {
+        const TPoint step[] = {{8 + 18 * i, 20}, {24 + 18 * i, 20}, {24 + 18 * i, 56}, {16 + 18 * i, 56}, {16 + 18 * i, 30},
+            {8 + 18 * i, 30}};
+        canvas.Polygon(step);
+        canvas.Rectangle(4 + 19 * i, 40, 18 + 19 * i, 49);
+    }
+}
+
 }  // namespace
 
 // A side that ends inside an image pixel gets that pixel whole: at 1.5, 31 logical pixels are 47 image pixels.
@@ -130,37 +154,9 @@ TEST(QtDeviceScale, TextIsMeasuredInLogicalPixelsAndRenderedEnlarged)
     EXPECT_LE(twiceInk, 2 * singleInk + 2);
 }
 
-namespace {
-
-// Level and upright lines, filled polygons and outlined rectangles, many crossing the clip's edges.
-void DrawLevelShapes(TQtDevice& device)
-{
-    TChartCanvas canvas;
-    canvas.AttachCanvas(device);
-    canvas.ClipRectangle(TRect{6, 5, 71, 52});
-    canvas.Pen().SetColor(clRed);
-    for (int i = 0; i < 8; ++i) {
-        canvas.Line(3 + 10 * i, 1, 3 + 10 * i, 58 - 3 * i);
-        canvas.Line(78 - 2 * i, 2 + 7 * i, 1, 2 + 7 * i);
-    }
-    // Short lines left of and above the clip, near its corner, are clipped away whole.
-    canvas.Line(3, 8, 3, 25);
-    canvas.Line(9, 3, 34, 3);
-    canvas.Pen().SetColor(clBlue);
-    canvas.Brush().SetColor(clLime);
-    for (int i = 0; i < 4; ++i) {
-        const TPoint step[] = {{8 + 18 * i, 20}, {24 + 18 * i, 20}, {24 + 18 * i, 56}, {16 + 18 * i, 56}, {16 + 18 * i, 30},
-            {8 + 18 * i, 30}};
-        canvas.Polygon(step);
-        canvas.Rectangle(4 + 19 * i, 40, 18 + 19 * i, 49);
-    }
-}
-
-}  // namespace
-
-// At a whole scale nothing but text has detail finer than a logical pixel: every shape, clipped or not, is the
-// plain picture with each pixel made a 2 x 2 block, exactly.
-TEST(QtDeviceScale, AtTwiceTheScaleShapesAreThePlainPictureEnlargedExactly)
+// Level and upright lines, rectangles and right-angled polygons have no detail finer than a logical pixel: at 2,
+// clipped or not, they are the plain picture with each pixel made a 2 x 2 block, exactly.
+TEST(QtDeviceScale, AtTwiceTheScaleLevelShapesAreThePlainPictureEnlargedExactly)
 {
     TQtDevice single(80, 60, bfColor, 1.0);
     TQtDevice twice(80, 60, bfColor, 2.0);
