@@ -33,7 +33,7 @@ namespace cli {
 namespace {
 
 // What calc and chart take when an input is not given; chart's variable is the window's first entry.
-constexpr const char* DefaultStandard = "270";
+const std::string DefaultStandard = std::to_string(BHNcalc::DefaultStandardBHN);
 constexpr const char* DefaultMode = "0";
 constexpr const char* DefaultChartVariable = "237";
 
