@@ -7,11 +7,11 @@
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "platform/EDeviceError.h"
-#include "platform/TApplication.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -40,8 +40,14 @@ TEST(ChartWidget, AnUnchangedChartRepaintsFromItsBuffer)
 TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAgain)
 {
     std::vector<std::string> shown;
-    TApplication::SetErrorBox([&](const std::string&, const std::string& text) { shown.push_back(text); });
     TChartWidget widget;
+    QObject::connect(&widget, &TChartWidget::PaintFailed, [&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const EDeviceError& e) {
+            shown.push_back(e.what());
+        }
+    });
     widget.resize(300, 200);
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
@@ -58,7 +64,7 @@ TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAga
     EXPECT_TRUE(shown.empty()) << "reported inside the paint";
     widget.repaint();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shown, std::vector<std::string>{"Cannot draw on the picture."});
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot draw on the picture"});
 
     failing = false;
     EXPECT_EQ(widget.grab().toImage(), good);
@@ -67,7 +73,6 @@ TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAga
     widget.repaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(shown.size(), 2u);
-    TApplication::SetErrorBox({});
 }
 
 TEST(ChartWidget, ManyInvalidationsInOneHandlerGiveOneDraw)
