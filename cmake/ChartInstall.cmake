@@ -15,7 +15,8 @@ install(TARGETS ${bhn_chart_installed} EXPORT BhnChartTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT chart-runtime NAMELINK_COMPONENT chart-dev)
 
 # The public headers keep their folders below src/, as the libraries' own sources include them.
-file(GLOB_RECURSE bhn_chart_headers RELATIVE ${CMAKE_SOURCE_DIR}/src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/*.h)
+file(GLOB_RECURSE bhn_chart_headers RELATIVE ${CMAKE_SOURCE_DIR}/src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/*.h
+  ${CMAKE_SOURCE_DIR}/src/numeric/*.h)
 if(TARGET bhnchart-qt)
   set_target_properties(bhnchart-qt PROPERTIES EXPORT_NAME ChartQt)
   foreach(source IN LISTS BHN_CHART_QT_SOURCES)
@@ -47,6 +48,10 @@ install(FILES ${CMAKE_BINARY_DIR}/cmake/BhnChartConfig.cmake ${CMAKE_BINARY_DIR}
 set(bhn_pc_dir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 file(RELATIVE_PATH bhn_pc_to_prefix /${bhn_pc_dir} /)
 string(REGEX REPLACE "/$" "" bhn_pc_to_prefix "${bhn_pc_to_prefix}")
+set(BHN_CHART_PC_DEFINES "")
+if(BHN_SOFT_EXTENDED)
+  set(BHN_CHART_PC_DEFINES " -DBHN_SOFT_EXTENDED")
+endif()
 foreach(library IN LISTS bhn_chart_installed)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/${library}.pc.in ${CMAKE_BINARY_DIR}/pkgconfig/${library}.pc @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/pkgconfig/${library}.pc DESTINATION ${bhn_pc_dir} COMPONENT chart-dev)

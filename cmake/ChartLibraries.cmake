@@ -26,17 +26,22 @@ function(bhn_chart_library name shared_name)
   # needs the types in the debug information.
   target_compile_options(${name}_objects PRIVATE -fno-semantic-interposition -g)
   target_include_directories(${name}_objects PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name}_objects PUBLIC ${C_DEPS} ${C_PRIVATE_DEPS})
+  target_link_libraries(${name}_objects PUBLIC ${C_DEPS} ${C_PRIVATE_DEPS} bhn_numeric)
 
   add_library(${name} STATIC $<TARGET_OBJECTS:${name}_objects>)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${C_DEPS} ${C_PRIVATE_DEPS})
+  target_link_libraries(${name} PUBLIC ${C_DEPS} ${C_PRIVATE_DEPS} bhn_numeric)
 
+  # The extended arithmetic the headers use goes into the shared library; its headers are installed with the
+  # engine's, and the choice of extended type is part of the interface.
   add_library(${shared_name} SHARED $<TARGET_OBJECTS:${name}_objects>)
   set_target_properties(${shared_name} PROPERTIES VERSION ${BHN_CHART_VERSION} SOVERSION ${BHN_CHART_SOVERSION})
   target_include_directories(${shared_name} PUBLIC
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/src> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/bhnchart>)
-  target_link_libraries(${shared_name} PUBLIC ${C_DEPS} PRIVATE ${C_PRIVATE_DEPS})
+  target_link_libraries(${shared_name} PUBLIC ${C_DEPS} PRIVATE ${C_PRIVATE_DEPS} $<BUILD_INTERFACE:bhn_numeric>)
+  if(BHN_SOFT_EXTENDED)
+    target_compile_definitions(${shared_name} INTERFACE BHN_SOFT_EXTENDED)
+  endif()
   target_link_options(${shared_name} PRIVATE -Wl,--no-undefined)
 endfunction()
 

@@ -1,8 +1,10 @@
 #include "app/CalculatorApp.h"
 
 #include "app/TCalculatorSeries.h"
+#include "app/cli/Calculation.h"
 #include "app/TForm1.h"
 #include "app/Version.h"
+#include "app/cli/ExitStatus.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
 #include "platform/ChartFile.h"
@@ -20,14 +22,14 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <new>
 
 namespace {
-
-constexpr int ExitFailedOutput = 2;
 
 // Makes the picture in memory and writes the file whole, so a failure never leaves a cut picture behind.
 // Returns the exit code.
@@ -39,15 +41,15 @@ int SavePicture(const std::string& path, const std::function<QByteArray()>& pict
     } catch (const std::bad_alloc&) {
         // A picture of a valid size fails to allocate only when memory is short.
         std::fprintf(stderr, "bhncalc: out of memory\n");
-        return ExitFailedOutput;
+        return cli::ExitRefused;
     } catch (const EPictureError& error) {
         std::fprintf(stderr, "bhncalc: cannot write %s: %s\n", path.c_str(), error.what());
-        return ExitFailedOutput;
+        return cli::ExitRefused;
     } catch (const EWriteError& error) {
         std::fprintf(stderr, "bhncalc: %s\n", error.what());
-        return ExitFailedOutput;
+        return cli::ExitRefused;
     }
-    return 0;
+    return cli::ExitSuccess;
 }
 
 // Saves the window once it has been activated and the chart has painted what the activation put into it.
@@ -81,7 +83,8 @@ private:
     TForm1& form_;
     std::string path_;
     bool taken_ = false;
-    int exitCode_ = 1;
+    // The window closed before it was saved.
+    int exitCode_ = cli::ExitRefused;
 };
 
 // The displays the environment names, as the user would write them.
@@ -116,7 +119,10 @@ public:
         // Desktops match the window to its installed entry and icon by this name.
         QGuiApplication::setDesktopFileName(QString::fromLatin1(BhncalcAppId));
         InstallQtSystemColors();
-        WarnIfLayoutFontMissing(stderr);
+        // Without any font a picture is refused, not warned about (see RenderCalculatorChart).
+        if (use != TDisplayUse::Never || AnyFontAvailable()) {
+            WarnIfLayoutFontMissing(stderr);
+        }
     }
 
     ~TProgramSession()
@@ -152,19 +158,39 @@ private:
     std::unique_ptr<TForm1> form_;
 };
 
+// Qt takes any number as the window's scale: one that is not finite and positive leaves the window without
+// a size it can ever paint at, and the program waits forever. True after reporting such a factor.
+bool ScaleFactorRefused()
+{
+    const char* text = std::getenv("QT_SCALE_FACTOR");
+    if (text == nullptr || *text == '\0') {
+        return false;
+    }
+    char* end = nullptr;
+    const double factor = std::strtod(text, &end);
+    if (*end == '\0' && std::isfinite(factor) && factor > 0) {
+        return false;
+    }
+    std::fprintf(stderr, "bhncalc: QT_SCALE_FACTOR must be a finite number above 0, not %s\n", cli::Quoted(text).c_str());
+    return true;
+}
+
 }  // namespace
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
 {
+    if (ScaleFactorRefused()) {
+        return cli::ExitRefused;
+    }
     TProgramSession session(argc, argv, screenshotPath.empty() ? TDisplayUse::Required : TDisplayUse::IfAvailable);
     if (session.DisplayMissing()) {
         std::fprintf(stderr, "bhncalc: cannot open a display (%s); the command line works without one: bhncalc --help\n",
                      NamedDisplays().c_str());
-        return 1;
+        return cli::ExitRefused;
     }
     TForm1* form = session.CreateForm();
     if (form == nullptr) {
-        return 1;
+        return cli::ExitRefused;
     }
     std::unique_ptr<TScreenshotTaker> screenshot;
     if (!screenshotPath.empty()) {
@@ -179,6 +205,12 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
 int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& request)
 {
     TProgramSession session(argc, argv, TDisplayUse::Never);
+    // A chart whose texts would all be empty boxes is no picture of the calculator.
+    if (!AnyFontAvailable()) {
+        std::fprintf(stderr, "bhncalc: no font can draw the chart's text; install the package %s (%s)\n",
+            LayoutFontPackage, LayoutFontFamily);
+        return cli::ExitRefused;
+    }
     std::unique_ptr<TChart> chart;
     try {
         chart = ReadFormChart(TForm1::EmbeddedFormText(), "BHN1.form", "TForm1", "Chart1");
@@ -189,7 +221,7 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     } catch (const EFormError& error) {
         std::fprintf(stderr, "bhncalc: %s\n", error.what());
         // No picture can be drawn: a failed output, not the batch's "some lines refused".
-        return ExitFailedOutput;
+        return cli::ExitRefused;
     }
     return SavePicture(request.outPath, [&] { return ChartFile(*chart, request.width, request.height, request.format); });
 }

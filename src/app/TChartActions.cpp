@@ -1,6 +1,7 @@
 #include "app/TChartActions.h"
 
 #include "app/TForm1.h"
+#include "app/cli/ChartFormat.h"
 #include "app/cli/ResultRecord.h"
 #include "platform/ChartFile.h"
 #include "platform/ChartPrinting.h"
@@ -19,6 +20,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -34,6 +36,9 @@ constexpr std::array<TSaveFormat, 3> SaveFormats{{
     {"SVG drawing (*.svg)", ".svg", TPictureFormat::Svg},
     {"PDF document (*.pdf)", ".pdf", TPictureFormat::Pdf},
 }};
+
+// The save dialog's first proposal, in the folder it opens on; the first filter's format.
+constexpr const char* ProposedName = "chart.png";
 
 }  // namespace
 
@@ -92,19 +97,23 @@ void TChartActions::SaveChart()
     QStringList filters;
     for (const TSaveFormat& format : SaveFormats)
         filters << QString::fromLatin1(format.Filter);
-    const std::optional<TModalDialogs::TSaveChoice> choice = TModalDialogs::SaveFile(&form_, QStringLiteral("Save chart as"), filters);
+    const std::optional<TModalDialogs::TSaveChoice> choice = TModalDialogs::SaveFile(&form_, QStringLiteral("Save chart as"),
+        QString::fromLatin1(ProposedName), filters);
     if (!choice)
         return;
-    const TSaveFormat* chosen = &SaveFormats.front();
-    for (const TSaveFormat& format : SaveFormats)
-        if (choice->Filter == QString::fromLatin1(format.Filter))
-            chosen = &format;
-    // The file gets the chosen format's extension unless it has it already.
+    // An extension the user typed decides the format; without one, the selected filter's format and extension.
     QString path = choice->Path;
-    if (!path.endsWith(QString::fromLatin1(chosen->Suffix), Qt::CaseInsensitive))
+    std::optional<TPictureFormat> format = cli::FormatOfExtension(path.toStdString());
+    if (!format) {
+        const TSaveFormat* chosen = &SaveFormats.front();
+        for (const TSaveFormat& candidate : SaveFormats)
+            if (choice->Filter == QString::fromLatin1(candidate.Filter))
+                chosen = &candidate;
         path += QString::fromLatin1(chosen->Suffix);
+        format = chosen->Format;
+    }
     TChart& chart = form_.Chart1->Chart();
-    const QByteArray bytes = ChartFile(chart, chart.Width(), chart.Height(), chosen->Format);
+    const QByteArray bytes = ChartFile(chart, chart.Width(), chart.Height(), *format);
     WriteWholeFile(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

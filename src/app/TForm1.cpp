@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/TChartActions.h"
+#include "app/TWindowActions.h"
 #include "platform/TChartWidget.h"
 #include "platform/form/ChartFormClasses.h"
 #include "platform/form/EFormError.h"
@@ -59,6 +60,11 @@ TForm1::TForm1(std::string_view formText, const std::string& fileName)
     LoadForm(formText, fileName, "TForm1", Properties(), classes, methods);
     BindFields();
     ChartActions = new TChartActions(*this);
+    WindowActions = new TWindowActions(*this);
+    // Return or Enter in an entry field calculates, as pressing Calculate does.
+    for (TEdit* entry : {Edit1, Edit4}) {
+        connect(entry, &QLineEdit::returnPressed, Button1, &QAbstractButton::click);
+    }
 }
 
 void TForm1::BindFields()

@@ -11,6 +11,7 @@
 
 class TButton;
 class TChartActions;
+class TWindowActions;
 class TEdit;
 class TLabel;
 class TRadioGroup;
@@ -61,6 +62,8 @@ public:
     TLabel* Label14 = nullptr;
     // Copy, save and print of the chart and results; owned by the window.
     TChartActions* ChartActions = nullptr;
+    // Closing and About from the keyboard; owned by the window.
+    TWindowActions* WindowActions = nullptr;
 
     void FormActivate();
     // Refills the nine series: the five curves, the selected curve with its grid points, the standard marker.

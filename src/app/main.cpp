@@ -1,10 +1,12 @@
 #include "app/cli/CommandLine.h"
+#include "app/cli/StandardStreams.h"
 #include "app/cli/WindowModule.h"
 
 #include <iostream>
 
 int main(int argc, char** argv)
 {
+    cli::OpenClosedStandardStreams();
     // The streams work alone: no C stdio to stay in step with, and reading a batch line no longer flushes the
     // output written so far.
     std::ios::sync_with_stdio(false);

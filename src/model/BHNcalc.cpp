@@ -1,5 +1,7 @@
 #include "model/BHNcalc.h"
 
+#include "numeric/Extended.h"
+
 #include <algorithm>
 
 namespace BHNcalc {
@@ -19,20 +21,20 @@ constexpr int Index320 = 24;
 // Each operand is halved before adding, so the midpoint rounds once, to double.
 void Midpoint(TCurve& t, int m)
 {
-    t[m] = static_cast<double>(static_cast<long double>(t[m - 1]) / 2 + static_cast<long double>(t[m + 1]) / 2);
+    t[m] = static_cast<double>(static_cast<Extended>(t[m - 1]) / 2 + static_cast<Extended>(t[m + 1]) / 2);
 }
 
 // Fills the entries strictly between knots a and b by subtracting the step from the previous stored entry.
 void RunDown(TCurve& t, int a, int b, double step)
 {
     for (int k = a; k <= b - 2; ++k) {
-        t[k + 1] = static_cast<double>(static_cast<long double>(t[k]) - step);
+        t[k + 1] = static_cast<double>(static_cast<Extended>(t[k]) - step);
     }
 }
 
 void Segment(TCurve& t, int a, int b)
 {
-    const double step = static_cast<double>((static_cast<long double>(t[a]) - t[b]) / (b - a));
+    const double step = static_cast<double>((static_cast<Extended>(t[a]) - t[b]) / (b - a));
     RunDown(t, a, b, step);
 }
 
@@ -53,21 +55,21 @@ void BuildAngleCurve(TCurve& t, double at200, double at210, double at270, double
 void BuildCurveAPFSDS(TCurve& t)
 {
     // The slope is the extended value nearest 0.00156, not the double.
-    constexpr long double slope = 0.00156L;
+    constexpr Extended slope = 0.00156_ext;
     for (int i = 0; i < Index320; ++i) {
-        const long double below = GridStepBHN * (Index320 - i);
-        t[i] = static_cast<double>(below * slope + 1.0L);
+        const Extended below = GridStepBHN * (Index320 - i);
+        t[i] = static_cast<double>(below * slope + 1);
     }
     t[Index320] = 1.0;
     for (int i = Index320 + 1; i < GridPoints; ++i) {
-        const long double above = GridStepBHN * (i - Index320);
-        t[i] = static_cast<double>(1.0L - (above * slope) / 2);
+        const Extended above = GridStepBHN * (i - Index320);
+        t[i] = static_cast<double>(1 - (above * slope) / 2);
     }
 }
 
 void BuildCurveM62(TCurve& t)
 {
-    constexpr long double reference = 60644.0L;
+    constexpr Extended reference = 60644;
     TCurve raw{};
     constexpr std::array<double, 9> knots{56508, 56825, 57619, 59524, 60317, 60476, 60644, 60159, 59524};
     for (std::size_t k = 0; k < knots.size(); ++k) {
@@ -95,14 +97,14 @@ void BuildCurveM79(TCurve& t)
     t[32] = 1.016;
     Midpoint(t, 1);
     // This one segment divides each knot by 5 before subtracting.
-    RunDown(t, 2, 7, static_cast<double>(static_cast<long double>(t[2]) / 5 - static_cast<long double>(t[7]) / 5));
+    RunDown(t, 2, 7, static_cast<double>(static_cast<Extended>(t[2]) / 5 - static_cast<Extended>(t[7]) / 5));
     Segment(t, 7, 10);
     Segment(t, 10, 20);
     Segment(t, 20, 24);
     Segment(t, 24, 27);
     Midpoint(t, 29);
     Midpoint(t, 31);
-    constexpr long double lowering = 0.01L;
+    constexpr Extended lowering = 0.01_ext;
     for (double& entry : t) {
         entry = static_cast<double>(entry - lowering);
     }
@@ -142,15 +144,15 @@ TCurve CurveOfMode(std::int32_t mode)
 {
     TCurve curve{};
     for (int i = 0; i < GridPoints; ++i) {
-        const long double a = curve0To35_[i];
-        const long double b = curve40To60_[i];
-        const long double c = curveAPFSDS_[i];
-        const long double d = curveM62_[i];
-        const long double e = curveM79_[i];
+        const Extended a = curve0To35_[i];
+        const Extended b = curve40To60_[i];
+        const Extended c = curveAPFSDS_[i];
+        const Extended d = curveM62_[i];
+        const Extended e = curveM79_[i];
         double& entry = curve[i];
         switch (static_cast<std::uint32_t>(mode)) {
         case 0:
-            entry = static_cast<double>(static_cast<double>(a + b) / 2.0L);
+            entry = static_cast<double>(Extended(static_cast<double>(a + b)) / 2);
             break;
         case 2:
             entry = curve40To60_[i];
@@ -166,19 +168,19 @@ TCurve CurveOfMode(std::int32_t mode)
             break;
         case 6: {
             // The order of the additions is part of the result.
-            long double s = 2 * d;
+            Extended s = 2 * d;
             s = s + c;
             s = s + 3 * a;
             s = s + b;
             s = s + 3 * e;
-            entry = static_cast<double>(static_cast<double>(s) / 10.0L);
+            entry = static_cast<double>(Extended(static_cast<double>(s)) / 10);
             break;
         }
         case 7: {
-            long double s = a + b;
+            Extended s = a + b;
             s = s + d;
             s = s + 2 * e;
-            entry = static_cast<double>(static_cast<double>(s) / 5.0L);
+            entry = static_cast<double>(Extended(static_cast<double>(s)) / 5);
             break;
         }
         default:
@@ -221,18 +223,18 @@ double InterpolateProtection(const TCurve& curve, double hardness)
     if (hi == hardness) {
         return curve[i + 1];
     }
-    const double slope = static_cast<double>((static_cast<long double>(curve[i]) - curve[i + 1]) / 5);
-    return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + curve[i]);
+    const double slope = static_cast<double>((static_cast<Extended>(curve[i]) - curve[i + 1]) / 5);
+    return static_cast<double>((static_cast<Extended>(lo) - hardness) * slope + curve[i]);
 }
 
 double RelativeQuality(double standardProtection, double variableProtection)
 {
-    return static_cast<double>(static_cast<long double>(standardProtection) / variableProtection);
+    return static_cast<double>(static_cast<Extended>(standardProtection) / variableProtection);
 }
 
 double InverseQuality(double relativeQuality)
 {
-    return static_cast<double>(1.0L / relativeQuality);
+    return static_cast<double>(1 / static_cast<Extended>(relativeQuality));
 }
 
 }

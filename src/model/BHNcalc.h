@@ -5,11 +5,7 @@
 #include "model/ParseHardness.h"
 
 #include <array>
-#include <cfloat>
 #include <cstdint>
-
-// The curves are reproducible only with x87 extended arithmetic (64-bit significand).
-static_assert(LDBL_MANT_DIG == 64, "long double must be the 80-bit extended format");
 
 namespace BHNcalc {
 

@@ -65,22 +65,20 @@ struct TDigits {
 
 // Power of ten by which |x| >= 10 is divided first: estimated from the binary exponent,
 // so the quotient lies in [1, 20) rather than always below 10, and keeps 18 or 19 digits.
-int FirstScale(long double ax)
+int FirstScale(Extended ax)
 {
-    if (ax < 10.0L) {
+    if (ax < 10) {
         return 0;
     }
-    const int binaryExponent = std::ilogb(ax);
+    const int binaryExponent = ILogB(ax);
     return static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
 }
 
 // |x| / 10^scale rounded to 17 decimals (ties to even), as a digit string with 1 integer digit or more.
-TDigits FirstRounding(long double ax, int scale)
+TDigits FirstRounding(Extended ax, int scale)
 {
-    const long double scaled = ScaleByPowerOfTen(ax, -scale) * 1e17L;
-    // rint rounds exactly as nearbyint does (ties to even in the default mode) and only may raise the inexact
-    // flag, which nothing reads; it skips saving the floating-point environment, which was a fifth of a batch.
-    const auto n = static_cast<std::uint64_t>(std::rint(scaled));
+    const Extended scaled = ScaleByPowerOfTen(ax, -scale) * 1e17_ext;
+    const auto n = static_cast<std::uint64_t>(RoundToEven(scaled));
     TDigits digits;
     const auto result = std::to_chars(digits.text.data(), digits.text.data() + 24, n);
     digits.count = static_cast<int>(result.ptr - digits.text.data());
@@ -91,7 +89,7 @@ TDigits FirstRounding(long double ax, int scale)
     return digits;
 }
 
-std::string FixedText(long double ax, int decimals)
+std::string FixedText(Extended ax, int decimals)
 {
     const int scale = FirstScale(ax);
     TDigits d = FirstRounding(ax, scale);
@@ -119,7 +117,7 @@ std::string FixedText(long double ax, int decimals)
 }
 
 // Magnitudes from 10^36 up: one integer digit, `decimals` decimals, "E", the exponent's sign and at least two digits.
-std::string ExponentText(long double ax, int decimals)
+std::string ExponentText(Extended ax, int decimals)
 {
     const int scale = FirstScale(ax);
     TDigits d = FirstRounding(ax, scale);
@@ -205,19 +203,19 @@ std::uint64_t FirstRoundingOfDouble(double ax)
 }
 }
 
-std::string FormatFixed(long double x, int width, int decimals)
+std::string FormatFixed(Extended x, int width, int decimals)
 {
     width = std::clamp(width, 0, MaxWidth);
     decimals = std::clamp(decimals, 0, MaxDecimals);
     std::string body;
-    if (std::isnan(x)) {
+    if (IsNan(x)) {
         body = "Nan";
-    } else if (std::isinf(x)) {
-        body = std::signbit(x) ? "-Inf" : "+Inf";
+    } else if (IsInf(x)) {
+        body = SignBit(x) ? "-Inf" : "+Inf";
     } else {
-        const long double ax = std::fabs(x);
-        body = ax >= 1e36L ? ExponentText(ax, decimals) : FixedText(ax, decimals);
-        if (std::signbit(x)) {
+        const Extended ax = Abs(x);
+        body = ax >= 1e36_ext ? ExponentText(ax, decimals) : FixedText(ax, decimals);
+        if (SignBit(x)) {
             body.insert(body.begin(), '-');
         }
     }

@@ -4,7 +4,6 @@
 #include "model/PowerOfTen.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -36,29 +35,29 @@ public:
             return;
         }
         if (!extended_) {
-            value_ = static_cast<long double>(integer_);
+            value_ = static_cast<Extended>(integer_);
             extended_ = true;
         }
         value_ = value_ * 10 + d;
-        if (std::isinf(value_)) {
+        if (IsInf(value_)) {
             throw EOverflow();
         }
     }
 
-    long double Value() const { return extended_ ? value_ : static_cast<long double>(integer_); }
+    Extended Value() const { return extended_ ? value_ : static_cast<Extended>(integer_); }
 
 private:
     // The largest v for which v * 10 + 9 still fits in 64 bits.
     static constexpr std::uint64_t LastExactBeforeDigit = (std::numeric_limits<std::uint64_t>::max() - 9) / 10;
 
     std::uint64_t integer_ = 0;
-    long double value_ = 0.0L;
+    Extended value_ = 0;
     bool extended_ = false;
 };
 
 TNumberText Failure(std::size_t position)
 {
-    return TNumberText{0.0L, position};
+    return TNumberText{0, position};
 }
 
 }
@@ -116,14 +115,14 @@ TNumberText TextToNumber(std::string_view text)
         return Failure(i + 1);
     }
 
-    long double v = mantissa.Value();
+    Extended v = mantissa.Value();
     if (power >= InfinitePower) {
-        v = std::numeric_limits<long double>::infinity();
+        v = std::numeric_limits<Extended>::infinity();
     } else if (power <= -InfinitePower) {
-        v = 0.0L;
+        v = 0;
     } else {
         v = ScaleByPowerOfTen(v, power);
-        if (std::isinf(v)) {
+        if (IsInf(v)) {
             throw EOverflow();
         }
     }

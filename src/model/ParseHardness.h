@@ -1,12 +1,14 @@
 #pragma once
 
+#include "numeric/Extended.h"
+
 #include <cstddef>
 #include <string_view>
 
 namespace BHNcalc {
 
 struct TNumberText {
-    long double value = 0.0L;
+    Extended value = 0;
     // 1-based index of the first offending byte (length + 1 when a digit is missing at the end); 0 = accepted.
     std::size_t errorPosition = 0;
 

@@ -38,6 +38,12 @@ std::optional<QString> LayoutFontSubstitute()
     return std::nullopt;
 }
 
+bool AnyFontAvailable()
+{
+    const std::optional<QString> substitute = LayoutFontSubstitute();
+    return !substitute || !substitute->isEmpty();
+}
+
 void WarnIfLayoutFontMissing(std::FILE* err)
 {
     const std::optional<QString> substitute = LayoutFontSubstitute();

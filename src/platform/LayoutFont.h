@@ -20,6 +20,10 @@ BHN_CHART_API QString QtFontFamily(const std::string& name);
 // otherwise the family that answers instead, empty when no font answers at all. Needs the application object.
 BHN_CHART_API std::optional<QString> LayoutFontSubstitute();
 
+// Whether any font at all answers; without one, every text would be drawn as empty boxes. Needs the application
+// object.
+BHN_CHART_API bool AnyFontAvailable();
+
 // Says in one line on err which package is missing when the faces do not resolve to the stand-in; drawing
 // goes on with whatever family answered. The program calls it once, when its application object exists.
 BHN_CHART_API void WarnIfLayoutFontMissing(std::FILE* err);

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -25,15 +26,21 @@ TModalDialogs::TPopupMenu& ReplacedPopup()
     return popup;
 }
 
+TModalDialogs::TAboutBox& ReplacedAbout()
+{
+    static TModalDialogs::TAboutBox box;
+    return box;
+}
+
 }  // namespace
 
 std::optional<TModalDialogs::TSaveChoice> TModalDialogs::SaveFile(QWidget* parent, const QString& caption,
-    const QStringList& filters)
+    const QString& proposedName, const QStringList& filters)
 {
     if (ReplacedSaveFile())
-        return ReplacedSaveFile()(parent, caption, filters);
+        return ReplacedSaveFile()(parent, caption, proposedName, filters);
     QString filter = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(parent, caption, QString(), filters.join(QStringLiteral(";;")), &filter);
+    const QString path = QFileDialog::getSaveFileName(parent, caption, proposedName, filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty())
         return std::nullopt;
     return TSaveChoice{path, filter};
@@ -56,6 +63,15 @@ void TModalDialogs::Popup(QMenu& menu, QPoint globalPosition)
     menu.exec(globalPosition);
 }
 
+void TModalDialogs::About(QWidget* parent, const QString& caption, const QString& text)
+{
+    if (ReplacedAbout()) {
+        ReplacedAbout()(parent, caption, text);
+        return;
+    }
+    QMessageBox::about(parent, caption, text);
+}
+
 void TModalDialogs::ReplaceSaveFile(TSaveFileDialog dialog)
 {
     ReplacedSaveFile() = std::move(dialog);
@@ -69,4 +85,9 @@ void TModalDialogs::ReplacePrint(TPrintDialog dialog)
 void TModalDialogs::ReplacePopup(TPopupMenu popup)
 {
     ReplacedPopup() = std::move(popup);
+}
+
+void TModalDialogs::ReplaceAbout(TAboutBox box)
+{
+    ReplacedAbout() = std::move(box);
 }

@@ -20,18 +20,24 @@ public:
         QString Path;
         QString Filter;
     };
-    using TSaveFileDialog
-        = std::function<std::optional<TSaveChoice>(QWidget* parent, const QString& caption, const QStringList& filters)>;
+    // The dialog opens on proposedName with the first filter selected.
+    using TSaveFileDialog = std::function<std::optional<TSaveChoice>(QWidget* parent, const QString& caption,
+        const QString& proposedName, const QStringList& filters)>;
     // Sets up the printer; false when the user cancels.
     using TPrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
     // Shows the menu at the screen position; the chosen action triggers itself.
     using TPopupMenu = std::function<void(QMenu& menu, QPoint globalPosition)>;
+    // Shows a box about the program with an OK button; text is rich text.
+    using TAboutBox = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
 
-    static std::optional<TSaveChoice> SaveFile(QWidget* parent, const QString& caption, const QStringList& filters);
+    static std::optional<TSaveChoice> SaveFile(QWidget* parent, const QString& caption, const QString& proposedName,
+        const QStringList& filters);
     static bool Print(QPrinter& printer, QWidget* parent);
     static void Popup(QMenu& menu, QPoint globalPosition);
+    static void About(QWidget* parent, const QString& caption, const QString& text);
 
     static void ReplaceSaveFile(TSaveFileDialog dialog);
     static void ReplacePrint(TPrintDialog dialog);
     static void ReplacePopup(TPopupMenu popup);
+    static void ReplaceAbout(TAboutBox box);
 };

@@ -14,6 +14,7 @@
 #include "platform/form/TEdit.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -122,9 +123,9 @@ TEST_F(ChartActions, CtrlCInATextFieldCopiesTheFieldsSelection)
     EXPECT_FALSE(copied->hasImage());
 }
 
-// The file gets the chosen format, its extension added when missing; a write that fails leaves
-// nothing behind and says why in the error box.
-TEST_F(ChartActions, CtrlSSavesTheChartInTheFormatChosenInTheDialog)
+// The extension typed decides the format; without one, the selected filter gives the format and its
+// extension. A write that fails leaves nothing behind and says why in the error box.
+TEST_F(ChartActions, CtrlSSavesTheChartInTheFormatTypedOrChosenInTheDialog)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -140,10 +141,18 @@ TEST_F(ChartActions, CtrlSSavesTheChartInTheFormatChosenInTheDialog)
         {"page", 2, "page.pdf", "%PDF-"},
         {"PAGE.PDF", 2, "PAGE.PDF", "%PDF-"},
         {"photo.jpg", 0, "photo.jpg.png", "\x89PNG"},
+        {"typed.svg", 0, "typed.svg", "<?xml"},
+        {"Typed.Pdf", 1, "Typed.Pdf", "%PDF-"},
+        {"typed.png", 2, "typed.png", "\x89PNG"},
+        {"v1.2/typed", 1, "v1.2/typed.svg", "<?xml"},
     };
+    ASSERT_TRUE(QDir(dir.path()).mkdir("v1.2"));
     for (const TCase& c : cases) {
-        TModalDialogs::ReplaceSaveFile([&](QWidget*, const QString&, const QStringList& filters) {
+        TModalDialogs::ReplaceSaveFile([&](QWidget*, const QString&, const QString& proposed, const QStringList& filters) {
             EXPECT_EQ(filters.size(), 3);
+            // A name is proposed, in the format of the filter selected first.
+            EXPECT_EQ(proposed, "chart.png");
+            EXPECT_TRUE(filters.value(0).contains("*.png"));
             return TModalDialogs::TSaveChoice{dir.filePath(c.Typed), filters.value(c.Filter)};
         });
         Press(Qt::Key_S, form->Button1);
@@ -151,14 +160,14 @@ TEST_F(ChartActions, CtrlSSavesTheChartInTheFormatChosenInTheDialog)
     }
     EXPECT_TRUE(errors.empty());
 
-    TModalDialogs::ReplaceSaveFile([&](QWidget*, const QString&, const QStringList& filters) {
+    TModalDialogs::ReplaceSaveFile([&](QWidget*, const QString&, const QString&, const QStringList& filters) {
         return TModalDialogs::TSaveChoice{dir.filePath("missing/chart.png"), filters.value(0)};
     });
     Press(Qt::Key_S, form->Edit1);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors.front(), "cannot write " + dir.filePath("missing/chart.png").toStdString() + ": No such file or directory.");
 
-    TModalDialogs::ReplaceSaveFile([](QWidget*, const QString&, const QStringList&) { return std::nullopt; });
+    TModalDialogs::ReplaceSaveFile([](QWidget*, const QString&, const QString&, const QStringList&) { return std::nullopt; });
     Press(Qt::Key_S, form->Button1);
     EXPECT_EQ(errors.size(), 1u);
 }

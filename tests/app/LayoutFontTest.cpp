@@ -19,17 +19,20 @@ TProgramRun RunWithFonts(const QStringList& args, const QString& fontconfigFile)
 
 }  // namespace
 
-// The layout was measured with Liberation Sans: when the fonts hide it, the program names the missing package
-// once and still draws; with the fonts in place it says nothing about them.
+// The layout was measured with Liberation Sans: when the fonts hide it but others answer, the program names
+// the missing package once and still draws; with the fonts in place it says nothing about them.
 TEST(LayoutFont, AMissingFontIsNamedOnceAndTheProgramGoesOn)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    // The system's fonts, Liberation Sans hidden; its siblings of the same package still answer.
     const QString noFonts = dir.filePath("fonts.conf");
     QFile config(noFonts);
     ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n  <cachedir>"
-        + dir.filePath("cache").toUtf8() + "</cachedir>\n</fontconfig>\n");
+    config.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+                 "  <dir>/usr/share/fonts</dir>\n  <cachedir>" + dir.filePath("cache").toUtf8() + "</cachedir>\n"
+                 "  <selectfont><rejectfont><pattern><patelt name=\"family\"><string>Liberation Sans</string></patelt>"
+                 "</pattern></rejectfont></selectfont>\n</fontconfig>\n");
     config.close();
 
     const QString warning = QStringLiteral("bhncalc: the font Liberation Sans is missing (the package fonts-liberation)");

@@ -3,6 +3,7 @@
 
 #include "app/ProgramRun.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -62,3 +63,20 @@ TEST(ScaledWindow, AtTwiceTheResolutionTheChartIsTheSamePictureDrawnSharper)
 }
 
 }  // namespace
+
+// A scale factor the window can never be painted at is refused in one line, instead of a program that waits
+// forever or says it is out of memory.
+TEST(ScaledWindow, AScaleFactorThatIsNotAFinitePositiveNumberIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const QString factor : {"-1", "inf", "1e999", "0", "-0", "nan"}) {
+        QProcessEnvironment environment = EnvironmentWithoutDisplay();
+        environment.insert("QT_SCALE_FACTOR", factor);
+        const QString path = dir.filePath("s.png");
+        const TProgramRun run = RunProgram({"--screenshot", path}, environment);
+        EXPECT_EQ(run.status, 2) << factor.toStdString();
+        EXPECT_EQ(run.err, "bhncalc: QT_SCALE_FACTOR must be a finite number above 0, not \"" + factor + "\"\n");
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Runs the command line with window commands that only record what they were asked.
@@ -192,11 +194,110 @@ TEST(WindowCommands, RefusedChartRequestsNeverReachTheWindow)
     }
 }
 
-TEST(WindowCommands, ScreenshotTakesItsPath)
+// A name without extension says no format when it is a stream, a device, a pipe or a folder; a regular
+// file, old or new, must name its format, so a Makefile is never replaced by a picture.
+TEST(WindowCommands, ANameWithoutExtensionIsPngOnlyForStreamsDevicesAndPipes)
 {
-    const TWindowRun run = RunWithWindow({"--screenshot", "shot.png"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.screenshot, "shot.png");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string fifo = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string makefile = dir.filePath("Makefile").toStdString();
+    QFile existing(QString::fromStdString(makefile));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    for (const std::string& accepted : {std::string("-"), std::string("/dev/null"), std::string("/dev/stdout"), fifo,
+             dir.path().toStdString()}) {
+        const TWindowRun chart = RunWithWindow({"chart", "--out", accepted});
+        ASSERT_TRUE(chart.chart) << accepted << ": " << chart.err;
+        EXPECT_EQ(chart.chart->format, TPictureFormat::Png) << accepted;
+        const TWindowRun shot = RunWithWindow({"--screenshot", accepted});
+        EXPECT_EQ(shot.screenshot, accepted) << shot.err;
+    }
+    for (const std::string& refused : {makefile, dir.filePath("notes").toStdString(), std::string("notes")}) {
+        const TWindowRun chart = RunWithWindow({"chart", "--out", refused});
+        EXPECT_EQ(chart.status, 2) << refused;
+        EXPECT_FALSE(chart.chart) << refused;
+        EXPECT_EQ(chart.err, "bhncalc: \"" + refused + "\" has no extension: name a .png, .svg or .pdf file, or give "
+            "--format png|svg|pdf\n");
+        const TWindowRun named = RunWithWindow({"chart", "--out", refused, "--format", "svg"});
+        ASSERT_TRUE(named.chart) << named.err;
+        EXPECT_EQ(named.chart->format, TPictureFormat::Svg);
+        const TWindowRun shot = RunWithWindow({"--screenshot", refused});
+        EXPECT_EQ(shot.status, 2) << refused;
+        EXPECT_FALSE(shot.screenshot) << refused;
+    }
+}
+
+// The window is saved as PNG only: other extensions are refused before the window opens, and
+// --screenshot=FILE is the same as --screenshot FILE.
+TEST(WindowCommands, ScreenshotTakesAPngPathInEitherForm)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--screenshot", "shot.png"},
+             std::vector<std::string>{"--screenshot=shot.png"}, std::vector<std::string>{"--screenshot", "dir.v1/SHOT.PNG"}}) {
+        const TWindowRun run = RunWithWindow(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.screenshot, args.size() == 1 ? "shot.png" : args[1]);
+    }
+    for (const char* refused : {"x.svg", "x.pdf", "x.jpg", "x.", "x.png.gz"}) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"--screenshot", refused},
+                 std::vector<std::string>{std::string("--screenshot=") + refused}}) {
+            const TWindowRun run = RunWithWindow(args);
+            EXPECT_EQ(run.status, 2) << refused;
+            EXPECT_FALSE(run.screenshot) << refused;
+            EXPECT_EQ(run.err, std::string("bhncalc: --screenshot writes PNG images: name a .png file, not \"") + refused
+                + "\"\n");
+        }
+    }
+}
+
+// With no font at all every text would be an empty box: chart refuses in one line naming the package
+// that brings the font, and writes nothing.
+TEST(WindowCommands, TheProgramRefusesAChartNoFontCanDraw)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString config = dir.filePath("fonts.conf");
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + dir.filePath("cache").toStdString()
+        + "</cachedir></fontconfig>\n").c_str());
+    file.close();
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
+    environment.insert("FONTCONFIG_FILE", config);
+    for (const char* name : {"c.png", "c.svg", "c.pdf"}) {
+        const TProgramRun run = RunProgram({"chart", "--out", dir.filePath(name)}, environment);
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.err, "bhncalc: no font can draw the chart's text; install the package fonts-liberation "
+                           "(Liberation Sans)\n");
+        EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name;
+    }
+    // The same program with the system's fonts draws the chart.
+    EXPECT_EQ(RunProgram({"chart", "--out", dir.filePath("c.png")}).status, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("c.png")));
+}
+
+// The real program: a refused name leaves the file that has it as it was.
+TEST(WindowCommands, TheProgramLeavesAFileWithoutExtensionAlone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString makefile = dir.filePath("Makefile");
+    QFile file(makefile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("all:\n");
+    file.close();
+    const TProgramRun chart = RunProgram({"chart", "--out", makefile});
+    EXPECT_EQ(chart.status, 2);
+    EXPECT_TRUE(chart.err.contains("--format")) << chart.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("all:\n"));
+    const TProgramRun shot = RunProgram({"--screenshot", dir.filePath("window.svg")});
+    EXPECT_EQ(shot.status, 2);
+    EXPECT_FALSE(QFile::exists(dir.filePath("window.svg")));
+    const TProgramRun joined = RunProgram({"--screenshot=" + dir.filePath("window.png")});
+    EXPECT_EQ(joined.status, 0) << joined.err.toStdString();
+    EXPECT_FALSE(QImage(dir.filePath("window.png")).isNull());
 }
 
 // The real program, as a user runs it: no display is needed for either picture.
@@ -299,7 +400,7 @@ TEST_P(WindowCommandsDisplays, OnlyTheWindowNeedsADisplayThatOpens)
     EXPECT_EQ(QImage(window).size(), QSize(563, 426));
 
     const TProgramRun shown = run({});
-    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(shown.status, 2);
     EXPECT_EQ(shown.err, QString("bhncalc: cannot open a display (") + GetParam().Named
                              + "); the command line works without one: bhncalc --help\n");
 }

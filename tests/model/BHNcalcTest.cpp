@@ -1,4 +1,5 @@
 #include "model/BHNcalc.h"
+#include "numeric/Extended.h"
 
 #include <gtest/gtest.h>
 
@@ -183,8 +184,8 @@ TEST_F(ProtectionModel, SegmentsAreFilledByRunningSubtraction)
     };
     for (const TCase& c : cases) {
         const TCurve& t = *c.table;
-        const double step = static_cast<double>((static_cast<long double>(t[c.a]) - t[c.b]) / (c.b - c.a));
-        const double direct = static_cast<double>(t[c.a] - static_cast<long double>(c.index - c.a) * step);
+        const double step = static_cast<double>((static_cast<Extended>(t[c.a]) - t[c.b]) / (c.b - c.a));
+        const double direct = static_cast<double>(t[c.a] - static_cast<Extended>(c.index - c.a) * step);
         EXPECT_EQ(Four(t[c.index]), c.running) << GridBHN(c.index);
         EXPECT_EQ(Four(direct), c.direct) << GridBHN(c.index);
     }
@@ -200,9 +201,9 @@ TEST_F(ProtectionModel, ZeroToThirtyFiveAt330SitsJustBelowTheHalf)
 TEST_F(ProtectionModel, M62ComesFromRawFiguresInQuarters)
 {
     EXPECT_EQ(CurveM62[32], CurveM62[12]);
-    EXPECT_EQ(CurveM62[1], static_cast<double>(60644.0L / 56587.25L));
-    EXPECT_EQ(CurveM62[2], static_cast<double>(60644.0L / 56666.5L));
-    EXPECT_EQ(CurveM62[3], static_cast<double>(60644.0L / 56745.75L));
+    EXPECT_EQ(CurveM62[1], static_cast<double>(60644.0_ext / 56587.25_ext));
+    EXPECT_EQ(CurveM62[2], static_cast<double>(60644.0_ext / 56666.5_ext));
+    EXPECT_EQ(CurveM62[3], static_cast<double>(60644.0_ext / 56745.75_ext));
     EXPECT_GT(CurveM62[32], 1.0);
 }
 
@@ -285,8 +286,8 @@ TEST_F(ProtectionModel, InterpolationMatchesAWalkOverTheGrid)
                 return curve[i + 1];
             }
             if (lo < hardness && hardness < hi) {
-                const double slope = static_cast<double>((static_cast<long double>(curve[i]) - curve[i + 1]) / 5);
-                return static_cast<double>((static_cast<long double>(lo) - hardness) * slope + curve[i]);
+                const double slope = static_cast<double>((static_cast<Extended>(curve[i]) - curve[i + 1]) / 5);
+                return static_cast<double>((static_cast<Extended>(lo) - hardness) * slope + curve[i]);
             }
         }
         return 1.0;

@@ -1,6 +1,7 @@
 #include "model/EOverflow.h"
 #include "model/ParseHardness.h"
 #include "model/PowerOfTen.h"
+#include "numeric/Extended.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,11 @@ using namespace BHNcalc;
 
 namespace {
 
-constexpr long double Inf = std::numeric_limits<long double>::infinity();
+constexpr Extended Inf = std::numeric_limits<Extended>::infinity();
 
 struct TNumberCase {
     std::string text;
-    long double value;
+    Extended value;
     std::size_t errorPosition;
 };
 
@@ -66,67 +67,67 @@ void ExpectOverflow(const std::string& text)
 TEST(TextToNumber, AcceptedNumerals)
 {
     ExpectNumbers({
-        {"270", 270.0L, 0},
-        {"270.0", 270.0L, 0},
-        {" 270", 270.0L, 0},
-        {"   +270", 270.0L, 0},
-        {"-270", -270.0L, 0},
-        {"2.7e2", 270.0L, 0},
-        {"2.7E+2", 270.0L, 0},
-        {"27000e-2", 270.0L, 0},
-        {"12.", 12.0L, 0},
-        {".5", 0.5L, 0},
-        {".", 0.0L, 0},
-        {"-.", 0.0L, 0},
-        {"e5", 0.0L, 0},
-        {"00000000000000000000000000000237", 237.0L, 0},
-        {"237.500000000000000", 237.5L, 0},
-        {"359.9", 3599.0L / 10.0L, 0},
+        {"270", 270.0_ext, 0},
+        {"270.0", 270.0_ext, 0},
+        {" 270", 270.0_ext, 0},
+        {"   +270", 270.0_ext, 0},
+        {"-270", -270.0_ext, 0},
+        {"2.7e2", 270.0_ext, 0},
+        {"2.7E+2", 270.0_ext, 0},
+        {"27000e-2", 270.0_ext, 0},
+        {"12.", 12.0_ext, 0},
+        {".5", 0.5_ext, 0},
+        {".", 0.0_ext, 0},
+        {"-.", 0.0_ext, 0},
+        {"e5", 0.0_ext, 0},
+        {"00000000000000000000000000000237", 237.0_ext, 0},
+        {"237.500000000000000", 237.5_ext, 0},
+        {"359.9", 3599.0_ext / 10.0_ext, 0},
         {"1e5120", Inf, 0},
         {"0e5120", Inf, 0},
         {"1e99999999999999999999", Inf, 0},
-        {"1e-5120", 0.0L, 0},
-        {"9e-99999999999999999999", 0.0L, 0},
+        {"1e-5120", 0.0_ext, 0},
+        {"9e-99999999999999999999", 0.0_ext, 0},
     });
     EXPECT_EQ(TextToNumber("-1e5120").value, -Inf);
-    const long double tiny = TextToNumber("1e-4940").value;
-    EXPECT_GT(tiny, 0.0L);
-    EXPECT_LT(tiny, std::numeric_limits<long double>::min());
-    const long double huge = TextToNumber("1.18e4932").value;
-    EXPECT_TRUE(std::isfinite(huge));
-    EXPECT_GT(huge, 1.17e4932L);
-    EXPECT_TRUE(std::signbit(TextToNumber("-0").value));
+    const Extended tiny = TextToNumber("1e-4940").value;
+    EXPECT_GT(tiny, 0.0_ext);
+    EXPECT_LT(tiny, std::numeric_limits<Extended>::min());
+    const Extended huge = TextToNumber("1.18e4932").value;
+    EXPECT_TRUE(IsFinite(huge));
+    EXPECT_GT(huge, std::numeric_limits<Extended>::max() * 0.99);
+    EXPECT_TRUE(SignBit(TextToNumber("-0").value));
 }
 
 // A refused text reads as 0.
 TEST(TextToNumber, ErrorPositions)
 {
     ExpectNumbers({
-        {"", 0.0L, 1},
-        {" ", 0.0L, 2},
-        {"   ", 0.0L, 4},
-        {"-", 0.0L, 2},
-        {"  +", 0.0L, 4},
-        {"270 ", 0.0L, 4},
-        {"\t270", 0.0L, 1},
-        {"270,0", 0.0L, 4},
-        {"27O", 0.0L, 3},
-        {"- 5", 0.0L, 2},
-        {"+-5", 0.0L, 2},
-        {"1.2.3", 0.0L, 4},
-        {"1,000", 0.0L, 2},
-        {"1e", 0.0L, 3},
-        {"1e+", 0.0L, 4},
-        {"1e-x", 0.0L, 4},
-        {"1ex", 0.0L, 3},
-        {"1e5 ", 0.0L, 4},
-        {"1e5.0", 0.0L, 4},
-        {"+e", 0.0L, 3},
-        {"0x10", 0.0L, 2},
-        {"inf", 0.0L, 1},
-        {"\xB0", 0.0L, 1},
-        {std::string("27\0", 3), 0.0L, 3},
-        {"1e5000x", 0.0L, 7},
+        {"", 0.0_ext, 1},
+        {" ", 0.0_ext, 2},
+        {"   ", 0.0_ext, 4},
+        {"-", 0.0_ext, 2},
+        {"  +", 0.0_ext, 4},
+        {"270 ", 0.0_ext, 4},
+        {"\t270", 0.0_ext, 1},
+        {"270,0", 0.0_ext, 4},
+        {"27O", 0.0_ext, 3},
+        {"- 5", 0.0_ext, 2},
+        {"+-5", 0.0_ext, 2},
+        {"1.2.3", 0.0_ext, 4},
+        {"1,000", 0.0_ext, 2},
+        {"1e", 0.0_ext, 3},
+        {"1e+", 0.0_ext, 4},
+        {"1e-x", 0.0_ext, 4},
+        {"1ex", 0.0_ext, 3},
+        {"1e5 ", 0.0_ext, 4},
+        {"1e5.0", 0.0_ext, 4},
+        {"+e", 0.0_ext, 3},
+        {"0x10", 0.0_ext, 2},
+        {"inf", 0.0_ext, 1},
+        {"\xB0", 0.0_ext, 1},
+        {std::string("27\0", 3), 0.0_ext, 3},
+        {"1e5000x", 0.0_ext, 7},
     });
 }
 
@@ -145,9 +146,9 @@ TEST(TextToNumber, NumeralsBeyondTheExtendedRangeOverflow)
 
 TEST(TextToNumber, LongNumeralsWithinRangeAreRead)
 {
-    EXPECT_EQ(TextToNumber(std::string(100000, '0') + "270").value, 270.0L);
-    EXPECT_EQ(TextToNumber("0." + std::string(6000, '0') + "1").value, 0.0L);
-    EXPECT_TRUE(std::isfinite(TextToNumber(std::string(4900, '9')).value));
+    EXPECT_EQ(TextToNumber(std::string(100000, '0') + "270").value, 270.0_ext);
+    EXPECT_EQ(TextToNumber("0." + std::string(6000, '0') + "1").value, 0.0_ext);
+    EXPECT_TRUE(IsFinite(TextToNumber(std::string(4900, '9')).value));
 }
 
 // Digits are accumulated as v = v * 10 + digit in extended precision; a numeral of 20 digits or more passes 2^64,
@@ -168,7 +169,7 @@ TEST(TextToNumber, DigitsAccumulateInExtendedPrecisionPast64Bits)
         numerals.push_back(numeral);
     }
     for (const std::string& numeral : numerals) {
-        long double v = 0.0L;
+        Extended v = 0.0_ext;
         std::int64_t power = 0;
         bool afterPoint = false;
         for (const char c : numeral) {
@@ -229,7 +230,7 @@ TEST(ParseHardness, EmptyTextIsValidOnlyWithMinimumZero)
 TEST(ParseHardness, ComparesAfterRoundingToDouble)
 {
     // 359.00000000000001 is above 359 in extended but rounds to the double 359.
-    ASSERT_GT(TextToNumber("359.00000000000001").value, 359.0L);
+    ASSERT_GT(TextToNumber("359.00000000000001").value, 359.0_ext);
     bool valid = false;
     double value = 0.0;
     ParseHardness("359.00000000000001", 200, 359, valid, value);

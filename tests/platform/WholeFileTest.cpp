@@ -8,10 +8,16 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,10 +51,12 @@ std::string PngBytes()
 
 std::vector<std::string> FolderEntries(const QTemporaryDir& dir)
 {
+    // Every entry, links that lead nowhere too.
     std::vector<std::string> names;
-    for (const QString& name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        names.push_back(name.toStdString());
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString())) {
+        names.push_back(entry.path().filename().string());
     }
+    std::ranges::sort(names);
     return names;
 }
 
@@ -273,5 +281,189 @@ TEST(WholeFile, DashAndDevStdoutWriteToStandardOutput)
         TStandardOutputToFile redirect(dir.filePath("captured").toStdString());
         EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile("-", "bytes", FailingAfter(2)); }),
             "cannot write standard output: No space left on device");
+    }
+}
+
+// What the file-name and permission checks refuse, each named in its own words, and nothing is left behind.
+TEST(WholeFile, NamesThatCannotBeWrittenAreRefusedInTheirOwnWords)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string file = folder + "/file.png";
+    const std::string readOnly = folder + "/mine.png";
+    const std::string loop = folder + "/loop.png";
+    PutFile(file, "a file");
+    PutFile(readOnly, "mine");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    std::filesystem::create_symlink("loop.png", loop);
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {folder + "/.", "Is a directory"},
+        {folder + "/", "Is a directory"},
+        {file + "/", "names a folder, not a file"},
+        {folder + "/new.png/", "names a folder, not a file"},
+        {readOnly, "Permission denied"},
+        {loop, "Too many levels of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(c.path, "bytes"); }), "cannot write " + c.path + ": " + c.reason);
+    }
+    EXPECT_EQ(ReadFile(file), "a file");
+    EXPECT_EQ(ReadFile(readOnly), "mine");
+    EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"file.png", "loop.png", "mine.png"}));
+}
+
+// A control byte in a name would move the cursor or split the message: it is shown as \xNN.
+TEST(WholeFile, ControlBytesInAPathAreEscapedInTheMessage)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    EXPECT_EQ(WriteErrorOf([&] { WriteWholeFile(folder + "/a\nb\x1B[2J\x7F/x.png", "bytes"); }),
+        "cannot write " + folder + "/a\\x0Ab\\x1B[2J\\x7F/x.png: No such file or directory");
+}
+
+// Another user's file stays theirs, with their group; a set-user-ID, set-group-ID or sticky bit is not carried
+// over to a picture. Only the superuser can give a file to another user, so only its run shows it.
+TEST(WholeFile, TheReplacementKeepsOwnerAndGroupButNoSpecialBits)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs the superuser to make a file of another user";
+    }
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("theirs.png").toStdString();
+    constexpr uid_t Owner = 4321;
+    constexpr gid_t Group = 4322;
+    for (const mode_t mode : {mode_t{0600}, mode_t{04755}, mode_t{02750}, mode_t{01644}}) {
+        PutFile(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), Owner, Group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        WriteWholeFile(path, "new");
+        struct stat st{};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(ReadFile(path), "new");
+        EXPECT_EQ(st.st_uid, Owner) << std::oct << mode;
+        EXPECT_EQ(st.st_gid, Group) << std::oct << mode;
+        EXPECT_EQ(st.st_mode & 07777, mode & 0777) << std::oct << mode;
+    }
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"theirs.png"});
+}
+
+// A file with other hard links is written in place, so every name still shows the same, new picture.
+TEST(WholeFile, AFileWithOtherHardLinksKeepsThem)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("chart.png").toStdString();
+    const std::string other = dir.filePath("also.png").toStdString();
+    PutFile(path, "a longer old picture");
+    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+    WriteWholeFile(path, "new");
+    EXPECT_EQ(ReadFile(path), "new");
+    EXPECT_EQ(ReadFile(other), "new");
+    struct stat st{};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_nlink, 2u);
+    EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"also.png", "chart.png"}));
+}
+
+// A link to a file not yet made is written through, as a shell's > does: the link stays and the file appears.
+TEST(WholeFile, ALinkThatLeadsNowhereMakesTheFileItNames)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("other"));
+    const std::string link = dir.filePath("dang.png").toStdString();
+    std::filesystem::create_symlink("other/nothere.png", link);
+    WriteWholeFile(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(dir.filePath("other/nothere.png").toStdString()), "new");
+    EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"dang.png", "other"}));
+}
+
+// Any name the folder can hold can be written: the temporary's name does not grow with the target's.
+TEST(WholeFile, ANameOfTheLongestLengthIsWritten)
+{
+    QTemporaryDir dir;
+    const long longest = ::pathconf(dir.path().toStdString().c_str(), _PC_NAME_MAX);
+    ASSERT_GT(longest, 4);
+    const std::string name = std::string(static_cast<std::size_t>(longest) - 4, 'n') + ".png";
+    WriteWholeFile(dir.filePath(QString::fromStdString(name)).toStdString(), "new");
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{name});
+}
+
+// A file with a mount bound onto it cannot be replaced by a rename; it is written in place instead.
+TEST(WholeFile, AFileWithAMountBoundOntoItIsWrittenInPlace)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bound.png").toStdString();
+    const std::string source = dir.filePath("source.png").toStdString();
+    PutFile(path, "old");
+    PutFile(source, "bound old");
+    if (::mount(source.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+        GTEST_SKIP() << "cannot bind a mount here: " << std::strerror(errno);
+    }
+    const std::string error = WriteErrorOf([&] { WriteWholeFile(path, "new"); });
+    const std::string shown = ReadFile(path);
+    ::umount(path.c_str());
+    EXPECT_EQ(error, "no error");
+    EXPECT_EQ(shown, "new");
+    EXPECT_EQ(ReadFile(source), "new");
+    EXPECT_EQ(FolderEntries(dir), (std::vector<std::string>{"bound.png", "source.png"}));
+}
+
+namespace {
+
+// The signal's number, and whether the child ended by it, after it arrived while the child's write was stuck.
+struct TSignalled {
+    bool bySignal = false;
+    int signal = 0;
+};
+
+TSignalled SignalDuringWrite(const std::string& path, int signal)
+{
+    int ready[2];
+    EXPECT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        const TWriteCall stuck = [&](int fd, const char* data, std::size_t size) -> ssize_t {
+            const ssize_t written = ::write(fd, data, size / 2);
+            ::write(ready[1], "w", 1);
+            while (true) {
+                ::pause();
+            }
+            return written;
+        };
+        WriteWholeFile(path, PngBytes(), stuck);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    // The child says when its first bytes are in the temporary; the wait is only a bound on a broken child.
+    pollfd wait{ready[0], POLLIN, 0};
+    char mark = 0;
+    EXPECT_EQ(::poll(&wait, 1, 60000), 1);
+    EXPECT_EQ(::read(ready[0], &mark, 1), 1);
+    ::close(ready[0]);
+    ::kill(child, signal);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFSIGNALED(status), WIFSIGNALED(status) ? WTERMSIG(status) : 0};
+}
+
+}
+
+// A user who ends the program while it writes gets no half-written temporary beside the picture, and the
+// program still ends by the signal, as the one who sent it expects.
+TEST(WholeFile, ASignalDuringTheWriteRemovesTheTemporaryAndEndsTheProgram)
+{
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("k.png").toStdString();
+        PutFile(path, "old");
+        const TSignalled ended = SignalDuringWrite(path, signal);
+        EXPECT_TRUE(ended.bySignal) << signal;
+        EXPECT_EQ(ended.signal, signal);
+        EXPECT_EQ(ReadFile(path), "old") << signal;
+        EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"k.png"}) << signal;
     }
 }

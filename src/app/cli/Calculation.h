@@ -35,7 +35,8 @@ bool ReadCalcInputs(std::string_view variable, std::string_view standard, std::s
 bool Calculate(std::string_view variable, std::string_view standard, std::string_view mode, TFieldNames names,
     TCalcTexts& texts, std::string& reason);
 
-// Quotes a field for a message: printable ASCII as it stands, other bytes as \xNN, long texts shortened.
+// Quotes a field for a message: printable characters (ASCII and well-formed UTF-8) as they stand; controls,
+// the backslash and bytes of no valid sequence as \xNN; texts past 40 characters shortened.
 std::string Quoted(std::string_view text);
 
 }

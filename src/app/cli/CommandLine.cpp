@@ -5,9 +5,12 @@
 #include "app/cli/Calculation.h"
 #include "app/cli/ChartFormat.h"
 #include "app/cli/CurveTable.h"
+#include "app/cli/ExitStatus.h"
 #include "app/cli/ModeNames.h"
 #include "app/cli/OutputFormat.h"
+#include "app/cli/ParseArguments.h"
 #include "app/cli/ResultRecord.h"
+#include "app/cli/StandardStreams.h"
 #include "app/cli/TBatchReader.h"
 #include "app/cli/Usage.h"
 #include "model/BHNcalc.h"
@@ -20,7 +23,6 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
-#include <map>
 #include <new>
 #include <optional>
 #include <string_view>
@@ -29,93 +31,19 @@ namespace cli {
 
 namespace {
 
-constexpr int ExitSuccess = 0;
-constexpr int ExitSomeLinesRefused = 1;
-constexpr int ExitRefused = 2;
-
 // What calc and chart take when an input is not given; chart's variable is the window's first entry.
 constexpr const char* DefaultStandard = "270";
 constexpr const char* DefaultMode = "0";
 constexpr const char* DefaultChartVariable = "237";
 
+constexpr std::string_view ScreenshotCommand = "--screenshot";
+
 // Batch output is handed on in blocks of this size, or sooner when the input makes the batch wait; a failed write
 // is noticed after at most one block.
 constexpr std::size_t OutputBlockBytes = 65536;
 
-enum class TOptionKind { Flag, Value };
-
-struct TOptionRule {
-    std::string_view name;
-    TOptionKind kind;
-};
-
-// The parsed words after the command: options by name (a flag maps to "") and the remaining operands.
-struct TArguments {
-    std::map<std::string, std::string, std::less<>> options;
-    std::vector<std::string> operands;
-
-    std::optional<std::string> Option(std::string_view name) const
-    {
-        const auto found = options.find(name);
-        return found == options.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-};
-
-int UsageError(std::ostream& err, const std::string& reason)
-{
-    err << "bhncalc: " << reason << '\n' << UsageText();
-    return ExitRefused;
-}
-
-// Reads the options that `rules` allows; anything else, a missing value or a repeated option is a usage error.
-std::optional<TArguments> ParseArguments(const std::vector<std::string>& args, std::initializer_list<TOptionRule> rules,
-    std::ostream& err)
-{
-    TArguments parsed;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        if (word.size() < 2 || word.compare(0, 2, "--") != 0 || word == "-") {
-            parsed.operands.push_back(word);
-            continue;
-        }
-        // --name=value is the same as --name value.
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(0, equals);
-        const TOptionRule* rule = nullptr;
-        for (const TOptionRule& candidate : rules) {
-            if (name == candidate.name) {
-                rule = &candidate;
-            }
-        }
-        if (!rule) {
-            UsageError(err, "unknown option " + Quoted(name) + " for " + args[0]);
-            return std::nullopt;
-        }
-        if (parsed.options.count(name) != 0) {
-            UsageError(err, "option " + name + " is given twice");
-            return std::nullopt;
-        }
-        std::string value;
-        if (rule->kind == TOptionKind::Flag) {
-            if (equals != std::string::npos) {
-                UsageError(err, "option " + name + " takes no value");
-                return std::nullopt;
-            }
-        } else if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            UsageError(err, "option " + name + " needs a value");
-            return std::nullopt;
-        }
-        parsed.options.emplace(name, std::move(value));
-    }
-    return parsed;
-}
-
 // The --format option's choice, or nothing after reporting a word it does not know.
-std::optional<TOutputFormat> FormatOption(const TArguments& parsed, std::ostream& err)
+std::optional<TOutputFormat> FormatOption(const std::string& command, const TArguments& parsed, std::ostream& err)
 {
     const std::optional<std::string> text = parsed.Option("--format");
     if (!text) {
@@ -123,7 +51,7 @@ std::optional<TOutputFormat> FormatOption(const TArguments& parsed, std::ostream
     }
     const std::optional<TOutputFormat> format = ParseOutputFormat(*text);
     if (!format) {
-        UsageError(err, "--format takes csv or json, not " + Quoted(*text));
+        UsageError(err, command, "--format takes csv or json, not " + Quoted(*text));
     }
     return format;
 }
@@ -136,15 +64,15 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return ExitRefused;
     }
     if (!parsed->operands.empty()) {
-        return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
+        return UsageError(err, args.front(), "unexpected argument " + Quoted(parsed->operands.front()));
     }
-    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    const std::optional<TOutputFormat> format = FormatOption(args.front(), *parsed, err);
     if (!format) {
         return ExitRefused;
     }
     const std::optional<std::string> variable = parsed->Option("--variable");
     if (!variable) {
-        return UsageError(err, "calc needs --variable");
+        return UsageError(err, args.front(), "calc needs --variable");
     }
     const std::string standard = parsed->Option("--standard").value_or(DefaultStandard);
     const std::string mode = parsed->Option("--mode").value_or(DefaultMode);
@@ -195,12 +123,15 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
         return ExitRefused;
     }
     if (!parsed->operands.empty()) {
-        return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
+        return UsageError(err, args.front(), "unexpected argument " + Quoted(parsed->operands.front()));
     }
     TChartRequest request;
     const std::optional<std::string> outPath = parsed->Option("--out");
     if (!outPath || outPath->empty()) {
-        return UsageError(err, "chart needs --out FILE.png");
+        return UsageError(err, args.front(), "chart needs --out FILE.png");
+    }
+    if (!StandardOutputUsable(*outPath, err)) {
+        return ExitRefused;
     }
     request.outPath = *outPath;
     std::string formatReason;
@@ -291,14 +222,16 @@ int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err, TOutp
             return ExitRefused;
         }
     }
-    if (in.bad()) {
-        err << "bhncalc: reading the input failed after line " << lineNumber << '\n';
-        return ExitRefused;
-    }
+    // Even when the input fails, what was answered stays a whole JSON array.
     if (json) {
         pending += written == 0 ? "]\n" : "\n]\n";
     }
     if (!PassOn(out, pending)) {
+        return ExitRefused;
+    }
+    if (in.bad()) {
+        err << "bhncalc: reading the input failed after line " << lineNumber << ": " << std::strerror(reader.ReadError())
+            << '\n';
         return ExitRefused;
     }
     return refused ? ExitSomeLinesRefused : ExitSuccess;
@@ -311,9 +244,9 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return ExitRefused;
     }
     if (parsed->operands.size() > 1) {
-        return UsageError(err, "batch reads one file at most");
+        return UsageError(err, args.front(), "batch reads one file at most");
     }
-    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    const std::optional<TOutputFormat> format = FormatOption(args.front(), *parsed, err);
     if (!format) {
         return ExitRefused;
     }
@@ -342,9 +275,9 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return ExitRefused;
     }
     if (!parsed->operands.empty()) {
-        return UsageError(err, "unexpected argument " + Quoted(parsed->operands.front()));
+        return UsageError(err, args.front(), "unexpected argument " + Quoted(parsed->operands.front()));
     }
-    const std::optional<TOutputFormat> format = FormatOption(*parsed, err);
+    const std::optional<TOutputFormat> format = FormatOption(args.front(), *parsed, err);
     if (!format) {
         return ExitRefused;
     }
@@ -362,56 +295,95 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return ExitSuccess;
 }
 
-bool IsHelpWord(const std::string& word)
+// "--screenshot FILE" or "--screenshot=FILE"; the window takes the picture.
+int RunScreenshot(const std::vector<std::string>& args, std::ostream& err, const TWindowCommands& window)
 {
-    return word == "-h" || word == "--help";
+    const std::string_view command = ScreenshotCommand;
+    const std::string& first = args.front();
+    const bool joined = first.size() > command.size() && first[command.size()] == '=';
+    const std::string path = joined ? first.substr(command.size() + 1) : args.size() > 1 ? args[1] : std::string();
+    const std::size_t words = joined ? 1 : 2;
+    if (path.empty()) {
+        return UsageError(err, command, "--screenshot needs a FILE.png");
+    }
+    if (args.size() > words) {
+        return UsageError(err, command, "unexpected argument " + Quoted(args[words]));
+    }
+    std::string reason;
+    if (!ScreenshotFormatAccepted(path, reason)) {
+        err << "bhncalc: " << reason << '\n';
+        return ExitRefused;
+    }
+    if (!StandardOutputUsable(path, err)) {
+        return ExitRefused;
+    }
+    if (!window.screenshot) {
+        err << "bhncalc: --screenshot is not available in this build\n";
+        return ExitRefused;
+    }
+    return window.screenshot(path);
+}
+
+bool IsScreenshotWord(std::string_view word)
+{
+    return word.substr(0, word.find('=')) == ScreenshotCommand;
 }
 
 int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
     const TWindowCommands& window)
 {
     if (args.empty()) {
-        return UsageError(err, "a command is needed");
+        return UsageError(err, "", "a command is needed");
     }
     const std::string& command = args.front();
-    if (IsHelpWord(command) && args.size() == 1) {
-        out << UsageText();
-        return ExitSuccess;
-    }
-    // -h or --help after a command, or a command after --help, asks for that command's usage.
-    const std::optional<std::string> commandUsage
-        = IsHelpWord(command) && args.size() == 2 ? CommandUsageText(args[1]) : CommandUsageText(command);
-    if (commandUsage && (IsHelpWord(command) || std::any_of(args.begin() + 1, args.end(), IsHelpWord))) {
+    if (IsHelpWord(command)) {
+        if (args.size() == 1) {
+            out << UsageText();
+            return ExitSuccess;
+        }
+        // A command after --help asks for that command's usage.
+        const std::optional<std::string> commandUsage = CommandUsageText(args[1]);
+        if (!commandUsage) {
+            return UsageError(err, "", "unknown command " + Quoted(args[1]));
+        }
+        if (args.size() > 2) {
+            return UsageError(err, args[1], "unexpected argument " + Quoted(args[2]));
+        }
         out << *commandUsage;
         return ExitSuccess;
     }
-    if (command == "--version" && args.size() == 1) {
+    if (command == "--version") {
+        if (args.size() > 1) {
+            return UsageError(err, "", "--version takes no argument, not " + Quoted(args[1]));
+        }
         out << "bhncalc " << BhncalcVersion << '\n';
         return ExitSuccess;
     }
-    if (command == "calc") {
+    const std::string_view name = IsScreenshotWord(command) ? ScreenshotCommand : std::string_view(command);
+    // -h or --help after a command asks for that command's usage.
+    if (const std::optional<std::string> commandUsage = CommandUsageText(name); commandUsage && AsksForHelp(args)) {
+        out << *commandUsage;
+        return ExitSuccess;
+    }
+    if (name == "calc") {
         return RunCalc(args, out, err);
     }
-    if (command == "batch") {
+    if (name == "batch") {
         return RunBatch(args, in, out, err);
     }
-    if (command == "table") {
+    if (name == "table") {
         return RunTable(args, out, err);
     }
-    if (command == "chart") {
+    if (name == "chart") {
         return RunChart(args, err, window);
     }
-    if (command == "--screenshot") {
-        if (args.size() != 2 || args[1].empty()) {
-            return UsageError(err, "--screenshot needs one FILE.png");
-        }
-        if (!window.screenshot) {
-            err << "bhncalc: --screenshot is not available in this build\n";
-            return ExitRefused;
-        }
-        return window.screenshot(args[1]);
+    if (name == ScreenshotCommand) {
+        return RunScreenshot(args, err, window);
     }
-    return UsageError(err, "unknown command " + Quoted(command));
+    if (command.size() > 1 && command.front() == '-') {
+        return UsageError(err, "", "unknown option " + Quoted(command));
+    }
+    return UsageError(err, "", "unknown command " + Quoted(command));
 }
 
 }

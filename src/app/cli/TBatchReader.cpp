@@ -1,5 +1,6 @@
 #include "app/cli/TBatchReader.h"
 
+#include <cerrno>
 #include <cstring>
 #include <istream>
 
@@ -31,7 +32,11 @@ bool TBatchReader::Ready() const
 bool TBatchReader::Fill()
 {
     // peek waits for at least one byte; readsome then takes what is ready without waiting for more.
+    errno = 0;
     if (in_.peek() == std::istream::traits_type::eof()) {
+        if (in_.bad()) {
+            readError_ = errno != 0 ? errno : EIO;
+        }
         return false;
     }
     pos_ = 0;

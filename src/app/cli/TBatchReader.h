@@ -26,6 +26,9 @@ public:
     // The next line, valid until the next call; End once the input is exhausted.
     TLineRead Next(std::string_view& line);
 
+    // Once the stream failed: the system's error number for why it could not be read (EIO if it gave none).
+    int ReadError() const { return readError_; }
+
 private:
     bool Fill();
 
@@ -36,6 +39,7 @@ private:
     std::string pieces_;
     bool afterCarriageReturn_ = false;
     bool firstLine_ = true;
+    int readError_ = 0;
 };
 
 }

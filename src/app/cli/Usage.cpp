@@ -40,20 +40,23 @@ constexpr std::array<TCommandUsage, 5> Commands{{
         "                     [--mode MODE] [--size WxH]",
         "  chart  the calculator's chart after Calculate (defaults: variable 237, standard 270, mode 0,\n"
         "         553x337) as a PNG image, or SVG or PDF drawing; - writes it to standard output; needs no display;\n"
-        "         the file is written whole or not at all\n",
+        "         the file is written whole or not at all; a file name without extension needs --format\n"
+        "         (devices and pipes get PNG); with no font at all the chart is refused\n",
         TModeOption::Mode},
     {"--screenshot", "bhncalc --screenshot FILE.png",
-        "  --screenshot  opens the window, saves it after its first paint and exits\n", TModeOption::None},
+        "  --screenshot  opens the window, saves it as PNG after its first paint and exits; FILE ends in .png,\n"
+        "                or is -, a device or a pipe\n",
+        TModeOption::None},
 }};
 
-constexpr std::string_view OptionsNote = "Options also take the form --option=value; -h or --help after a command "
-                                         "prints its usage.\n";
+constexpr std::string_view OptionsNote = "Options also take the form --option=value; -- ends the options; -h or "
+                                         "--help after a\ncommand prints its usage.\n";
 
 constexpr std::string_view ExitCodes = "Exit status: 0 done; 1 some batch lines refused (every good line is still "
                                        "written);\n"
                                        "             2 bad usage, unreadable input, failed output (chart and "
-                                       "screenshot included)\n"
-                                       "             or out of memory.\n";
+                                       "screenshot included),\n"
+                                       "             no display for the window, or out of memory.\n";
 
 std::string ModeText()
 {

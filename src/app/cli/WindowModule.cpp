@@ -1,5 +1,7 @@
 #include "app/cli/WindowModule.h"
 
+#include "app/cli/ExitStatus.h"
+
 #include <dlfcn.h>
 
 #include <filesystem>
@@ -52,11 +54,11 @@ TWindowCommands WindowModuleCommands(int& argc, char** argv, std::ostream& err)
     return {
         [open](const TChartRequest& request) {
             const std::optional<TWindowCommands> window = open();
-            return window ? window->renderChart(request) : 2;
+            return window ? window->renderChart(request) : ExitRefused;
         },
         [open](const std::string& path) {
             const std::optional<TWindowCommands> window = open();
-            return window ? window->screenshot(path) : 2;
+            return window ? window->screenshot(path) : ExitRefused;
         },
     };
 }

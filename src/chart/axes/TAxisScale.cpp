@@ -1,6 +1,7 @@
 #include "chart/axes/TAxisScale.h"
 
 #include "chart/canvas/ChartMath.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,9 @@ constexpr double PixelLimit = 2147483647.0;
 
 // ln(Minimum) and ln(Maximum) for the logarithmic mapping; a limit at or below zero counts as a
 // logarithm of zero.
-std::pair<long double, long double> LogarithmicLimits(const TAxisScale& scale)
+std::pair<Extended, Extended> LogarithmicLimits(const TAxisScale& scale)
 {
-    const auto ln = [](double v) { return v > 0 ? std::log(static_cast<long double>(v)) : 0.0L; };
+    const auto ln = [](double v) { return v > 0 ? Log(static_cast<Extended>(v)) : 0.0_ext; };
     return {ln(scale.Minimum), ln(scale.Maximum)};
 }
 
@@ -31,11 +32,11 @@ std::optional<double> ScaledOffset(const TAxisScale& scale, double value)
         const auto [lnMin, lnMax] = LogarithmicLimits(scale);
         if (lnMax == lnMin)
             return std::nullopt;
-        d = static_cast<double>((std::log(static_cast<long double>(value)) - lnMin) * scale.PixelLength() / (lnMax - lnMin));
+        d = static_cast<double>((Log(static_cast<Extended>(value)) - lnMin) * scale.PixelLength() / (lnMax - lnMin));
     } else {
         if (scale.Range() == 0)
             return std::nullopt;
-        d = static_cast<double>((static_cast<long double>(value) - scale.Minimum) * scale.PixelLength() / scale.Range());
+        d = static_cast<double>((static_cast<Extended>(value) - scale.Minimum) * scale.PixelLength() / scale.Range());
     }
     if (!(std::fabs(d) < PixelLimit))
         return std::nullopt;
@@ -62,13 +63,13 @@ double TAxisScale::PixelToValue(int pixel) const
 {
     if (PixelLength() < 1)
         return 0;
-    const long double along = Inverted ? PixelEnd - pixel : pixel - PixelStart;
+    const Extended along = Inverted ? PixelEnd - pixel : pixel - PixelStart;
     const bool fromMinimum = Along == TPixelAxis::X;
     if (Logarithmic) {
         const auto [lnMin, lnMax] = LogarithmicLimits(*this);
-        const long double a = along * (lnMax - lnMin) / PixelLength();
-        return static_cast<double>(std::exp(fromMinimum ? lnMin + a : lnMax - a));
+        const Extended a = along * (lnMax - lnMin) / PixelLength();
+        return static_cast<double>(Exp(fromMinimum ? lnMin + a : lnMax - a));
     }
-    const long double a = along * Range() / PixelLength();
+    const Extended a = along * Range() / PixelLength();
     return static_cast<double>(fromMinimum ? Minimum + a : Maximum - a);
 }

@@ -2,10 +2,6 @@
 
 #include "chart/ChartApi.h"
 
-#include <cfloat>
-
-static_assert(LDBL_MANT_DIG == 64, "axis scaling needs the 80-bit extended type");
-
 // What turns an axis' values into pixels and back: the limits of its scale, the span of pixels they
 // are drawn over, and the way the values run along it. A plain value, so a mapping can be kept,
 // copied and tested without a chart.

@@ -7,6 +7,7 @@
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomChart.h"
+#include "numeric/Extended.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
     const int h = canvas.FontHeight();
     const int half = h / 2;
     const std::vector<std::string_view> lines = AxisTextLines(text);
-    const long double n = static_cast<long double>(lines.size());
+    const Extended n = static_cast<Extended>(lines.size());
     const int z = isOtherSide_ ? ChartDepth() : 0;
     const bool near = !isOtherSide_;
 
@@ -157,7 +158,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
 
     const int s = angle == 180 || angle == 270 ? -h : h;
     const int allLines = Round(n * s);
-    const int halfBlock = Round(s * 0.5L * (n + 1));
+    const int halfBlock = Round(s * 0.5_ext * (n + 1));
     if (isHorizontal_) {
         if (angle == 0)
             y -= near ? s : allLines;
@@ -270,7 +271,7 @@ void TCustomChartAxis::DrawGrid()
         if (!gridCentered_)
             DrawGridLine(t[i]);
         else if (i >= 1)
-            DrawGridLine(Round((static_cast<long double>(t[i]) + t[i - 1]) * 0.5L));
+            DrawGridLine(Round((static_cast<Extended>(t[i]) + t[i - 1]) * 0.5_ext));
     }
     canvas.SetBackMode(bmOpaque);
 }
@@ -286,7 +287,7 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
             draw(q);
     };
     if (!scale_.Logarithmic && m > 1) {
-        const long double d = (t[1] - t[0]) / static_cast<long double>(k + 1);
+        const Extended d = (t[1] - t[0]) / static_cast<Extended>(k + 1);
         for (int j = 1; j <= k; ++j) {
             keep(t[0] - Round(d * j));
             keep(t[m - 1] + Round(d * j));
@@ -303,7 +304,7 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
                 keep(ValueToPixel(v));
             }
         } else {
-            const long double d = (t[i] - t[i - 1]) / static_cast<long double>(k + 1);
+            const Extended d = (t[i] - t[i - 1]) / static_cast<Extended>(k + 1);
             for (int j = 1; j <= k; ++j)
                 keep(t[i] - Round(j * d));
         }

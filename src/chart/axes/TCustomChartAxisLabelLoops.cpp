@@ -7,6 +7,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/TChartSeries.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,13 +61,13 @@ void TCustomChartAxis::ForEachValueLabel(double inc, F visit) const
     const double q = scale_.Maximum / inc;
     double v = scale_.Maximum;
     if (scale_.Minimum != scale_.Maximum && roundFirstLabel_)
-        v = static_cast<double>(static_cast<long double>(std::trunc(q)) * inc);
+        v = static_cast<double>(static_cast<Extended>(std::trunc(q)) * inc);
     while (v > scale_.Maximum)
         v = v - inc;
     // A tolerance below the minimum absorbs the error accumulated by the repeated subtraction;
     // it widens the range downward for negative minimums as well.
-    const long double lowered = scale_.Minimum - 1e-12L;
-    const long double limit = lowered >= 0 ? lowered / 1.000000000001L : lowered * 1.000000000001L;
+    const Extended lowered = scale_.Minimum - 1e-12_ext;
+    const Extended limit = lowered >= 0 ? lowered / 1.000000000001_ext : lowered * 1.000000000001_ext;
     while (v >= limit) {
         if (!visit(v))
             return;
@@ -142,8 +143,8 @@ void TCustomChartAxis::DrawLogarithmicLabels()
         minimum = minimum == 0 ? 0.1 : 1e-10;
         v = minimum;
     } else {
-        const long double base = logarithmicBase_;
-        v = static_cast<double>(std::pow(base, static_cast<long double>(std::nearbyint(std::log(static_cast<long double>(minimum)) / std::log(base)))));
+        const Extended base = logarithmicBase_;
+        v = static_cast<double>(PlatformPow(base, RoundToEven(Log(static_cast<Extended>(minimum)) / Log(base))));
     }
     for (int count = 0; v <= scale_.Maximum && count < static_cast<int>(TAxisTickPositions::Capacity); ++count) {
         if (v >= minimum)
@@ -154,7 +155,7 @@ void TCustomChartAxis::DrawLogarithmicLabels()
 
 void TCustomChartAxis::DrawCalendarLabels(double inc)
 {
-    const long double limit = scale_.Minimum - 1e-12L;
+    const Extended limit = scale_.Minimum - 1e-12_ext;
     double v = CalendarFloor(scale_.Maximum, inc);
     for (std::size_t count = 0; v >= limit && count < TAxisTickPositions::Capacity; ++count) {
         PlaceLabel(v);

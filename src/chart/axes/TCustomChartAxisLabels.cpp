@@ -8,6 +8,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
 #include "chart/series/TChartSeries.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 #include <cmath>
@@ -152,8 +153,8 @@ double TCustomChartAxis::IncrementFor(TLabelHandlerCall handler) const
     int maxLabels = 1;
     if (size > 0) {
         if (labelsSeparation_ > 0)
-            size += Round(labelsSeparation_ * 0.01L * size);
-        maxLabels = Round(static_cast<long double>(scale_.PixelLength()) / size);
+            size += Round(labelsSeparation_ * 0.01_ext * size);
+        maxLabels = Round(static_cast<Extended>(scale_.PixelLength()) / size);
     }
     if (isDateTimeScale_)
         return DateTimeIncrement(maxLabels);
@@ -198,8 +199,8 @@ int TCustomChartAxis::MaxLabelsWidth() const
         double hi = scale_.Maximum;
         if (roundFirstLabel_ || (isDateTimeScale_ && exactDateTime_)) {
             const double inc = IncrementFor(TLabelHandlerCall::Skip);
-            lo = static_cast<double>(std::trunc(scale_.Minimum / static_cast<long double>(inc)) * inc);
-            hi = static_cast<double>(std::trunc(scale_.Maximum / static_cast<long double>(inc)) * inc);
+            lo = static_cast<double>(Trunc(scale_.Minimum / static_cast<Extended>(inc)) * inc);
+            hi = static_cast<double>(Trunc(scale_.Maximum / static_cast<Extended>(inc)) * inc);
         }
         const int widest = std::max(WidestLine(FormatLabel(hi, TLabelHandlerCall::Skip)), WidestLine(FormatLabel(lo, TLabelHandlerCall::Skip)));
         return widest + chart_.Canvas().TextWidth(" ");

@@ -3,6 +3,7 @@
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 #include <utility>
@@ -45,7 +46,7 @@ int TCustomChartAxis::ShiftByPositionPercent(int coordinate) const
         return coordinate;
     const TRect plot = chart_.PlotRect();
     const int size = isHorizontal_ ? plot.Height() : plot.Width();
-    int offset = Round(static_cast<long double>(positionPercent_) * 0.01L * size);
+    int offset = Round(static_cast<Extended>(positionPercent_) * 0.01_ext * size);
     if (isOtherSide_)
         offset = -offset;
     return isHorizontal_ ? coordinate - offset : coordinate + offset;
@@ -114,7 +115,7 @@ void TCustomChartAxis::PlacePixels()
         base = isHorizontal_ ? plot.Left : plot.Top;
         size = isHorizontal_ ? plot.Width() : plot.Height();
     }
-    const long double f = size * 0.01L;
+    const Extended f = size * 0.01_ext;
     scale_.PixelStart = base + Round(f * startPosition_);
     scale_.PixelEnd = base + Round(f * endPosition_);
 }

@@ -4,25 +4,25 @@
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/TView3DOptions.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 TPoint TChartCanvas3D::Calc3DPos(int x, int y, int z) const
 {
     if (!is3D_)
         return {x, y};
-    const long double zoom = zoomFactor_;
+    const Extended zoom = zoomFactor_;
     if (isOrthogonal_)
         return {Round(zoom * (x + z - cx_)) + ox_, Round((y - cy_ - z) * zoom) + oy_};
-    const long double dx = x - cx_;
-    const long double dy = y - cy_;
-    const long double dz = z - cz_;
+    const Extended dx = x - cx_;
+    const Extended dy = y - cy_;
+    const Extended dz = z - cz_;
     const auto& r = rotation_;
-    long double scale = zoom;
+    Extended scale = zoom;
     if (perspectiveFactor_ > 0)
-        scale *= 1.0L - perspectiveFactor_ * (r[6] * dx + r[7] * dy + r[8] * dz);
+        scale *= 1.0_ext - perspectiveFactor_ * (r[6] * dx + r[7] * dy + r[8] * dz);
     return {Round(scale * (r[0] * dx + r[1] * dy + r[2] * dz)) + ox_,
             Round(scale * (r[3] * dx + r[4] * dy + r[5] * dz)) + oy_};
 }
@@ -30,15 +30,15 @@ TPoint TChartCanvas3D::Calc3DPos(int x, int y, int z) const
 void TChartCanvas3D::CalcRotation()
 {
     // Elevation turns about the horizontal axis, Rotation about the vertical one, Tilt about the view axis.
-    constexpr long double toRadians = std::numbers::pi_v<long double> / 180.0L;
-    const long double a = options_->Elevation() * toRadians;
-    const long double b = options_->Rotation() * toRadians;
-    const long double t = options_->Tilt() * toRadians;
-    const long double ca = std::cos(a), sa = std::sin(a);
-    const long double cb = std::cos(b), sb = std::sin(b);
-    const long double ct = std::cos(t), st = std::sin(t);
+    constexpr Extended toRadians = ExtendedPi / 180.0_ext;
+    const Extended a = options_->Elevation() * toRadians;
+    const Extended b = options_->Rotation() * toRadians;
+    const Extended t = options_->Tilt() * toRadians;
+    const Extended ca = PlatformCos(a), sa = PlatformSin(a);
+    const Extended cb = PlatformCos(b), sb = PlatformSin(b);
+    const Extended ct = PlatformCos(t), st = PlatformSin(t);
     // Rows of Tilt * Elevation * Rotation.
-    const long double m[9] = {
+    const Extended m[9] = {
         cb, 0, sb,
         sa * sb, ca, -sa * cb,
         -ca * sb, sa, ca * cb,
@@ -56,7 +56,7 @@ int TChartCanvas3D::ZoomedFontHeight() const
     const TChartFont& font = Font();
     if (!zoomText_ || zoomFactor_ == 1.0)
         return font.Height();
-    return TChartFont::SizeToHeight(std::max(1, Round(static_cast<long double>(font.Size()) * zoomFactor_)));
+    return TChartFont::SizeToHeight(std::max(1, Round(static_cast<Extended>(font.Size()) * zoomFactor_)));
 }
 
 void TChartCanvas3D::TextOut3D(int x, int y, int z, std::string_view text)
@@ -132,13 +132,13 @@ void TChartCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int 
     }
     constexpr int steps = 32;
     std::array<TPoint, steps> points;
-    const long double cx = (left + right) / 2.0L;
-    const long double cy = (top + bottom) / 2.0L;
-    const long double rx = (right - left) / 2.0L;
-    const long double ry = (bottom - top) / 2.0L;
+    const Extended cx = (left + right) / 2.0_ext;
+    const Extended cy = (top + bottom) / 2.0_ext;
+    const Extended rx = (right - left) / 2.0_ext;
+    const Extended ry = (bottom - top) / 2.0_ext;
     for (int i = 0; i < steps; ++i) {
-        const long double angle = 2 * std::numbers::pi_v<long double> * i / steps;
-        points[static_cast<std::size_t>(i)] = Calc3DPos(Round(cx + rx * std::cos(angle)), Round(cy + ry * std::sin(angle)), z);
+        const Extended angle = 2 * ExtendedPi * i / steps;
+        points[static_cast<std::size_t>(i)] = Calc3DPos(Round(cx + rx * PlatformCos(angle)), Round(cy + ry * PlatformSin(angle)), z);
     }
     Polygon(points);
 }
@@ -188,7 +188,7 @@ void TChartCanvas3D::Cube(int left, int right, int top, int bottom, int z0, int 
 
 namespace {
 
-TColor Blend(TColor from, TColor to, long double t)
+TColor Blend(TColor from, TColor to, Extended t)
 {
     const auto channel = [t](std::uint8_t a, std::uint8_t b) {
         return static_cast<std::uint8_t>(Round(a + (b - a) * t));
@@ -211,12 +211,12 @@ void TChartCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor e
     const int h = rect.Height();
     if (direction == gdTopBottom || direction == gdBottomTop) {
         for (int y = 0; y < h; ++y) {
-            Brush().SetColor(Blend(start, end, h > 1 ? static_cast<long double>(y) / (h - 1) : 0.0L));
+            Brush().SetColor(Blend(start, end, h > 1 ? static_cast<Extended>(y) / (h - 1) : 0.0_ext));
             FillRect(TRect{rect.Left, rect.Top + y, rect.Right, rect.Top + y + 1});
         }
     } else if (direction == gdLeftRight || direction == gdRightLeft) {
         for (int x = 0; x < w; ++x) {
-            Brush().SetColor(Blend(start, end, w > 1 ? static_cast<long double>(x) / (w - 1) : 0.0L));
+            Brush().SetColor(Blend(start, end, w > 1 ? static_cast<Extended>(x) / (w - 1) : 0.0_ext));
             FillRect(TRect{rect.Left + x, rect.Top, rect.Left + x + 1, rect.Bottom});
         }
     } else {
@@ -232,7 +232,7 @@ void TChartCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor e
                 band = TRect{rect.Left, rect.Top, rect.Left + kw, rect.Top + kh};
             else
                 band = TRect{rect.Left, rect.Bottom - kh, rect.Left + kw, rect.Bottom};
-            Brush().SetColor(Blend(end, start, steps > 1 ? static_cast<long double>(k - 1) / (steps - 1) : 0.0L));
+            Brush().SetColor(Blend(end, start, steps > 1 ? static_cast<Extended>(k - 1) / (steps - 1) : 0.0_ext));
             FillRect(band);
         }
     }
@@ -279,7 +279,7 @@ TRect TChartCanvas3D::InitWindow(TDrawingDevice& destination, TView3DOptions* op
     zoomFactor_ = 1.0;
     if (is3D && options != nullptr) {
         isOrthogonal_ = options->Orthogonal();
-        zoomFactor_ = static_cast<double>(options->Zoom() * 0.01L);
+        zoomFactor_ = static_cast<double>(options->Zoom() * 0.01_ext);
         zoomText_ = options->ZoomText();
         CalcRotation();
     }
@@ -308,7 +308,7 @@ void TChartCanvas3D::SetProjection(int depth, const TRect& plotRect)
     ox_ += options_->HorizOffset();
     oy_ += options_->VertOffset();
     if (options_->Perspective() > 0)
-        perspectiveFactor_ = static_cast<double>(options_->Perspective() / 35000.0L);
+        perspectiveFactor_ = static_cast<double>(options_->Perspective() / 35000.0_ext);
 }
 
 void TChartCanvas3D::ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position)

@@ -6,6 +6,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomChart.h"
 #include "chart/series/TChartSeries.h"
+#include "numeric/Extended.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ void TChartLegend::Draw()
 
 int TChartLegend::LayOut(TItemPlace& place, int entryCount)
 {
-    colorBoxWidth_ = Round(place.ItemWidth * colorWidth_ * 0.01L);
+    colorBoxWidth_ = Round(place.ItemWidth * colorWidth_ * 0.01_ext);
     const int frameWidth = frame_.Width();
     const int frameGap = frame_.Visible() ? frameWidth + 1 : 0;
     const TRect plot = chart_.PlotRect();
@@ -63,7 +64,7 @@ int TChartLegend::LayOut(TItemPlace& place, int entryCount)
         break;
     case laLeft:
     case laRight:
-        top = panel.Top + Round(topPos_ * panel.Height() * 0.01L);
+        top = panel.Top + Round(topPos_ * panel.Height() * 0.01_ext);
         columnCount_ = 1;
         rowCount_ = 0;
         if (top < plot.Bottom && h > 0)
@@ -76,7 +77,7 @@ int TChartLegend::LayOut(TItemPlace& place, int entryCount)
     int right = 0;
     if (IsVertical()) {
         const int textWidth = WidestItemText(rowCount_);
-        colorBoxWidth_ = Round((textWidth + 10) * colorWidth_ * 0.01L);
+        colorBoxWidth_ = Round((textWidth + 10) * colorWidth_ * 0.01_ext);
         if (alignment_ == laLeft) {
             left = plot.Left + frameGap;
             place.XColor = left + 4;
@@ -90,7 +91,7 @@ int TChartLegend::LayOut(TItemPlace& place, int entryCount)
         }
     } else {
         const int boxWidth = std::min(plot.Width(), 2 * shadowSize_ + (colorBoxWidth_ + place.ItemWidth + 4) * columnCount_ + 8);
-        const int shift = Round(topPos_ * (panel.Width() - boxWidth) * 0.01L);
+        const int shift = Round(topPos_ * (panel.Width() - boxWidth) * 0.01_ext);
         const int center = chart_.PlotXCenter();
         left = center - boxWidth / 2 + shift;
         right = center + boxWidth / 2 + shift;

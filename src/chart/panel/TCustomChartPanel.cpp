@@ -6,6 +6,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/panel/ChartException.h"
+#include "numeric/Extended.h"
 
 #include <cstdio>
 #include <string>
@@ -178,7 +179,7 @@ void TCustomChartPanel::CalcDepth3D()
         depth3DY_ = 0;
         return;
     }
-    int depth = Round(static_cast<long double>(plotWidth_) * chart3DPercent_ * 0.001L);
+    int depth = Round(static_cast<Extended>(plotWidth_) * chart3DPercent_ * 0.001_ext);
     if (!view3DOptions_->Orthogonal())
         depth *= 2;
     depth3DX_ = depth * ZPlaneCount();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -16,27 +17,33 @@ constexpr int AnswerWaitMilliseconds = 60000;
 // The real program's batch command between two pipes, as `producer | bhncalc batch | consumer` runs it.
 class TBatchProcess {
 public:
-    TBatchProcess()
+    // `input`, when given, is the program's standard input instead of a pipe the test writes.
+    explicit TBatchProcess(const char* format, int input = -1)
     {
-        int in[2];
+        int in[2] = {input, -1};
         int out[2];
-        EXPECT_EQ(::pipe(in), 0);
-        EXPECT_EQ(::pipe(out), 0);
+        int err[2];
+        if (input < 0) {
+            EXPECT_EQ(::pipe2(in, O_CLOEXEC), 0);
+        }
+        EXPECT_EQ(::pipe2(out, O_CLOEXEC), 0);
+        EXPECT_EQ(::pipe2(err, O_CLOEXEC), 0);
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(in[0], STDIN_FILENO);
             ::dup2(out[1], STDOUT_FILENO);
-            ::close(in[0]);
-            ::close(in[1]);
-            ::close(out[0]);
-            ::close(out[1]);
-            ::execl(BHNCALC_PROGRAM, BHNCALC_PROGRAM, "batch", static_cast<char*>(nullptr));
+            ::dup2(err[1], STDERR_FILENO);
+            ::execl(BHNCALC_PROGRAM, BHNCALC_PROGRAM, "batch", "--format", format, static_cast<char*>(nullptr));
             ::_exit(127);
         }
-        ::close(in[0]);
+        if (input < 0) {
+            ::close(in[0]);
+        }
         ::close(out[1]);
+        ::close(err[1]);
         input_ = in[1];
         output_ = out[0];
+        errors_ = err[0];
     }
     ~TBatchProcess()
     {
@@ -44,6 +51,7 @@ public:
             ::close(input_);
         }
         ::close(output_);
+        ::close(errors_);
         if (pid_ > 0) {
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
@@ -78,6 +86,17 @@ public:
         return read_;
     }
 
+    // Standard error, once the program has ended.
+    std::string Errors()
+    {
+        std::string text;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(errors_, buffer, sizeof buffer)) > 0;) {
+            text.append(buffer, static_cast<std::size_t>(n));
+        }
+        return text;
+    }
+
     int Status()
     {
         int status = 0;
@@ -90,6 +109,7 @@ private:
     pid_t pid_ = -1;
     int input_ = -1;
     int output_ = -1;
+    int errors_ = -1;
     std::string read_;
 };
 
@@ -100,11 +120,33 @@ private:
 TEST(BatchPipe, EachLineIsAnsweredBeforeTheNextArrives)
 {
     const std::string header = "variable,standard,mode,multiplier,relative_quality,inverse\n";
-    TBatchProcess batch;
+    TBatchProcess batch("csv");
     batch.Write("237,270,0\n");
     EXPECT_EQ(batch.ReadLines(2), header + "237,270,0,1.288,0.9328,1.0721\n");
     batch.Write("240,270,0\n");
     batch.EndInput();
     EXPECT_EQ(batch.ReadLines(3), header + "237,270,0,1.288,0.9328,1.0721\n240,270,0,1.280,0.9385,1.0655\n");
     EXPECT_EQ(batch.Status(), 0);
+}
+
+// Input that cannot be read (a folder given as standard input) ends the answers as well-formed output and is
+// reported with the system's reason.
+TEST(BatchPipe, InputThatCannotBeReadLeavesWholeOutputAndSaysWhy)
+{
+    const struct {
+        const char* format;
+        std::string out;
+    } cases[] = {
+        {"json", "[]\n"},
+        {"csv", "variable,standard,mode,multiplier,relative_quality,inverse\n"},
+    };
+    for (const auto& c : cases) {
+        const int folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(folder, 0);
+        TBatchProcess batch(c.format, folder);
+        ::close(folder);
+        EXPECT_EQ(batch.ReadLines(100), c.out) << c.format;
+        EXPECT_EQ(batch.Status(), 2) << c.format;
+        EXPECT_EQ(batch.Errors(), "bhncalc: reading the input failed after line 0: Is a directory\n") << c.format;
+    }
 }

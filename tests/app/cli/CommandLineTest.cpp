@@ -106,46 +106,60 @@ TEST(CommandLine, LongFieldsAreShortenedInMessages)
     EXPECT_EQ(run.err, "bhncalc: variable hardness \"" + std::string(40, '9') + "\"... is not accepted: enter a number from 200 to 360\n");
 }
 
+// A usage error is one line of reason and where to find the usage, never the whole usage.
 TEST(CommandLine, HelpVersionAndUsageErrors)
 {
+    const auto tryHelp = [](const std::string& reason, const std::string& command = "") {
+        return "bhncalc: " + reason + "\nTry 'bhncalc " + command + (command.empty() ? "" : " ") + "--help'.\n";
+    };
     ExpectRuns({
         {{"--help"}, 0, Usage, ""},
         {{"--version"}, 0, std::string("bhncalc ") + BhncalcVersion + "\n", ""},
-        {{}, 2, "", "bhncalc: a command is needed\n" + Usage},
-        {{"solve"}, 2, "", "bhncalc: unknown command \"solve\"\n" + Usage},
-        {{"calc"}, 2, "", "bhncalc: calc needs --variable\n" + Usage},
-        {{"calc", "--variable"}, 2, "", "bhncalc: option --variable needs a value\n" + Usage},
-        {{"calc", "--variable", "237", "--mode"}, 2, "", "bhncalc: option --mode needs a value\n" + Usage},
-        {{"calc", "--variable", "237", "--exact"}, 2, "", "bhncalc: unknown option \"--exact\" for calc\n" + Usage},
-        {{"calc", "--variable", "237", "--variable", "240"}, 2, "", "bhncalc: option --variable is given twice\n" + Usage},
-        {{"calc", "--variable", "237", "240"}, 2, "", "bhncalc: unexpected argument \"240\"\n" + Usage},
-        {{"table", "--mode", "avg", "x"}, 2, "", "bhncalc: unexpected argument \"x\"\n" + Usage},
-        {{"batch", "a.csv", "b.csv"}, 2, "", "bhncalc: batch reads one file at most\n" + Usage},
-        {{"batch", "--exact"}, 2, "", "bhncalc: unknown option \"--exact\" for batch\n" + Usage},
-        {{"table", "--exact=yes"}, 2, "", "bhncalc: option --exact takes no value\n" + Usage},
-        {{"calc", "--variable=237", "--variable", "240"}, 2, "", "bhncalc: option --variable is given twice\n" + Usage},
-        {{"calc", "--colour=red"}, 2, "", "bhncalc: unknown option \"--colour\" for calc\n" + Usage},
-        {{"calc", "--variable", "237", "--format", "xml"}, 2, "", "bhncalc: --format takes csv or json, not \"xml\"\n" + Usage},
+        {{}, 2, "", tryHelp("a command is needed")},
+        {{"solve"}, 2, "", tryHelp("unknown command \"solve\"")},
+        {{"-"}, 2, "", tryHelp("unknown command \"-\"")},
+        {{"--foo"}, 2, "", tryHelp("unknown option \"--foo\"")},
+        {{"-x", "calc"}, 2, "", tryHelp("unknown option \"-x\"")},
+        {{"--version", "calc"}, 2, "", tryHelp("--version takes no argument, not \"calc\"")},
+        {{"--version", "extra"}, 2, "", tryHelp("--version takes no argument, not \"extra\"")},
+        {{"--help", "bogus"}, 2, "", tryHelp("unknown command \"bogus\"")},
+        {{"--help", "calc", "extra"}, 2, "", tryHelp("unexpected argument \"extra\"", "calc")},
+        {{"calc"}, 2, "", tryHelp("calc needs --variable", "calc")},
+        {{"calc", "--variable"}, 2, "", tryHelp("option --variable needs a value", "calc")},
+        {{"calc", "--variable", "237", "--mode"}, 2, "", tryHelp("option --mode needs a value", "calc")},
+        {{"calc", "--variable", "237", "--exact"}, 2, "", tryHelp("unknown option \"--exact\" for calc", "calc")},
+        {{"calc", "-v", "237"}, 2, "", tryHelp("unknown option \"-v\" for calc", "calc")},
+        {{"calc", "--variable", "237", "--variable", "240"}, 2, "", tryHelp("option --variable is given twice", "calc")},
+        {{"calc", "--variable", "237", "240"}, 2, "", tryHelp("unexpected argument \"240\"", "calc")},
+        {{"table", "--mode", "avg", "x"}, 2, "", tryHelp("unexpected argument \"x\"", "table")},
+        {{"batch", "a.csv", "b.csv"}, 2, "", tryHelp("batch reads one file at most", "batch")},
+        {{"batch", "--exact"}, 2, "", tryHelp("unknown option \"--exact\" for batch", "batch")},
+        {{"table", "--exact=yes"}, 2, "", tryHelp("option --exact takes no value", "table")},
+        {{"calc", "--variable=237", "--variable", "240"}, 2, "", tryHelp("option --variable is given twice", "calc")},
+        {{"calc", "--colour=red"}, 2, "", tryHelp("unknown option \"--colour\" for calc", "calc")},
+        {{"calc", "--variable", "237", "--format", "xml"}, 2, "", tryHelp("--format takes csv or json, not \"xml\"", "calc")},
+        {{"--screenshot"}, 2, "", tryHelp("--screenshot needs a FILE.png", "--screenshot")},
+        {{"--screenshot="}, 2, "", tryHelp("--screenshot needs a FILE.png", "--screenshot")},
+        {{"--screenshot", "a.png", "b.png"}, 2, "", tryHelp("unexpected argument \"b.png\"", "--screenshot")},
+        {{"--screenshot=a.png", "b.png"}, 2, "", tryHelp("unexpected argument \"b.png\"", "--screenshot")},
     });
 }
 
-TEST(CommandLine, HelpAfterACommandPrintsThatCommandsUsage)
+// After "--" every word is an operand, even one that looks like an option or asks for help.
+TEST(CommandLine, DoubleDashEndsTheOptions)
 {
-    for (const std::string command : {"calc", "batch", "table", "chart", "--screenshot"}) {
-        const std::string usage = CommandUsageText(command).value_or("");
-        EXPECT_EQ(usage.rfind("usage: bhncalc " + command, 0), 0u) << usage;
-        ExpectRuns({
-            {{command, "--help"}, 0, usage, ""},
-            {{command, "-h"}, 0, usage, ""},
-            {{"--help", command}, 0, usage, ""},
-        });
-    }
+    const auto tryCalc = [](const std::string& reason) { return "bhncalc: " + reason + "\nTry 'bhncalc calc --help'.\n"; };
     ExpectRuns({
-        {{"-h"}, 0, Usage, ""},
-        {{"calc", "--variable", "237", "-h"}, 0, *CommandUsageText("calc"), ""},
-        {{"table", "--mode", "avg", "--help"}, 0, *CommandUsageText("table"), ""},
-        {{"--help", "solve"}, 2, "", "bhncalc: unknown command \"--help\"\n" + Usage},
+        {{"calc", "--variable", "237", "--"}, 0, Results("1.288", "0.9328", "1.0721"), ""},
+        {{"calc", "--variable", "237", "--", "-h"}, 2, "", tryCalc("unexpected argument \"-h\"")},
+        {{"calc", "--", "--variable", "237"}, 2, "", tryCalc("unexpected argument \"--variable\"")},
+        {{"calc", "--", "--"}, 2, "", tryCalc("unexpected argument \"--\"")},
+        {{"batch", "--", "--help"}, 2, "", "bhncalc: cannot read \"--help\": No such file or directory\n"},
+        {{"batch", "--", "-x", "-y"}, 2, "", "bhncalc: batch reads one file at most\nTry 'bhncalc batch --help'.\n"},
     });
+    const TCliRun piped = RunCli({"batch", "--format", "csv", "--", "-"}, "237,270,0\n");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(Lines(piped.out).back(), "237,270,0,1.288,0.9328,1.0721");
 }
 
 TEST(CommandLine, AnOptionsValueMayFollowAnEqualsSign)

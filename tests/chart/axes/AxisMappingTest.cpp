@@ -2,6 +2,7 @@
 
 #include "chart/axes/FormatFloat.h"
 #include "chart/canvas/ChartMath.h"
+#include "numeric/Extended.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +167,7 @@ TEST_F(AxisMapping, StartEndAndPositionPercentPlaceTheAxis)
     EXPECT_EQ(left.PixelCentre(), 170);
     left.SetPositionPercent(25);
     chart.Draw(device);
-    EXPECT_EQ(left.LinePos(), chart.PlotRect().Left + Round(0.25L * chart.PlotRect().Width()));
+    EXPECT_EQ(left.LinePos(), chart.PlotRect().Left + Round(0.25_ext * chart.PlotRect().Width()));
 }
 
 TEST_F(AxisMapping, SetMinMaxOrdersAndWidensTheLimits)

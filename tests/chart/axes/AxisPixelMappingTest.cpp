@@ -1,6 +1,7 @@
 #include "AxisTestChart.h"
 
 #include "chart/axes/TAxisPixelMapping.h"
+#include "numeric/Extended.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ void AddNearHalfPixels(std::vector<double>& values, const TCustomChartAxis& axis
     if (axis.PixelLength() == 0)
         return;
     for (const long long n : pixels) {
-        const long double along = (static_cast<long double>(n) + 0.5L) * axis.ScaleRange() / axis.PixelLength();
+        const Extended along = (static_cast<Extended>(n) + 0.5_ext) * axis.ScaleRange() / axis.PixelLength();
         const double tie = static_cast<double>(axis.ScaleMinimum() + along);
         for (int steps = -4; steps <= 4; ++steps)
             values.push_back(Ulps(tie, steps));

@@ -1,4 +1,5 @@
 #include "chart/canvas/ChartMath.h"
+#include "numeric/Extended.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +41,10 @@ TEST(MulDiv, ZeroDivisorAndOverflowGiveMinusOne)
 TEST(Round, TiesGoToEven)
 {
     struct Case {
-        long double value;
+        Extended value;
         int expected;
     };
-    const Case cases[] = {{0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {-2.5L, -2}, {2.4999L, 2}, {-37.5L, -38}};
+    const Case cases[] = {{0.5_ext, 0}, {1.5_ext, 2}, {2.5_ext, 2}, {-0.5_ext, 0}, {-1.5_ext, -2}, {-2.5_ext, -2}, {2.4999_ext, 2}, {-37.5_ext, -38}};
     for (const Case& c : cases)
         EXPECT_EQ(Round(c.value), c.expected) << static_cast<double>(c.value);
 }
