@@ -1,24 +1,26 @@
-# Installs the chart libraries for other programs: the shared libraries (component chart-runtime), and for
-# building against them (component chart-dev) the headers under one folder, a CMake package and a pkg-config
-# file per library.
+# Installs the chart libraries for other programs: the shared libraries (components chart-runtime and
+# chart-qt-runtime), and for building against them (component chart-dev) the headers under one folder, a CMake
+# package and a pkg-config file per library.
 include(CMakePackageConfigHelpers)
 
 set(bhn_chart_include_dir ${CMAKE_INSTALL_INCLUDEDIR}/bhnchart)
-set(bhn_chart_package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/BhnChart)
+set(bhn_chart_package_dir ${BHN_CHART_LIBDIR}/cmake/BhnChart)
 
 set(bhn_chart_installed bhnchart)
 if(TARGET bhnchart-qt)
   list(APPEND bhn_chart_installed bhnchart-qt)
 endif()
 set_target_properties(bhnchart PROPERTIES EXPORT_NAME Chart)
-install(TARGETS ${bhn_chart_installed} EXPORT BhnChartTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT chart-runtime NAMELINK_COMPONENT chart-dev)
+install(TARGETS bhnchart EXPORT BhnChartTargets
+  LIBRARY DESTINATION ${BHN_CHART_LIBDIR} COMPONENT chart-runtime NAMELINK_COMPONENT chart-dev)
 
 # The public headers keep their folders below src/, as the libraries' own sources include them.
 file(GLOB_RECURSE bhn_chart_headers RELATIVE ${CMAKE_SOURCE_DIR}/src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/*.h
   ${CMAKE_SOURCE_DIR}/src/numeric/*.h)
 if(TARGET bhnchart-qt)
   set_target_properties(bhnchart-qt PROPERTIES EXPORT_NAME ChartQt)
+  install(TARGETS bhnchart-qt EXPORT BhnChartTargets
+    LIBRARY DESTINATION ${BHN_CHART_LIBDIR} COMPONENT chart-qt-runtime NAMELINK_COMPONENT chart-dev)
   foreach(source IN LISTS BHN_CHART_QT_SOURCES)
     get_filename_component(stem ${source} NAME_WE)
     if(EXISTS ${CMAKE_SOURCE_DIR}/src/platform/${stem}.h)
@@ -45,7 +47,7 @@ install(FILES ${CMAKE_BINARY_DIR}/cmake/BhnChartConfig.cmake ${CMAKE_BINARY_DIR}
   DESTINATION ${bhn_chart_package_dir} COMPONENT chart-dev)
 
 # pkg-config files name their prefix relative to their own folder, so an install moved elsewhere still works.
-set(bhn_pc_dir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+set(bhn_pc_dir ${BHN_CHART_LIBDIR}/pkgconfig)
 file(RELATIVE_PATH bhn_pc_to_prefix /${bhn_pc_dir} /)
 string(REGEX REPLACE "/$" "" bhn_pc_to_prefix "${bhn_pc_to_prefix}")
 set(BHN_CHART_PC_DEFINES "")

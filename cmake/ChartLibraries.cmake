@@ -35,7 +35,9 @@ function(bhn_chart_library name shared_name)
   # The extended arithmetic the headers use goes into the shared library; its headers are installed with the
   # engine's, and the choice of extended type is part of the interface.
   add_library(${shared_name} SHARED $<TARGET_OBJECTS:${name}_objects>)
-  set_target_properties(${shared_name} PROPERTIES VERSION ${BHN_CHART_VERSION} SOVERSION ${BHN_CHART_SOVERSION})
+  # Beside the window module's folder, as installed; the packages find them there too.
+  set_target_properties(${shared_name} PROPERTIES VERSION ${BHN_CHART_VERSION} SOVERSION ${BHN_CHART_SOVERSION}
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${BHN_CHART_LIBDIR})
   target_include_directories(${shared_name} PUBLIC
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/src> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/bhnchart>)
   target_link_libraries(${shared_name} PUBLIC ${C_DEPS} PRIVATE ${C_PRIVATE_DEPS} $<BUILD_INTERFACE:bhn_numeric>)
@@ -53,6 +55,13 @@ function(bhn_chart_choice name static shared)
 endfunction()
 
 include(GNUInstallDirs)
+# The libraries' folder: Debian's multiarch one where the compiler names it, as GNUInstallDirs picks for /usr,
+# which the loader, pkg-config and CMake search below /usr/local too.
+if(CMAKE_LIBRARY_ARCHITECTURE AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+  set(BHN_CHART_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE})
+else()
+  set(BHN_CHART_LIBDIR ${CMAKE_INSTALL_LIBDIR})
+endif()
 file(GLOB_RECURSE bhn_chart_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/*.cpp)
 bhn_chart_library(bhn_chart bhnchart SOURCES ${bhn_chart_sources})
 bhn_chart_choice(bhn_chart_link bhn_chart bhnchart)
