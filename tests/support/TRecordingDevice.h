@@ -1,6 +1,5 @@
 #pragma once
 
-#include "chart/ChartApi.h"
 #include "chart/canvas/TBitmapDevice.h"
 
 #include <cstddef>
@@ -10,7 +9,7 @@
 #include <vector>
 
 // The device state in force when a call was made.
-struct BHN_CHART_API TRecordedState {
+struct TRecordedState {
     TDevicePen Pen;
     TDeviceBrush Brush;
     TDeviceFont Font;
@@ -31,7 +30,7 @@ enum class TDrawOp : std::uint8_t {
 // MoveTo P1; LineTo P1 (from) and P2 (to); TextOut P1 and Text; Rectangle, FillRect, Ellipse, ClipRect Rect;
 // RoundRect Rect and P1 (corner width, height); Polygon, Polyline Points; SetPixel P1 and Color;
 // Arc, Pie Rect, P1 (start), P2 (end); CopyBitmap P1 (position), Source and Rect (0, 0, w, h).
-struct BHN_CHART_API TDrawRecord {
+struct TDrawRecord {
     TDrawOp Op = TDrawOp::MoveTo;
     // The surface drawn on: 0 for the device made by the test, 1, 2 ... for bitmaps in creation order.
     int Surface = 0;
@@ -49,7 +48,7 @@ struct BHN_CHART_API TDrawRecord {
 // Text metrics are fixed: digits 6 pixels wide, "." and " " 3, any other character 6 (a UTF-8
 // sequence counts as one character); every text is 13 pixels high. Its bitmaps record into the
 // same log, marked with their own surface number.
-class BHN_CHART_API TRecordingDevice : public TBitmapDevice {
+class TRecordingDevice : public TBitmapDevice {
 public:
     static constexpr int DigitWidth = 6;
     static constexpr int NarrowWidth = 3;
