@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "platform/TPictureFormat.h"
 
 #include <QByteArray>
@@ -10,17 +11,17 @@
 class TChart;
 
 // A picture file its encoder could not produce; what() says which ("the PNG encoder failed").
-class EPictureError : public std::runtime_error {
+class BHN_CHART_API EPictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // The bytes of a PNG file of the image. A null image (its pixels could not be allocated) throws
 // std::bad_alloc; a failing encoder throws EPictureError.
-QByteArray PngFile(const QImage& image);
+BHN_CHART_API QByteArray PngFile(const QImage& image);
 
 // The chart drawn at width x height logical pixels as the bytes of a picture file. PNG holds the
 // chart's pixels at one image pixel per logical pixel; SVG and PDF are the same drawing through the
 // same canvas on a vector surface: text as text, lines as paths, and a PDF page of the chart's size
 // with one point per logical pixel.
-QByteArray ChartFile(TChart& chart, int width, int height, TPictureFormat format);
+BHN_CHART_API QByteArray ChartFile(TChart& chart, int width, int height, TPictureFormat format);

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <QImage>
 
 class TChart;
 class TQtDevice;
 
 // Draws the chart at the given size into a new image, without a window.
-QImage RenderChart(TChart& chart, int width, int height);
+BHN_CHART_API QImage RenderChart(TChart& chart, int width, int height);
 
 // Draws the whole chart straight onto the device (a file's or a printer's surface), past the chart's
 // buffer, which the next paint of the window fills again.
-void DrawChartUnbuffered(TChart& chart, TQtDevice& device);
+BHN_CHART_API void DrawChartUnbuffered(TChart& chart, TQtDevice& device);

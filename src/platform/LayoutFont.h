@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -12,16 +14,16 @@ inline constexpr const char* LayoutFontFamily = "Liberation Sans";
 inline constexpr const char* LayoutFontPackage = "fonts-liberation";
 
 // The family Qt is asked for when a form or the chart names a face: Arial and MS Sans Serif map to the stand-in.
-QString QtFontFamily(const std::string& name);
+BHN_CHART_API QString QtFontFamily(const std::string& name);
 
 // Nothing when every face the window and the chart ask for (regular and bold) resolves to the stand-in itself;
 // otherwise the family that answers instead, empty when no font answers at all. Needs the application object.
-std::optional<QString> LayoutFontSubstitute();
+BHN_CHART_API std::optional<QString> LayoutFontSubstitute();
 
 // Whether any font at all answers; without one, every text would be drawn as empty boxes. Needs the application
 // object.
-bool AnyFontAvailable();
+BHN_CHART_API bool AnyFontAvailable();
 
 // Says in one line on err which package is missing when the faces do not resolve to the stand-in; drawing
 // goes on with whatever family answered. The program calls it once, when its application object exists.
-void WarnIfLayoutFontMissing(std::FILE* err);
+BHN_CHART_API void WarnIfLayoutFontMissing(std::FILE* err);

@@ -2,7 +2,6 @@
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "platform/QtSystemColors.h"
-#include "platform/TApplication.h"
 
 #include <QContextMenuEvent>
 #include <QMetaObject>
@@ -103,7 +102,7 @@ void TChartWidget::paintEvent(QPaintEvent*)
             return;
         paintFailed_ = true;
         QMetaObject::invokeMethod(
-            this, [error = std::current_exception()] { TApplication::HandleException(error); }, Qt::QueuedConnection);
+            this, [this, error = std::current_exception()] { emit PaintFailed(error); }, Qt::QueuedConnection);
     }
 }
 

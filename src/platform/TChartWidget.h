@@ -1,17 +1,20 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/panel/TChart.h"
 #include "platform/TQtDevice.h"
 
 #include <QWidget>
 
+#include <exception>
 #include <memory>
 #include <optional>
 
 // The chart control on screen: a widget that owns a TChart, paints it through its off-screen
 // buffer and forwards mouse, wheel and leave events to it. A right-button click that does not move
-// (so starts no scroll) asks for the context menu, as does the keyboard's menu key.
-class TChartWidget : public QWidget {
+// (so starts no scroll) asks for the context menu, as does the keyboard's menu key. A paint that throws
+// is reported by PaintFailed once the paint is over, once for a run of failing paints.
+class BHN_CHART_API TChartWidget : public QWidget {
     Q_OBJECT
 
 public:
@@ -23,6 +26,7 @@ public:
 
 signals:
     void ContextMenuRequested(QPoint globalPosition);
+    void PaintFailed(std::exception_ptr error);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

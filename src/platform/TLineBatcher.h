@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TDeviceState.h"
 #include "chart/canvas/TextAlign.h"
 
@@ -18,7 +19,7 @@
 // painter and hands it out only with the gathered lines drawn, so nothing can be drawn before them or
 // change the painter under them; a batch keeps the pen and back mode it was started in, and lines in any
 // other cannot join it.
-class TLineBatcher {
+class BHN_CHART_API TLineBatcher {
 public:
     // Where a batch's lines land; fixed while the painter stays open.
     struct TSurface {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <QImage>
 #include <QRect>
 
@@ -9,7 +11,7 @@
 
 // A rectangle of a 32-bit image's pixels, kept so that a drawing repeated on the same plain
 // background can be pasted instead of drawn again.
-class TPixelBlock {
+class BHN_CHART_API TPixelBlock {
 public:
     // The colour of every pixel of the rectangle, when they are all the same.
     static std::optional<QRgb> PlainColour(const uchar* bits, qsizetype bytesPerLine, const QRect& rect);

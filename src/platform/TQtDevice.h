@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TBitmapDevice.h"
 #include "platform/TLineBatcher.h"
 #include "platform/TPixelBlock.h"
@@ -30,7 +31,7 @@
 // screen's device pixel ratio, a printer) the same picture is drawn enlarged: text at its enlarged
 // size, pens a whole number of pixels wide. The raster fast paths work only where a logical pixel is
 // whole number of image pixels.
-class TQtDevice : public TBitmapDevice {
+class BHN_CHART_API TQtDevice : public TBitmapDevice {
 public:
     // Draws on an RGB32 image of its own, initially white, with scale image pixels per logical pixel.
     TQtDevice(int width, int height, TBitmapFormat format = bfColor, qreal scale = 1.0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <QBrush>
 #include <QImage>
 #include <QPen>
@@ -15,7 +17,7 @@
 // whole pixels and moves with the shape, so the pixels are the same. On an image with a whole number
 // of pixels per logical pixel the shape is learnt enlarged, its outline through the middle of its
 // logical pixels, as the Qt device draws it there.
-class TShapeStamps {
+class BHN_CHART_API TShapeStamps {
 public:
     // Paints the polygon (odd-even fill, points in logical pixels) into the 32-bit pixels when it lies
     // wholly inside the clip (in image pixels); false leaves it to QPainter.

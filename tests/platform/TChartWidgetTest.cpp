@@ -7,7 +7,6 @@
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "platform/EDeviceError.h"
-#include "platform/TApplication.h"
 #include "platform/TQtDevice.h"
 
 #include <QFile>
@@ -18,6 +17,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -46,8 +46,14 @@ TEST(ChartWidget, AnUnchangedChartRepaintsFromItsBuffer)
 TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAgain)
 {
     std::vector<std::string> shown;
-    TApplication::SetErrorBox([&](const std::string&, const std::string& text) { shown.push_back(text); });
     TChartWidget widget;
+    QObject::connect(&widget, &TChartWidget::PaintFailed, [&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const EDeviceError& e) {
+            shown.push_back(e.what());
+        }
+    });
     widget.resize(300, 200);
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
@@ -64,7 +70,7 @@ TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAga
     EXPECT_TRUE(shown.empty()) << "reported inside the paint";
     widget.repaint();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shown, std::vector<std::string>{"Cannot draw on the picture."});
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot draw on the picture"});
 
     failing = false;
     EXPECT_EQ(widget.grab().toImage(), good);
@@ -73,7 +79,6 @@ TEST(ChartWidget, AFailedPaintIsReportedOnceAfterThePaintAndTheNextPaintDrawsAga
     widget.repaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(shown.size(), 2u);
-    TApplication::SetErrorBox({});
 }
 
 TEST(ChartWidget, ManyInvalidationsInOneHandlerGiveOneDraw)

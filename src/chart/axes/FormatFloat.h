@@ -1,9 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <string>
 
 // The separators a number format writes; axis labels follow the user's locale.
-struct TFormatSettings {
+struct BHN_CHART_API TFormatSettings {
     std::string DecimalSeparator = ".";
     std::string ThousandSeparator = ",";
 
@@ -12,8 +14,8 @@ struct TFormatSettings {
 
 // The separators axis labels use: those of the process locale's numeric category at first use
 // ("," for thousands when the locale groups nothing); the platform may replace them.
-const TFormatSettings& AxisFormatSettings();
-void SetAxisFormatSettings(const TFormatSettings& settings);
+BHN_CHART_API const TFormatSettings& AxisFormatSettings();
+BHN_CHART_API void SetAxisFormatSettings(const TFormatSettings& settings);
 
 // Formats value with a picture such as "#,##0.###": '0' a digit always written, '#' a digit written
 // when significant, '.' the decimal separator, ',' in the integer part turns on grouping by three,
@@ -21,4 +23,4 @@ void SetAxisFormatSettings(const TFormatSettings& settings);
 // an empty picture writes 15 significant digits.
 // The value is rounded half away from zero on its 18-significant-digit decimal expansion.
 // A negative value that rounds to zero is written without its sign.
-std::string FormatFloat(const std::string& format, double value, const TFormatSettings& settings);
+BHN_CHART_API std::string FormatFloat(const std::string& format, double value, const TFormatSettings& settings);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/axes/TAxisScale.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ class TCustomChartAxis;
 // emulation does, stays within 6 * 2^-53, inside the same margin.) Other values (near a half pixel,
 // far out, not a number), logarithmic axes, and scales whose factor is not a normal double are left
 // to the axis' scale.
-class TAxisPixelMapping {
+class BHN_CHART_API TAxisPixelMapping {
 public:
     static TAxisPixelMapping ForX(const TCustomChartAxis& axis);
     static TAxisPixelMapping ForY(const TCustomChartAxis& axis);

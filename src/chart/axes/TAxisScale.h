@@ -1,9 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 // What turns an axis' values into pixels and back: the limits of its scale, the span of pixels they
 // are drawn over, and the way the values run along it. A plain value, so a mapping can be kept,
 // copied and tested without a chart.
-struct TAxisScale {
+struct BHN_CHART_API TAxisScale {
     // The pixel coordinate the values run along: x grows to the right, y downwards.
     enum class TPixelAxis { X, Y };
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
 
 // The pixel positions where one axis drawing placed its labels; ticks and grid lines are drawn
 // at them. Holds at most Capacity entries: positions beyond that are not recorded.
-class TAxisTickPositions {
+class BHN_CHART_API TAxisTickPositions {
 public:
     static constexpr std::size_t Capacity = 2000;
 

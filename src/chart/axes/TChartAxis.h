@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/axes/TCustomChartAxis.h"
 
 // The axis the chart publishes as BottomAxis, TopAxis, LeftAxis and RightAxis.
-class TChartAxis : public TCustomChartAxis {
+class BHN_CHART_API TChartAxis : public TCustomChartAxis {
 public:
     using TCustomChartAxis::TCustomChartAxis;
 };

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/frame/TChartFontObject.h"
 
 #include <string>
 
 // The title of an axis: a caption drawn beside the labels at an angle, in its own font.
-class TChartAxisTitle : public TChartFontObject {
+class BHN_CHART_API TChartAxisTitle : public TChartFontObject {
 public:
     TChartAxisTitle(TCustomAxisPanel& chart, int defaultAngle);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/axes/TAxisKind.h"
 #include "chart/axes/TAxisLinePosition.h"
 #include "chart/axes/TAxisLabelStyle.h"
@@ -20,7 +21,7 @@ class TAxisTickPositions;
 // One axis of a chart: its limits and the scale they give (which maps values to pixels and back),
 // the label sequence and texts, the room it claims beside the plot, and its drawing (title, labels,
 // line, ticks, grid).
-class TCustomChartAxis {
+class BHN_CHART_API TCustomChartAxis {
 public:
     static constexpr const char* DefaultAxisValuesFormat = "#,##0.###";
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TCanvas3D.h"
 
 // Clips the canvas to a rectangle for the guard's lifetime.
-class TClipGuard {
+class BHN_CHART_API TClipGuard {
 public:
     TClipGuard(TChartCanvas& canvas, const TRect& rect) : canvas_(canvas) { canvas_.ClipRectangle(rect); }
     // The depth-aware clip of a box (ClipCube).
@@ -17,7 +18,7 @@ private:
 };
 
 // Sets the text alignment and restores the previous one at the end of the scope.
-class TTextAlignGuard {
+class BHN_CHART_API TTextAlignGuard {
 public:
     TTextAlignGuard(TChartCanvas& canvas, unsigned flags) : canvas_(canvas), saved_(canvas.GetTextAlign()) { canvas_.SetTextAlign(flags); }
     TTextAlignGuard(const TTextAlignGuard&) = delete;
@@ -30,7 +31,7 @@ private:
 };
 
 // Sets the pen mode and restores the previous one at the end of the scope.
-class TPenModeGuard {
+class BHN_CHART_API TPenModeGuard {
 public:
     TPenModeGuard(TChartCanvas& canvas, TPenMode mode) : canvas_(canvas), saved_(canvas.Pen().Mode()) { canvas_.Pen().SetMode(mode); }
     TPenModeGuard(const TPenModeGuard&) = delete;

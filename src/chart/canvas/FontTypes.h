@@ -1,11 +1,13 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <cstdint>
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 // A set of font styles.
-class TFontStyles {
+class BHN_CHART_API TFontStyles {
 public:
     constexpr TFontStyles() = default;
     constexpr TFontStyles(TFontStyle style) : bits_(style) {}

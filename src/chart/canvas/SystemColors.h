@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TColor.h"
 
 #include <functional>
@@ -8,10 +9,10 @@
 using TSystemColorLookup = std::function<TColor(int index)>;
 
 // The classic desktop values: button face $C0C0C0, window white, window text black, shadow $808080 ...
-TColor ClassicSystemColor(int index);
+BHN_CHART_API TColor ClassicSystemColor(int index);
 
 // Replaces the lookup used by ColorToRGB; an empty function restores the classic values.
-void SetSystemColorLookup(TSystemColorLookup lookup);
+BHN_CHART_API void SetSystemColorLookup(TSystemColorLookup lookup);
 
 // An RGB colour stays as it is; a system colour (clAutoColor included, as index 0) is looked up.
-TColor ColorToRGB(TColor color);
+BHN_CHART_API TColor ColorToRGB(TColor color);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/GradientDirection.h"
 #include "chart/canvas/TChartCanvas.h"
 
@@ -10,7 +11,7 @@ class TView3DOptions;
 
 // A canvas with depth: every operation taking z projects its points first. In 2D z is ignored and
 // each operation is its plain 2D counterpart.
-class TCanvas3D : public TChartCanvas {
+class BHN_CHART_API TCanvas3D : public TChartCanvas {
 public:
     // The screen position of (x, y, z) under the current projection.
     virtual TPoint Calc3DPos(int x, int y, int z) const = 0;

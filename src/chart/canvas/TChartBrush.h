@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/BrushTypes.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
 
 // A fill: colour and style. Setters compare, store and notify.
-class TChartBrush {
+class BHN_CHART_API TChartBrush {
 public:
     TChartBrush() = default;
     TChartBrush(TColor color, TBrushStyle style);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartFont.h"
 #include "chart/canvas/TChartPen.h"
@@ -11,7 +12,7 @@
 
 // The engine's 2D canvas over an attached device. It holds the current Pen, Brush and Font and
 // brings the device up to date with whichever of them changed before each device call.
-class TChartCanvas {
+class BHN_CHART_API TChartCanvas {
 public:
     TChartCanvas();
     TChartCanvas(const TChartCanvas&) = delete;

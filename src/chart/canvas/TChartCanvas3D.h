@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TBitmapDevice.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
@@ -8,7 +9,7 @@
 #include <memory>
 
 // The chart's canvas: projection (2D, orthogonal 3D, free 3D) and the off-screen buffer.
-class TChartCanvas3D : public TCanvas3D {
+class BHN_CHART_API TChartCanvas3D : public TCanvas3D {
 public:
     TChartCanvas3D() = default;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/FontTypes.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
@@ -9,7 +10,7 @@
 
 // A font. Size (points) and Height (pixels; negative is the character height) are two views
 // of one value, converted at PixelsPerInch. A new font is the engine default: Arial, 8 points, black.
-class TChartFont {
+class BHN_CHART_API TChartFont {
 public:
     static constexpr int PixelsPerInch = 96;
     static constexpr const char* DefaultName = "Arial";

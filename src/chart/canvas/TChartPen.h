@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TPen.h"
 
 // An engine pen: a canvas pen that can be hidden and can draw small dots.
-class TChartPen : public TPen {
+class BHN_CHART_API TChartPen : public TPen {
 public:
     TChartPen() = default;
     explicit TChartPen(TNotifyEvent onChange);
@@ -33,27 +34,27 @@ private:
 };
 
 // Engine pens that differ from TChartPen only by their defaults.
-class TChartHiddenPen : public TChartPen {
+class BHN_CHART_API TChartHiddenPen : public TChartPen {
 public:
     TChartHiddenPen() : TChartPen(clBlack, psSolid, 1, false) {}
 };
 
-class TDottedGrayPen : public TChartPen {
+class BHN_CHART_API TDottedGrayPen : public TChartPen {
 public:
     TDottedGrayPen() : TChartPen(clGray, psDot, 1, true) {}
 };
 
-class TDarkGrayPen : public TChartPen {
+class BHN_CHART_API TDarkGrayPen : public TChartPen {
 public:
     TDarkGrayPen() : TChartPen(clGray, psSolid, 1, true) {}
 };
 
-class TChartAxisPen : public TChartPen {
+class BHN_CHART_API TChartAxisPen : public TChartPen {
 public:
     TChartAxisPen() : TChartPen(clBlack, psSolid, 2, true) {}
 };
 
-class TChartArrowPen : public TChartPen {
+class BHN_CHART_API TChartArrowPen : public TChartPen {
 public:
     TChartArrowPen() : TChartPen(clWhite, psSolid, 1, true) {}
 };

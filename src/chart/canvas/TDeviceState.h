@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/BrushTypes.h"
 #include "chart/canvas/FontTypes.h"
 #include "chart/canvas/PenTypes.h"
@@ -8,7 +9,7 @@
 #include <string>
 
 // What a device needs to draw lines and outlines. Colours here are always RGB.
-struct TDevicePen {
+struct BHN_CHART_API TDevicePen {
     TColor Color = clBlack;
     TPenStyle Style = psSolid;
     int Width = 1;
@@ -18,7 +19,7 @@ struct TDevicePen {
 };
 
 // What a device needs to fill shapes. The colour is RGB.
-struct TDeviceBrush {
+struct BHN_CHART_API TDeviceBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
 
@@ -28,7 +29,7 @@ struct TDeviceBrush {
 // What a device needs to measure and draw text. Height in pixels: negative is the character
 // height (the usual form), positive the cell height. Escapement in tenths of a degree,
 // counter-clockwise. The colour is the RGB text colour.
-struct TDeviceFont {
+struct BHN_CHART_API TDeviceFont {
     std::string Name = "Arial";
     int Height = -11;
     TFontStyles Style;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TDeviceState.h"
 #include "chart/canvas/TPoint.h"
@@ -19,7 +20,7 @@ enum TBitmapFormat : std::uint8_t { bfColor, bfMonochrome };
 // a line does not paint its end point; shapes outline with the pen, fill with the brush and do not
 // paint their right and bottom edges; text is placed by the alignment flags and drawn on an opaque
 // background cell only in bmOpaque mode. Text is UTF-8.
-class TDrawingDevice {
+class BHN_CHART_API TDrawingDevice {
 public:
     virtual ~TDrawingDevice() = default;
 

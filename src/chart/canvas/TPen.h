@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/PenTypes.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
 
 // The canvas pen: colour, style, width and raster mode. Setters compare, store and notify.
-class TPen {
+class BHN_CHART_API TPen {
 public:
     TPen() = default;
     TPen(TColor color, TPenStyle style, int width, TPenMode mode);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 // A pixel position in the coordinates of the surface being drawn.
-struct TPoint {
+struct BHN_CHART_API TPoint {
     int X = 0;
     int Y = 0;
 

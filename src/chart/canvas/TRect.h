@@ -1,12 +1,13 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TPoint.h"
 
 #include <algorithm>
 #include <optional>
 
 // A pixel rectangle; Right and Bottom lie just outside it, as every device shape treats them.
-struct TRect {
+struct BHN_CHART_API TRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;

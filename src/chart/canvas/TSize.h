@@ -1,7 +1,9 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 // A width and height in pixels, as text measurement returns it.
-struct TSize {
+struct BHN_CHART_API TSize {
     int Width = 0;
     int Height = 0;
 

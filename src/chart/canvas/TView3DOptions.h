@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TNotifyEvent.h"
 
 #include <functional>
 
 // The 3D view settings of a chart. A change repaints the owner; a Zoom change first tells the zoom handler.
-class TView3DOptions {
+class BHN_CHART_API TView3DOptions {
 public:
     using TZoomHandler = std::function<void(int newZoom)>;
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartFont.h"
 
 class TCustomAxisPanel;
 
 // A part of the chart that draws text in a font of its own; a change of the font repaints the chart.
-class TChartFontObject {
+class BHN_CHART_API TChartFontObject {
 public:
     explicit TChartFontObject(TCustomAxisPanel& chart);
     TChartFontObject(const TChartFontObject&) = delete;

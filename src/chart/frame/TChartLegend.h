@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TColor.h"
@@ -15,7 +16,7 @@
 class TCustomChart;
 
 // The box beside, above or below the plot that lists the series (or the values of one series).
-class TChartLegend : public TChartFontObject {
+class BHN_CHART_API TChartLegend : public TChartFontObject {
 public:
     explicit TChartLegend(TCustomChart& chart);
 

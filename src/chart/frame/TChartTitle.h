@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TColor.h"
@@ -12,7 +13,7 @@
 #include <vector>
 
 // Lines of text above the plot (the title) or below it (the foot); each takes its height from PlotRect.
-class TChartTitle : public TChartFontObject {
+class BHN_CHART_API TChartTitle : public TChartFontObject {
 public:
     static constexpr TColor DefaultFontColor = clBlue;
 

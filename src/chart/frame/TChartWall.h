@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TColor.h"
@@ -10,7 +11,7 @@ class TCustomAxisPanel;
 enum class TWallKind { Back, Left, Bottom };
 
 // The back wall frames the plot; the left and bottom walls exist only in 3D.
-class TChartWall {
+class BHN_CHART_API TChartWall {
 public:
     TChartWall(TCustomAxisPanel& chart, TWallKind kind);
     TChartWall(const TChartWall&) = delete;

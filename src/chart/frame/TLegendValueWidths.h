@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/axes/FormatFloat.h"
 #include "chart/canvas/FontTypes.h"
 #include "chart/series/TLegendTextStyle.h"
@@ -17,7 +18,7 @@ class TChartSeries;
 // The widest text of a legend that lists one series' values. It is kept while the series' values,
 // formats, the legend's choice of items and the font stay the same, and when the texts are plain
 // numbers it is found from a bound instead of measuring every text.
-class TLegendValueWidths {
+class BHN_CHART_API TLegendValueWidths {
 public:
     // The item text of an index, as the legend words it.
     using TItemText = std::function<std::string(int index)>;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <cstdint>
 
 class TChartSeries;
@@ -9,7 +11,7 @@ enum TClickedPartKind : std::uint8_t { cpNone, cpLegend, cpAxis, cpSeries, cpTit
 
 // What lies under a point of the chart: the kind, and for a series its point index, for an axis
 // the axis, for the legend the item position.
-struct TChartClickedPart {
+struct BHN_CHART_API TChartClickedPart {
     TClickedPartKind Part = cpNone;
     int PointIndex = -1;
     TChartSeries* Series = nullptr;

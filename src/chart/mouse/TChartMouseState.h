@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/panel/TMouseButton.h"
 #include "chart/panel/TShiftState.h"
 
@@ -24,7 +25,7 @@ constexpr double MinZoomRangeRatio = 1e-9;
 
 // The chart's memory between mouse events: the axis ranges to return to when a zoom or scroll is
 // undone, and the part of a wheel turn not yet scrolled.
-class TChartMouseState {
+class BHN_CHART_API TChartMouseState {
 public:
     // Remembers the top, bottom, left and right axes, unless they are remembered already.
     void SaveAxes(TCustomChart& chart);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 // The target ranges of a zoom for the four side axes.
-struct TZoomValues {
+struct BHN_CHART_API TZoomValues {
     double TopMinimum = 0;
     double TopMaximum = 0;
     double BottomMinimum = 0;

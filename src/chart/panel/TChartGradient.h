@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/GradientDirection.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
@@ -7,7 +8,7 @@
 #include <utility>
 
 // The panel background blend. Setters compare, store and notify the owner.
-class TChartGradient {
+class BHN_CHART_API TChartGradient {
 public:
     TChartGradient() = default;
     explicit TChartGradient(TNotifyEvent onChange) : onChange_(std::move(onChange)) {}

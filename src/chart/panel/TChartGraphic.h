@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TRect.h"
 
 class TCanvas3D;
 
 // An image the chart can draw behind its contents; the platform supplies concrete ones.
-class TChartGraphic {
+class BHN_CHART_API TChartGraphic {
 public:
     virtual ~TChartGraphic() = default;
     virtual int Width() const = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TNotifyEvent.h"
 #include "chart/panel/TChartGraphic.h"
 
@@ -7,7 +8,7 @@
 #include <utility>
 
 // The back image holder: empty, or one shared graphic.
-class TChartPicture {
+class BHN_CHART_API TChartPicture {
 public:
     TChartPicture() = default;
     explicit TChartPicture(TNotifyEvent onChange) : onChange_(std::move(onChange)) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/BrushTypes.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
 
@@ -16,7 +17,7 @@ class TChartAxis;
 class TChartDepthAxis;
 
 // Adds the series list, the five axes, the ordered draw pass, paging and axis ranges from series.
-class TCustomAxisPanel : public TCustomChartPanelExtended {
+class BHN_CHART_API TCustomAxisPanel : public TCustomChartPanelExtended {
 public:
     explicit TCustomAxisPanel(TNotifyEvent onInvalidate = {});
     ~TCustomAxisPanel() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/frame/TLegendEvents.h"
 #include "chart/mouse/TChartClickedPart.h"
 #include "chart/mouse/TChartMouseState.h"
@@ -17,7 +18,7 @@ class TChartLegend;
 class TChartPen;
 
 // Adds the title, foot, walls and legend with their layout, and the mouse entry points.
-class TCustomChart : public TCustomAxisPanel {
+class BHN_CHART_API TCustomChart : public TCustomAxisPanel {
 public:
     explicit TCustomChart(TNotifyEvent onInvalidate = {});
     ~TCustomChart() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
@@ -17,7 +18,7 @@ class TView3DOptions;
 
 // The chart control's base: size, colour, bevels, the canvas with its off-screen buffer, margins,
 // the 3D switch and the plot rectangle. Drawing the contents is left to the derived layers.
-class TCustomChartPanel {
+class BHN_CHART_API TCustomChartPanel {
 public:
     // onInvalidate is the platform's repaint request; it is also settable later through OnInvalidate.
     explicit TCustomChartPanel(TNotifyEvent onInvalidate = {});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/panel/TBackImagePlace.h"
 #include "chart/panel/TChartBackImageMode.h"
 #include "chart/panel/TChartGradient.h"
@@ -8,7 +9,7 @@
 #include "chart/panel/TPanningMode.h"
 
 // Adds the background gradient, the back image and the zoom and panning settings.
-class TCustomChartPanelExtended : public TCustomChartPanel {
+class BHN_CHART_API TCustomChartPanelExtended : public TCustomChartPanel {
 public:
     explicit TCustomChartPanelExtended(TNotifyEvent onInvalidate = {});
 

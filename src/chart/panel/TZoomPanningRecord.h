@@ -1,9 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
+
 #include <utility>
 
 // A mouse drag in progress: where it started (X0, Y0) and where it is now (X1, Y1).
-struct TZoomPanningRecord {
+struct BHN_CHART_API TZoomPanningRecord {
     bool Active = false;
     int X0 = 0;
     int Y0 = 0;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartFunction.h"
 
 // The sum of the values.
-class TAddChartFunction : public TChartFunction {
+class BHN_CHART_API TAddChartFunction : public TChartFunction {
 public:
     static constexpr const char* ClassNameText = "TAddChartFunction";
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartFunction.h"
 
 // The mean of the values (0 when there is none).
-class TAverageChartFunction : public TChartFunction {
+class BHN_CHART_API TAverageChartFunction : public TChartFunction {
 public:
     static constexpr const char* ClassNameText = "TAverageChartFunction";
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TPersistentObject.h"
 
 #include <vector>
@@ -11,7 +12,7 @@ enum TFunctionPeriodAlign { paFirst, paCenter, paLast };
 enum TFunctionPeriodStyle { psNumPoints, psRange };
 
 // A calculation that fills its series from one or more source series.
-class TChartFunction : public TPersistentObject {
+class BHN_CHART_API TChartFunction : public TPersistentObject {
 public:
     TChartFunction() = default;
     TChartFunction(const TChartFunction&) = delete;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/BrushTypes.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TRect.h"
@@ -25,7 +26,7 @@ class TChartCanvas3D;
 enum TSeriesClickKind { sckClick, sckDoubleClick };
 
 // One set of data points of a chart: X and Y per point, an optional label and an optional colour.
-class TChartSeries : public TPersistentObject {
+class BHN_CHART_API TChartSeries : public TPersistentObject {
 public:
     static constexpr const char* DefaultValueFormat = "#,##0.###";
     static constexpr const char* DefaultPercentFormat = "##0.## %";

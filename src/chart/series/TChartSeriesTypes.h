@@ -1,12 +1,13 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartSeriesType.h"
 
 #include <string>
 #include <vector>
 
 // The list of registered series types and functions, in registration order.
-class TChartSeriesTypes {
+class BHN_CHART_API TChartSeriesTypes {
 public:
     static constexpr std::size_t MaxTextLength = 20;
 
@@ -23,12 +24,12 @@ private:
 };
 
 // The process-wide registry; none until the first registration and after FreeRegistry.
-TChartSeriesTypes* SeriesTypesList();
+BHN_CHART_API TChartSeriesTypes* SeriesTypesList();
 
-void RegisterTypeEntry(const TMetaClass* seriesClass, const TMetaClass* functionClass,
+BHN_CHART_API void RegisterTypeEntry(const TMetaClass* seriesClass, const TMetaClass* functionClass,
     const std::string& description, int galleryCount, const std::string& page);
-void RegisterSeriesType(const TMetaClass& seriesClass, const std::string& description, const std::string& page, int galleryCount);
-void RegisterFunctionType(const TMetaClass& functionClass, const std::string& description, const std::string& page, int galleryCount);
+BHN_CHART_API void RegisterSeriesType(const TMetaClass& seriesClass, const std::string& description, const std::string& page, int galleryCount);
+BHN_CHART_API void RegisterFunctionType(const TMetaClass& functionClass, const std::string& description, const std::string& page, int galleryCount);
 // A function on the "Functions" page with two gallery series.
-void RegisterBasicFunction(const TMetaClass& functionClass, const std::string& description);
-void FreeRegistry();
+BHN_CHART_API void RegisterBasicFunction(const TMetaClass& functionClass, const std::string& description);
+BHN_CHART_API void FreeRegistry();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartListOrder.h"
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 class TSeriesPoints;
 
 // One coordinate of every point of a series, in point order, with lazily cached statistics.
-class TChartValueList {
+class BHN_CHART_API TChartValueList {
 public:
     // Registers the list with the points it belongs to (index 0 is X, 1 is Y, further lists after).
     TChartValueList(TSeriesPoints& points, std::string name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TMetaClass.h"
 
 #include <map>
@@ -8,13 +9,13 @@
 #include <string>
 
 // A second, different class registered under a name already taken.
-class EClassRegistryError : public std::runtime_error {
+class BHN_CHART_API EClassRegistryError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // The process-wide list of classes known by name, through which a form reader creates objects.
-class TClassRegistry {
+class BHN_CHART_API TClassRegistry {
 public:
     static TClassRegistry& Global();
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/series/TChartSeries.h"
 
 // Bars from the value axis's zero (kept inside the plot) to each point's value.
-class TCustomBarSeries : public TChartSeries {
+class BHN_CHART_API TCustomBarSeries : public TChartSeries {
 public:
     static constexpr int DefaultBarWidthPercent = 70;
 

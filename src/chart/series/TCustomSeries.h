@@ -1,11 +1,12 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TSeriesPointer.h"
 
 // The common ground of line, point and area series: segments between points, markers, stairs.
-class TCustomSeries : public TChartSeries {
+class BHN_CHART_API TCustomSeries : public TChartSeries {
 public:
     TCustomSeries();
 

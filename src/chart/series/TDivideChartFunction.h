@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TManySeriesChartFunction.h"
 
 // The first value divided by each following value in turn; a 0 leaves the quotient unchanged.
-class TDivideChartFunction : public TManySeriesChartFunction {
+class BHN_CHART_API TDivideChartFunction : public TManySeriesChartFunction {
 public:
     static constexpr const char* ClassNameText = "TDivideChartFunction";
 

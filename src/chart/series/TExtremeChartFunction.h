@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TManySeriesChartFunction.h"
 
 // The largest or smallest value: the running result is replaced only by a value strictly beyond it.
-class TExtremeChartFunction : public TManySeriesChartFunction {
+class BHN_CHART_API TExtremeChartFunction : public TManySeriesChartFunction {
 public:
     // The whole list answers from its statistics; a range is folded.
     double Calculate(const TChartSeries& source, int first, int last) const override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TPoint.h"
 #include "chart/series/TChartSeries.h"
@@ -9,7 +10,7 @@
 // Straight lines between consecutive points in the series colour, without markers, drawn as one
 // polyline per run of non-null points. Points falling in one pixel column are thinned to that
 // column's first, lowest, highest and last point, so every extreme stays in the picture.
-class TFastLineSeries : public TChartSeries {
+class BHN_CHART_API TFastLineSeries : public TChartSeries {
 public:
     static constexpr const char* ClassNameText = "TFastLineSeries";
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartValueList.h"
 #include "chart/series/TExtremeChartFunction.h"
 
 // The largest value.
-class THighChartFunction : public TExtremeChartFunction {
+class BHN_CHART_API THighChartFunction : public TExtremeChartFunction {
 public:
     static constexpr const char* ClassNameText = "THighChartFunction";
 

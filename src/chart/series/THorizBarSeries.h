@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TCustomBarSeries.h"
 
 // Horizontal bars at each Y; the X list holds the bar values.
-class THorizBarSeries : public TCustomBarSeries {
+class BHN_CHART_API THorizBarSeries : public TCustomBarSeries {
 public:
     static constexpr const char* ClassNameText = "THorizBarSeries";
 

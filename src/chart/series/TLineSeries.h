@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TCustomSeries.h"
 
 // Points joined by lines; markers hidden unless asked for.
-class TLineSeries : public TCustomSeries {
+class BHN_CHART_API TLineSeries : public TCustomSeries {
 public:
     static constexpr const char* ClassNameText = "TLineSeries";
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TChartValueList.h"
 #include "chart/series/TExtremeChartFunction.h"
 
 // The smallest value.
-class TLowChartFunction : public TExtremeChartFunction {
+class BHN_CHART_API TLowChartFunction : public TExtremeChartFunction {
 public:
     static constexpr const char* ClassNameText = "TLowChartFunction";
 

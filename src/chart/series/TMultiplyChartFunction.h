@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TManySeriesChartFunction.h"
 
 // The first value times each following value in turn.
-class TMultiplyChartFunction : public TManySeriesChartFunction {
+class BHN_CHART_API TMultiplyChartFunction : public TManySeriesChartFunction {
 public:
     static constexpr const char* ClassNameText = "TMultiplyChartFunction";
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TCustomSeries.h"
 
 // Markers only, no lines.
-class TPointSeries : public TCustomSeries {
+class BHN_CHART_API TPointSeries : public TCustomSeries {
 public:
     static constexpr const char* ClassNameText = "TPointSeries";
 

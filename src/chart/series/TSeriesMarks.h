@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartFont.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TColor.h"
@@ -11,7 +12,7 @@
 class TChartSeries;
 
 // The text boxes a series can show beside its points.
-class TSeriesMarks {
+class BHN_CHART_API TSeriesMarks {
 public:
     static constexpr TColor DefaultBackColor = 0x0080FFFF;
     static constexpr int DefaultArrowLength = 8;

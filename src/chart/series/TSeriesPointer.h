@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/series/TSeriesPointerStyle.h"
@@ -7,7 +8,7 @@
 class TChartSeries;
 
 // The marker a series draws at each point.
-class TSeriesPointer {
+class BHN_CHART_API TSeriesPointer {
 public:
     static constexpr int DefaultSize = 4;
 

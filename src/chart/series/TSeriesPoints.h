@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TColor.h"
 #include "chart/canvas/TNotifyEvent.h"
 #include "chart/series/TChartValueList.h"
@@ -15,7 +16,7 @@ using TChartValueLists = std::vector<TChartValueList*>;
 // The points of a series: an X, a Y and any further value list, one entry per point at the same index,
 // and each point's own colour and label. It knows no chart; whoever shows the points hears through the
 // events of the changes made on a list directly.
-class TSeriesPoints {
+class BHN_CHART_API TSeriesPoints {
 public:
     // X is ordered ascending, so it decides where an added point goes; Y keeps no order.
     TSeriesPoints();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/series/TManySeriesChartFunction.h"
 
 // The first value minus each following value in turn.
-class TSubtractChartFunction : public TManySeriesChartFunction {
+class BHN_CHART_API TSubtractChartFunction : public TManySeriesChartFunction {
 public:
     static constexpr const char* ClassNameText = "TSubtractChartFunction";
 

@@ -3,6 +3,7 @@
 #include "chart/series/TClassRegistry.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
+#include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
 #include "platform/form/ChartProperties.h"
 #include "platform/form/EFormError.h"
@@ -26,6 +27,8 @@ std::unique_ptr<TFormObject> CreateChart(TFormObject& parent, const std::string&
     }
     auto* widget = new TChartWidget(container);
     widget->setObjectName(QString::fromStdString(name));
+    // A paint that fails in the window is shown in the error box, as a failing handler is.
+    QObject::connect(widget, &TChartWidget::PaintFailed, widget, &TApplication::HandleException);
     // Checks that compare one property with another wait until the whole chart is read.
     widget->Chart().BeginLoading();
     context.AfterLoad([widget] { widget->Chart().EndLoading(); });
