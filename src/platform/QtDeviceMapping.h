@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/DashPattern.h"
 #include "chart/canvas/TDeviceState.h"
 #include "chart/canvas/TPoint.h"
 #include "chart/canvas/TRect.h"
@@ -28,8 +29,6 @@ QPainter::CompositionMode CompositionOf(TPenMode mode);
 // On a surface with scale pixels per logical pixel every pen is cosmetic and its width scaled and
 // rounded to whole pixels (width 0 stays the thinnest line).
 QPen MakePen(const TDevicePen& pen, qreal scale = 1.0);
-// The on and off lengths in pixels of a cosmetic pen style; empty for solid and clear pens.
-std::span<const int> DashPatternOf(TPenStyle style);
 // The line Qt draws with a cosmetic pen so that from is painted and to is not, in either direction.
 QLineF ThinLineOf(QPoint from, QPoint to);
 QBrush MakeBrush(const TDeviceBrush& brush);
