@@ -156,7 +156,7 @@ const BhnCanvas = (() => {
     const sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     const steps = Math.max(dx, dy);
     const period = pen.dashes.reduce((a, b) => a + b, 0);
-    let x = x0, y = y0, err = (dx > dy ? dx : -dy) / 2;
+    let x = x0, y = y0, err = dx - dy;
     for (let k = 0; k < steps; ++k) {
       let on = true;
       if (period > 0) {
@@ -167,13 +167,9 @@ const BhnCanvas = (() => {
         }
       }
       if (on) p.plot(x, y, pen.width);
-      if (dx > dy) {
-        x += sx; err -= dy;
-        if (err < 0) { y += sy; err += dx; }
-      } else {
-        y += sy; err -= dx;
-        if (err < 0) { x += sx; err += dy; }
-      }
+      const twice = 2 * err;
+      if (twice > -dy) { err -= dy; x += sx; }
+      if (twice < dx) { err += dx; y += sy; }
     }
   }
 
