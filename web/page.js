@@ -183,6 +183,10 @@ const BhnPage = (() => {
     event('Form1', 'OnActivate');
     elements.get('Button1').focus();
     document.body.dataset.ready = 'true';
+    // After the first visit the page opens with no network.
+    if ('serviceWorker' in navigator) {
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
   }
 
   function requestPaint() {

@@ -256,6 +256,25 @@ class PageTest(unittest.TestCase):
         self.element('Button1').click()
         self.assertEqual(self.results(), self.calc('250', '270', 0))
 
+    def test_the_page_opens_offline_after_the_first_visit(self):
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=SITE))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = 'http://127.0.0.1:%d/' % server.server_address[1]
+        self.driver.get(url)
+        # The worker controls the page once it has kept every file.
+        WebDriverWait(self.driver, 30).until(lambda d: d.execute_script(
+            'return document.body.dataset.ready === "true" && navigator.serviceWorker.controller !== null'))
+        manifest = json.loads(self.driver.execute_script(
+            'return fetch("manifest.webmanifest").then((r) => r.text())'))
+        self.assertTrue(all(icon['src'].endswith('.svg') for icon in manifest['icons']), manifest)
+        server.shutdown()
+        server.server_close()
+        self.driver.get(url)
+        WebDriverWait(self.driver, 30).until(lambda d: d.execute_script('return document.body.dataset.ready === "true"'))
+        self.type_into('Edit1', '250')
+        self.element('Button1').click()
+        self.assertEqual(self.results(), self.calc('250', '270', 0))
+
     def test_layout_lies_within_a_pixel_of_the_desktop(self):
         desktop = json.loads(subprocess.run([CHART_LAYOUT], check=True, capture_output=True, text=True,
                                             env={'QT_QPA_PLATFORM': 'offscreen'}).stdout)
