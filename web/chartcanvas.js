@@ -264,6 +264,30 @@ const BhnCanvas = (() => {
     p.done();
   }
 
+  // Counter-clockwise (as seen on screen) from the ray towards the start to the ray towards the end; a pie also
+  // joins both ends to the centre and fills with the brush. Not in whole pixels: the calculator draws none.
+  function arc(id, left, top, right, bottom, sx, sy, ex, ey, pie) {
+    const s = surfaces.get(id), ctx = s.ctx;
+    const cx = (left + right) / 2, cy = (top + bottom) / 2, a = (right - left) / 2, b = (bottom - top) / 2;
+    if (a <= 0 || b <= 0) return;
+    const angle = (x, y) => Math.atan2((y - cy) / b, (x - cx) / a);
+    ctx.beginPath();
+    if (pie) ctx.moveTo(cx, cy);
+    ctx.ellipse(cx, cy, a - 0.5, b - 0.5, 0, angle(sx, sy), angle(ex, ey), true);
+    if (pie) {
+      ctx.closePath();
+      if (s.brush.style !== 1) {
+        ctx.fillStyle = css(s.brush.color);
+        ctx.fill();
+      }
+    }
+    if (s.pen.width > 0) {
+      ctx.strokeStyle = css(s.pen.color);
+      ctx.lineWidth = s.pen.width;
+      ctx.stroke();
+    }
+  }
+
   function pixel(id, x, y, color) {
     const ctx = surfaces.get(id).ctx;
     ctx.fillStyle = css(color);
@@ -296,6 +320,13 @@ const BhnCanvas = (() => {
     s.ctx.restore();
   }
 
-  return {css, attach, create, release, pen, brush, font, measure, text, line, rect, polygon, ellipse, pixel, clip, unclip,
-    copy};
+  // The colour of one logical pixel: reading it makes the canvas finish what it was asked to draw.
+  function read(id, x, y) {
+    const s = surfaces.get(id);
+    const d = s.ctx.getImageData(Math.floor(x * s.scale), Math.floor(y * s.scale), 1, 1).data;
+    return d[0] | (d[1] << 8) | (d[2] << 16);
+  }
+
+  return {read, css, attach, create, release, pen, brush, font, measure, text, line, rect, polygon, ellipse, arc, pixel,
+    clip, unclip, copy};
 })();

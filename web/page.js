@@ -223,6 +223,12 @@ const BhnPage = (() => {
     // For tests and tools: the module, an immediate paint, what the chart holds and where values lie.
     module: () => module,
     paintNow: () => module._bhn_paint(),
+    // Milliseconds per full, unbuffered draw of the chart, each finished on its canvas before the next.
+    timeFullDraw: (count) => {
+      const start = performance.now();
+      for (let i = 0; i < count; ++i) BhnCanvas.read(module._bhn_full_draw(), 0, 0);
+      return (performance.now() - start) / count;
+    },
     curves: () => JSON.parse(module.UTF8ToString(module._bhn_probe())).series,
     axes: () => JSON.parse(module.UTF8ToString(module._bhn_probe())).axes,
     valuePixel: (x, y) => JSON.parse(module.UTF8ToString(module._bhn_value_pixel(x, y))),

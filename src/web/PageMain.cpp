@@ -130,6 +130,17 @@ EMSCRIPTEN_KEEPALIVE const char* bhn_value_pixel(double x, double y)
     return Handed("[" + std::to_string(px) + "," + std::to_string(py) + "]");
 }
 
+EMSCRIPTEN_KEEPALIVE int bhn_full_draw()
+{
+    int canvas = 0;
+    Dispatch([&] {
+        if (Page()) {
+            canvas = Page()->FullDraw();
+        }
+    });
+    return canvas;
+}
+
 EMSCRIPTEN_KEEPALIVE void bhn_event(const char* control, const char* event)
 {
     Dispatch([&] {

@@ -31,6 +31,9 @@ EM_JS(void, bhn_canvas_ellipse, (int id, int left, int top, int right, int botto
 EM_JS(void, bhn_canvas_polygon, (int id, const int* points, int count, int closed), {
     BhnCanvas.polygon(id, HEAP32.subarray(points >> 2, (points >> 2) + 2 * count), closed);
 });
+EM_JS(void, bhn_canvas_arc, (int id, int left, int top, int right, int bottom, int sx, int sy, int ex, int ey, int pie), {
+    BhnCanvas.arc(id, left, top, right, bottom, sx, sy, ex, ey, pie);
+});
 EM_JS(void, bhn_canvas_pixel, (int id, int x, int y, int color), { BhnCanvas.pixel(id, x, y, color); });
 EM_JS(void, bhn_canvas_clip, (int id, int left, int top, int right, int bottom), {
     BhnCanvas.clip(id, left, top, right, bottom);
@@ -186,15 +189,17 @@ void TCanvasDevice::SetPixel(int x, int y, TColor rgb)
     bhn_canvas_pixel(id_, x, y, Rgb(rgb));
 }
 
-void TCanvasDevice::Arc(const TRect& rect, TPoint, TPoint)
+void TCanvasDevice::Arc(const TRect& rect, TPoint start, TPoint end)
 {
-    // Arcs and pies belong to chart kinds the calculator does not show; their outline stands in.
-    Ellipse(rect);
+    ApplyPen();
+    bhn_canvas_arc(id_, rect.Left, rect.Top, rect.Right, rect.Bottom, start.X, start.Y, end.X, end.Y, 0);
 }
 
-void TCanvasDevice::Pie(const TRect& rect, TPoint, TPoint)
+void TCanvasDevice::Pie(const TRect& rect, TPoint start, TPoint end)
 {
-    Ellipse(rect);
+    ApplyPen();
+    ApplyBrush();
+    bhn_canvas_arc(id_, rect.Left, rect.Top, rect.Right, rect.Bottom, start.X, start.Y, end.X, end.Y, 1);
 }
 
 void TCanvasDevice::ClipRect(const TRect& rect)
