@@ -9,6 +9,7 @@
 #include "model/BHNcalc.h"
 #include "platform/ChartFile.h"
 #include "platform/LayoutFont.h"
+#include "platform/PictureLimits.h"
 #include "platform/QtSystemColors.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
@@ -175,6 +176,22 @@ bool ScaleFactorRefused()
     return true;
 }
 
+// The window's pixels at its scale, as the screen and a screenshot hold them. A scale that makes them larger
+// than any picture we draw, or that Qt's arithmetic turned into nonsense (a huge QT_SCALE_FACTOR comes out
+// negative), is refused before the window is shown: showing it alone takes the memory or never paints.
+bool WindowScaleRefused(const QWidget& form)
+{
+    const qreal ratio = form.devicePixelRatioF();
+    const double width = std::ceil(form.width() * ratio);
+    const double height = std::ceil(form.height() * ratio);
+    if (ratio > 0 && width <= MaxPictureSide && height <= MaxPictureSide) {
+        return false;
+    }
+    std::fprintf(stderr, "bhncalc: at scale %g the window would be %.0fx%.0f pixels; at most %d a side\n",
+        static_cast<double>(ratio), width, height, MaxPictureSide);
+    return true;
+}
+
 }  // namespace
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
@@ -190,6 +207,9 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
     }
     TForm1* form = session.CreateForm();
     if (form == nullptr) {
+        return cli::ExitRefused;
+    }
+    if (WindowScaleRefused(*form)) {
         return cli::ExitRefused;
     }
     std::unique_ptr<TScreenshotTaker> screenshot;

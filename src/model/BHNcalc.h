@@ -15,6 +15,13 @@ inline constexpr int GridFirstBHN = 200;
 inline constexpr int GridStepBHN = 5;
 inline constexpr int GridLastBHN = GridFirstBHN + GridStepBHN * (GridPoints - 1);
 
+// What the calculator accepts: a standard hardness must lie below the grid's last point, a variable one may
+// reach it; a standard entry that is refused counts as DefaultStandardBHN.
+inline constexpr int MinimumBHN = GridFirstBHN;
+inline constexpr int MaximumStandardBHN = GridLastBHN - 1;
+inline constexpr int MaximumVariableBHN = GridLastBHN;
+inline constexpr int DefaultStandardBHN = 270;
+
 using TCurve = std::array<double, GridPoints>;
 
 constexpr int GridBHN(int index)

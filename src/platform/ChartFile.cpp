@@ -13,6 +13,10 @@
 
 namespace {
 
+// A logical pixel is a screen pixel at 96 dots per inch in every format, so one chart has one physical size.
+constexpr int PixelsPerInch = 96;
+constexpr double PointsPerPixel = 72.0 / PixelsPerInch;
+
 QByteArray SvgFile(TChart& chart, int width, int height)
 {
     QByteArray bytes;
@@ -22,8 +26,7 @@ QByteArray SvgFile(TChart& chart, int width, int height)
     svg.setOutputDevice(&buffer);
     svg.setSize(QSize(width, height));
     svg.setViewBox(QRect(0, 0, width, height));
-    // A logical pixel is a screen pixel at 96 dots per inch.
-    svg.setResolution(96);
+    svg.setResolution(PixelsPerInch);
     svg.setTitle(QStringLiteral("bhncalc chart"));
     {
         TQtDevice device(svg, width, height, QTransform());
@@ -39,9 +42,11 @@ QByteArray PdfFile(TChart& chart, int width, int height)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        // One point per logical pixel: the page is the chart's size.
-        pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setResolution(PixelsPerInch);
+        // Qt keeps a page's size in whole points: the page is the chart's size rounded up to them, the chart
+        // itself drawn at its exact size from the top left corner.
+        pdf.setPageSize(QPageSize(QSizeF(width * PointsPerPixel, height * PointsPerPixel), QPageSize::Point, QString(),
+            QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF());
         pdf.setCreator(QStringLiteral("bhncalc"));
         TQtDevice device(pdf, width, height, QTransform());

@@ -133,6 +133,9 @@ QFont MakeFont(const TDeviceFont& font)
 {
     QFont qfont(QtFontFamily(font.Name));
     qfont.setStyleStrategy(QFont::NoAntialias);
+    // Aliased glyphs are drawn fully hinted whatever the system asks; their advances must be the hinted ones
+    // too, or the glyphs drawn do not fit the places laid out for them.
+    qfont.setHintingPreference(QFont::PreferFullHinting);
     qfont.setKerning(false);
     qfont.setBold(font.Style.Contains(fsBold));
     qfont.setItalic(font.Style.Contains(fsItalic));

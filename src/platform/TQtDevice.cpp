@@ -336,9 +336,9 @@ void TQtDevice::Rectangle(const TRect& rect)
                 const QRectF box(cell);
                 const qreal side = std::max(1.0, pen.widthF()) / scale_;
                 painter->fillRect(QRectF(box.left(), box.top(), box.width(), side), color);
-                painter->fillRect(QRectF(box.left(), box.bottom() + 1 - side, box.width(), side), color);
+                painter->fillRect(QRectF(box.left(), box.bottom() - side, box.width(), side), color);
                 painter->fillRect(QRectF(box.left(), box.top() + side, side, box.height() - 2 * side), color);
-                painter->fillRect(QRectF(box.right() + 1 - side, box.top() + side, side, box.height() - 2 * side), color);
+                painter->fillRect(QRectF(box.right() - side, box.top() + side, side, box.height() - 2 * side), color);
                 return;
             }
             painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), color);

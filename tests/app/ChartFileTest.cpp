@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "app/TForm1.h"
+#include "chart/axes/TChartAxis.h"
 #include "chart/series/TLineSeries.h"
 #include "platform/ChartFile.h"
 #include "platform/TChartWidget.h"
@@ -110,14 +111,19 @@ TEST_F(ChartFile, TheSvgHoldsTheTextsAsTextAndEachCurveAsOnePath)
     }
 }
 
-// The PDF's page is the chart's size (a point per logical pixel) and its texts can be extracted.
+// The PDF's page is the chart's size at 96 pixels per inch, as the SVG's, and its texts can be extracted.
 TEST_F(ChartFile, ThePdfIsOnePageOfTheChartsSizeWithItsTexts)
 {
     const QByteArray pdf = ::ChartFile(form->Chart1->Chart(), 553, 337, TPictureFormat::Pdf);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     const QString text = QString::fromLatin1(pdf);
     EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
-    EXPECT_TRUE(text.contains(QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+553(\\.0+)?\\s+337(\\.0+)?\\s*\\]")));
+    // 553 x 337 pixels are 414.75 x 252.75 points; Qt writes a page's size in whole points, so the page is the
+    // chart's size rounded up, a quarter of a point more at most.
+    const QRegularExpressionMatch box = QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]").match(text);
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_DOUBLE_EQ(box.captured(1).toDouble(), 415.0);
+    EXPECT_DOUBLE_EQ(box.captured(2).toDouble(), 253.0);
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -129,4 +135,36 @@ TEST_F(ChartFile, ThePdfIsOnePageOfTheChartsSizeWithItsTexts)
     const std::string extracted = PdfText(path);
     for (const std::string& expected : ChartTexts())
         EXPECT_NE(extracted.find(expected), std::string::npos) << expected;
+
+    // The drawing inside is three quarters of a point per pixel: each axis label sits where the chart put it,
+    // in the window's pixels.
+    const TChart& chart = form->Chart1->Chart();
+    int labels = 0;
+    for (const TPdfWord& word : PdfWords(path)) {
+        const bool hardness = word.Text == "200" || word.Text == "280" || word.Text == "360";
+        const bool protection = word.Text == "0.9" || word.Text == "1.2" || word.Text == "1.5";
+        if (!hardness && !protection)
+            continue;
+        ++labels;
+        const double centre = (hardness ? word.Left + word.Right : word.Top + word.Bottom) / 2 * 96.0 / 72.0;
+        const int pixel = hardness ? chart.BottomAxis().XValueToPixel(std::stod(word.Text))
+                                   : chart.LeftAxis().YValueToPixel(std::stod(word.Text));
+        EXPECT_NEAR(centre, pixel, 2.0) << word.Text;
+    }
+    EXPECT_EQ(labels, 6);
+}
+
+// The SVG says its physical size: 553 pixels at 96 per inch are 146.3 mm, the same as the PDF's.
+TEST_F(ChartFile, TheSvgIsTheChartsSizeAtNinetySixPixelsPerInch)
+{
+    QXmlStreamReader xml(::ChartFile(form->Chart1->Chart(), 553, 337, TPictureFormat::Svg));
+    ASSERT_TRUE(xml.readNextStartElement());
+    ASSERT_EQ(xml.name(), QLatin1String("svg"));
+    const QXmlStreamAttributes svg = xml.attributes();
+    EXPECT_EQ(svg.value("viewBox"), QLatin1String("0 0 553 337"));
+    const QString width = svg.value("width").toString();
+    const QString height = svg.value("height").toString();
+    ASSERT_TRUE(width.endsWith("mm") && height.endsWith("mm")) << width.toStdString() << " " << height.toStdString();
+    EXPECT_NEAR(width.chopped(2).toDouble(), 553 * 25.4 / 96, 0.001);
+    EXPECT_NEAR(height.chopped(2).toDouble(), 337 * 25.4 / 96, 0.001);
 }

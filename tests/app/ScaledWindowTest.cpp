@@ -80,3 +80,36 @@ TEST(ScaledWindow, AScaleFactorThatIsNotAFinitePositiveNumberIsRefused)
         EXPECT_FALSE(QFile::exists(path));
     }
 }
+
+// A scale the window would exceed the largest picture at, whether asked for directly or through the font's
+// DPI, or one so large that Qt's own arithmetic wraps it, is refused before the window takes the memory.
+TEST(ScaledWindow, AScaleThatMakesTheWindowLargerThanAnyPictureIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* variable;
+        const char* value;
+        const char* err;
+    } cases[] = {
+        {"QT_SCALE_FACTOR", "100", "bhncalc: at scale 100 the window would be 56300x42600 pixels; at most 10000 a side\n"},
+        {"QT_SCALE_FACTOR", "17.8", "bhncalc: at scale 17.8 the window would be 10022x7583 pixels; at most 10000 a side\n"},
+        {"QT_FONT_DPI", "10000", nullptr},
+        {"QT_SCALE_FACTOR", "1e308", nullptr},
+    };
+    for (const auto& row : cases) {
+        QProcessEnvironment environment = EnvironmentWithoutDisplay();
+        environment.insert(row.variable, row.value);
+        const QString path = dir.filePath("s.png");
+        const TProgramRun run = RunProgram({"--screenshot", path}, environment);
+        const std::string name = std::string(row.variable) + '=' + row.value;
+        EXPECT_EQ(run.status, 2) << name;
+        if (row.err != nullptr) {
+            EXPECT_EQ(run.err, QString::fromLatin1(row.err)) << name;
+        } else {
+            EXPECT_TRUE(run.err.startsWith("bhncalc: at scale ") && run.err.endsWith(" pixels; at most 10000 a side\n"))
+                << name << ": " << run.err.toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(path)) << name;
+    }
+}

@@ -351,6 +351,10 @@ TEST(WindowCommands, AFailedPictureWriteSaysWhyAndLeavesNoFile)
         {{"chart", "--out", "/dev/full"}, "bhncalc: cannot write /dev/full: No space left on device\n"},
         {{"chart", "--out", missing}, "bhncalc: cannot write " + missing + ": No such file or directory\n"},
         {{"chart", "--out", dir.path()}, "bhncalc: cannot write " + dir.path() + ": Is a directory\n"},
+        {{"chart", "--out", dir.filePath(".")}, "bhncalc: cannot write " + dir.filePath(".") + ": Is a directory\n"},
+        {{"chart", "--out", dir.filePath("new.png/")},
+            "bhncalc: cannot write " + dir.filePath("new.png/") + ": names a folder, not a file\n"},
+        {{"--screenshot", dir.filePath("..")}, "bhncalc: cannot write " + dir.filePath("..") + ": Is a directory\n"},
         {{"--screenshot", "/dev/full"}, "bhncalc: cannot write /dev/full: No space left on device\n"},
     };
     for (const auto& c : cases) {

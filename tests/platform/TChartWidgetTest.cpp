@@ -8,7 +8,13 @@
 #include "chart/series/TLineSeries.h"
 #include "platform/EDeviceError.h"
 #include "platform/TApplication.h"
+#include "platform/TQtDevice.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -150,6 +156,66 @@ TEST(ChartWidget, ShowsTheZoomRectangleOnlyWhileDragging)
     const QImage after = widget.grab().toImage();
     EXPECT_EQ(after.pixel(edge), before.pixel(edge));
     EXPECT_EQ(passes, passesBefore);
+}
+
+// The offscreen platform gives a second screen, of twice the pixels, only when started with a configuration
+// that asks for it: without one the running test runs itself again in a program started so.
+bool RanOnTwoScreens()
+{
+    if (QGuiApplication::screens().size() >= 2)
+        return false;
+    QTemporaryDir dir;
+    EXPECT_TRUE(dir.isValid());
+    QFile config(dir.filePath("screens.json"));
+    EXPECT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(R"({"screens": [
+        {"name": "plain", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "sharp", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
+    config.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    EXPECT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+    return true;
+}
+
+// A window moved to a screen of another device pixel ratio draws its chart anew at that ratio, instead of
+// enlarging the buffer it kept.
+TEST(ChartWidgetOnTwoScreens, ABufferMadeForAnotherRatioIsDrawnAgain)
+{
+    if (RanOnTwoScreens())
+        return;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens[1]->devicePixelRatio(), 2.0);
+    TChartWidget widget;
+    widget.resize(300, 200);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.repaint();
+    const auto scaleOfBuffer = [&] {
+        const auto* buffer = dynamic_cast<const TQtDevice*>(widget.Chart().Canvas().Bitmap());
+        return buffer != nullptr ? buffer->Scale() : 0.0;
+    };
+    EXPECT_EQ(scaleOfBuffer(), 1.0);
+
+    widget.windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(widget.devicePixelRatio(), 2.0);
+    widget.repaint();
+    EXPECT_EQ(scaleOfBuffer(), 2.0);
+
+    widget.windowHandle()->setScreen(screens[0]);
+    QCoreApplication::processEvents();
+    widget.repaint();
+    EXPECT_EQ(scaleOfBuffer(), 1.0);
 }
 
 TEST(RenderChart, DrawsTheChartAtTheGivenSize)

@@ -11,9 +11,6 @@ namespace cli {
 
 namespace {
 
-constexpr double MinimumBHN = 200;
-constexpr double MaximumStandardBHN = 359;
-constexpr double MaximumVariableBHN = 360;
 constexpr std::size_t QuotedLength = 40;
 
 // The error box's rule: a message ending in a letter or digit gets a full stop.
@@ -72,7 +69,7 @@ std::size_t PrintableSequence(std::string_view text)
 std::string RangeReason(std::string_view field, std::string_view text, double maximum)
 {
     return std::string(field) + " hardness " + Quoted(text) + " is not accepted: enter a number from "
-        + std::to_string(static_cast<int>(MinimumBHN)) + " to " + std::to_string(static_cast<int>(maximum));
+        + std::to_string(BHNcalc::MinimumBHN) + " to " + std::to_string(static_cast<int>(maximum));
 }
 
 }

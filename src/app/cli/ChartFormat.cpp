@@ -28,11 +28,11 @@ std::optional<TPictureFormat> FormatNamed(std::string_view name)
     return std::nullopt;
 }
 
-// Standard output, devices, pipes and folders: names that were never meant to say a format. A folder is
-// let through so that writing to it fails with the system's reason.
+// Standard output, devices, pipes and folders (a name ending in "/" is one, made or not): names that were
+// never meant to say a format. A folder is let through so that writing to it fails saying it is a folder.
 bool IsStreamName(std::string_view path)
 {
-    if (path == "-" || path.rfind("/dev/", 0) == 0) {
+    if (path == "-" || path.rfind("/dev/", 0) == 0 || path.ends_with('/')) {
         return true;
     }
     std::error_code error;
@@ -48,7 +48,8 @@ TNameFormat FormatOfName(std::string_view path, TPictureFormat& format)
     const std::size_t slash = path.find_last_of('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
-    if (dot == std::string_view::npos) {
+    // "dir.png/", "." and ".." name folders, whatever dots come before.
+    if (dot == std::string_view::npos || name == "." || name == "..") {
         return TNameFormat::NoExtension;
     }
     const std::optional<TPictureFormat> named = FormatNamed(name.substr(dot + 1));

@@ -14,6 +14,7 @@
 #include "app/cli/TBatchReader.h"
 #include "app/cli/Usage.h"
 #include "model/BHNcalc.h"
+#include "platform/PictureLimits.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +33,7 @@ namespace cli {
 namespace {
 
 // What calc and chart take when an input is not given; chart's variable is the window's first entry.
-constexpr const char* DefaultStandard = "270";
+const std::string DefaultStandard = std::to_string(BHNcalc::DefaultStandardBHN);
 constexpr const char* DefaultMode = "0";
 constexpr const char* DefaultChartVariable = "237";
 
@@ -99,7 +100,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return ExitSuccess;
 }
 
-// Reads "WxH" with both sides from 1 to 10000 pixels.
+// Reads "WxH" with both sides from 1 to MaxPictureSide pixels.
 bool ParseSize(const std::string& text, int& width, int& height)
 {
     const std::size_t x = text.find_first_of("xX");
@@ -108,7 +109,7 @@ bool ParseSize(const std::string& text, int& width, int& height)
     }
     const auto side = [](std::string_view digits, int& value) {
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        return ec == std::errc() && end == digits.data() + digits.size() && value >= 1 && value <= 10000;
+        return ec == std::errc() && end == digits.data() + digits.size() && value >= 1 && value <= MaxPictureSide;
     };
     const std::string_view all(text);
     return side(all.substr(0, x), width) && side(all.substr(x + 1), height);
@@ -154,7 +155,8 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     request.variableBHN = inputs.variable;
     request.standardBHN = inputs.standard;
     if (const auto size = parsed->Option("--size"); size && !ParseSize(*size, request.width, request.height)) {
-        err << "bhncalc: --size takes WIDTHxHEIGHT with each side from 1 to 10000, not " << Quoted(*size) << '\n';
+        err << "bhncalc: --size takes WIDTHxHEIGHT with each side from 1 to " << MaxPictureSide << ", not "
+            << Quoted(*size) << '\n';
         return ExitRefused;
     }
     if (!window.renderChart) {

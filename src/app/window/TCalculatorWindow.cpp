@@ -16,7 +16,7 @@ namespace {
 // and a grey field says in its tooltip what it accepts.
 bool JudgeHardness(TEditControl& edit, int maximum, double& value)
 {
-    constexpr int Minimum = 200;
+    constexpr int Minimum = BHNcalc::MinimumBHN;
     edit.SetColor(clWindow);
     edit.SetHint({});
     BHNcalc::ParseHardness(edit.AnsiText(), Minimum, maximum, BHNcalc::InputValid, value);
@@ -38,7 +38,7 @@ void TCalculatorWindow::FormActivate()
 {
     using namespace BHNcalc;
     controls_.Edit2.SetText(FormatFixed(StandardProtection, 1, 1));
-    StandardBHN = 270;
+    StandardBHN = DefaultStandardBHN;
     // Rewriting "270" as "270.0" is a real change: Edit4Change runs before SetText returns.
     controls_.Edit4.SetText(FormatFixed(StandardBHN, 1, 1));
     StandardProtection = InterpolateProtection(StandardBHN);
@@ -85,9 +85,9 @@ void TCalculatorWindow::RadioGroup1Click()
 
 void TCalculatorWindow::InputBHN0()
 {
-    BHNcalc::StandardBHN = 270;
+    BHNcalc::StandardBHN = BHNcalc::DefaultStandardBHN;
     double value = 0.0;
-    if (JudgeHardness(controls_.Edit4, 359, value)) {
+    if (JudgeHardness(controls_.Edit4, BHNcalc::MaximumStandardBHN, value)) {
         BHNcalc::StandardBHN = value;
     }
 }
@@ -95,7 +95,7 @@ void TCalculatorWindow::InputBHN0()
 void TCalculatorWindow::InputBHN()
 {
     double value = 0.0;
-    if (JudgeHardness(controls_.Edit1, 360, value)) {
+    if (JudgeHardness(controls_.Edit1, BHNcalc::MaximumVariableBHN, value)) {
         BHNcalc::VariableBHN = value;
     }
 }
