@@ -9,6 +9,25 @@ const BhnCanvas = (() => {
   let nextId = 1;
   // Text widths in whole pixels by font and text.
   const widths = new Map();
+  // The desktop device's whole-pixel advances by pixel size, weight and character (text-advances.json): text
+  // made only of those characters is measured and placed glyph by glyph on them, as the desktop places it.
+  let advances = {};
+  function useAdvances(table) { advances = table; }
+  function advancesOf(f) {
+    const bySize = advances[String(f.size)];
+    return bySize === undefined || f.italic ? undefined : bySize[f.bold ? 'bold' : 'regular'];
+  }
+  function glyphAdvances(f, text) {
+    const table = advancesOf(f);
+    if (table === undefined) return undefined;
+    const list = [];
+    for (const ch of text) {
+      const advance = table[ch];
+      if (advance === undefined) return undefined;
+      list.push(advance);
+    }
+    return list;
+  }
 
   const css = (rgb) => {
     const r = rgb & 0xff, g = (rgb >> 8) & 0xff, b = (rgb >> 16) & 0xff;
@@ -67,7 +86,8 @@ const BhnCanvas = (() => {
     const cell = Math.max(ascent, Math.ceil((m.ascent + m.descent) * size));
     const weight = (style & 1) ? 'bold ' : '';
     const italic = (style & 2) ? 'italic ' : '';
-    s.font = {css: `${italic}${weight}${size}px "${FontFamily}"`, ascent, cell, escapement, color,
+    s.font = {css: `${italic}${weight}${size}px "${FontFamily}"`, size, bold: (style & 1) !== 0, italic: (style & 2) !== 0,
+      ascent, cell, escapement, color,
       underline: (style & 4) !== 0, strikeOut: (style & 8) !== 0};
   }
 
@@ -81,9 +101,10 @@ const BhnCanvas = (() => {
     }
     let width = table.get(text);
     if (width === undefined) {
+      const glyphs = glyphAdvances(s.font, text);
       s.ctx.font = key;
       s.ctx.fontKerning = 'none';
-      width = Math.round(s.ctx.measureText(text).width);
+      width = glyphs !== undefined ? glyphs.reduce((a, b) => a + b, 0) : Math.round(s.ctx.measureText(text).width);
       // Axis labels change with every zoom and scroll: the table is bounded.
       if (table.size >= 4096) table.clear();
       table.set(text, width);
@@ -117,7 +138,16 @@ const BhnCanvas = (() => {
     ctx.textBaseline = 'alphabetic';
     ctx.textAlign = 'left';
     ctx.fontKerning = 'none';
-    ctx.fillText(str, dx, baseline);
+    const glyphs = glyphAdvances(f, str);
+    if (glyphs === undefined) {
+      ctx.fillText(str, dx, baseline);
+    } else {
+      let pos = dx, i = 0;
+      for (const ch of str) {
+        if (ch !== ' ') ctx.fillText(ch, pos, baseline);
+        pos += glyphs[i++];
+      }
+    }
     const rule = Math.max(1, Math.round(f.cell / 13));
     if (f.underline) ctx.fillRect(dx, baseline + 1, width, rule);
     if (f.strikeOut) ctx.fillRect(dx, baseline - Math.round(f.ascent / 3), width, rule);
@@ -327,6 +357,6 @@ const BhnCanvas = (() => {
     return d[0] | (d[1] << 8) | (d[2] << 16);
   }
 
-  return {read, css, attach, create, release, pen, brush, font, measure, text, line, rect, polygon, ellipse, arc, pixel,
+  return {useAdvances, read, css, attach, create, release, pen, brush, font, measure, text, line, rect, polygon, ellipse, arc, pixel,
     clip, unclip, copy};
 })();

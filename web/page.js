@@ -172,7 +172,9 @@ const BhnPage = (() => {
   }
 
   async function start() {
-    await Promise.all([document.fonts.load(`11px ${FontFamily}`), document.fonts.load(`bold 11px ${FontFamily}`)]);
+    const [advances] = await Promise.all([fetch('text-advances.json').then((response) => response.json()),
+      document.fonts.load(`11px ${FontFamily}`), document.fonts.load(`bold 11px ${FontFamily}`)]);
+    BhnCanvas.useAdvances(advances);
     module = await BhnModule();
     build(JSON.parse(module.UTF8ToString(module._bhn_form_json())));
     const chart = elements.get('Chart1');
