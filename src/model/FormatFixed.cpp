@@ -1,6 +1,7 @@
 #include "model/FormatFixed.h"
 
 #include "model/PowerOfTen.h"
+#include "numeric/BitCast.h"
 
 #include <algorithm>
 #include <array>
@@ -186,7 +187,7 @@ TWide ShiftRoundingToEven(TWide v, int shift)
 // of the extended product, then to an integer, ties to even both times.
 std::uint64_t FirstRoundingOfDouble(double ax)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(ax);
+    const auto bits = BitCast<std::uint64_t>(ax);
     const int biased = static_cast<int>(bits >> DoubleFractionBits);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << DoubleFractionBits) - 1);
     const std::uint64_t significand = biased == 0 ? fraction : fraction | (std::uint64_t{1} << DoubleFractionBits);

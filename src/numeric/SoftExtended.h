@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numeric/BitCast.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -215,13 +217,6 @@ public:
 
 private:
     __extension__ using TWide = unsigned __int128;
-
-    // std::bit_cast is missing from the C++ library emscripten ships; the compilers' builtin is what it wraps.
-    template <class To, class From>
-    static constexpr To BitCast(From v)
-    {
-        return __builtin_bit_cast(To, v);
-    }
 
     static constexpr int DoubleFractionBits = 52;
     static constexpr int DoubleExponentMask = 0x7FF;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/ChartApi.h"
+#include "chart/canvas/DashPattern.h"
 #include "chart/canvas/TDeviceState.h"
 #include "chart/canvas/TPoint.h"
 #include "chart/canvas/TRect.h"
@@ -29,8 +30,6 @@ BHN_CHART_API QPainter::CompositionMode CompositionOf(TPenMode mode);
 // On a surface with scale pixels per logical pixel every pen is cosmetic and its width scaled and
 // rounded to whole pixels (width 0 stays the thinnest line).
 BHN_CHART_API QPen MakePen(const TDevicePen& pen, qreal scale = 1.0);
-// The on and off lengths in pixels of a cosmetic pen style; empty for solid and clear pens.
-BHN_CHART_API std::span<const int> DashPatternOf(TPenStyle style);
 // The line Qt draws with a cosmetic pen so that from is painted and to is not, in either direction.
 BHN_CHART_API QLineF ThinLineOf(QPoint from, QPoint to);
 BHN_CHART_API QBrush MakeBrush(const TDeviceBrush& brush);

@@ -4,9 +4,9 @@
 #include "app/cli/ModeCurves.h"
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
+#include "numeric/FloatChars.h"
 
 #include <array>
-#include <charconv>
 #include <string>
 #include <vector>
 
@@ -31,8 +31,7 @@ void AppendValue(std::string& line, double v, TValueText valueText)
         return;
     }
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
-    line.append(buffer.data(), result.ptr);
+    line.append(buffer.data(), FloatChars::ToChars(buffer.data(), buffer.data() + buffer.size(), v));
 }
 
 }

@@ -1,6 +1,7 @@
 #include "app/window/FormPageJson.h"
 
 #include "app/cli/JsonText.h"
+#include "numeric/FloatChars.h"
 #include "platform/form/TFormParser.h"
 
 #include <array>
@@ -8,11 +9,16 @@
 
 namespace {
 
-void AppendNumber(std::string& out, auto value)
+void AppendNumber(std::string& out, long long value)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    out.append(digits.data(), end);
+    out.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
+}
+
+void AppendNumber(std::string& out, double value)
+{
+    std::array<char, 32> digits{};
+    out.append(digits.data(), FloatChars::ToChars(digits.data(), digits.data() + digits.size(), value));
 }
 
 void AppendValue(std::string& out, const TFormValue& value)

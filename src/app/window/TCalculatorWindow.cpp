@@ -5,9 +5,9 @@
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "model/BHNcalc.h"
+#include "numeric/FloatChars.h"
 
 #include <array>
-#include <charconv>
 #include <cstddef>
 
 namespace {
@@ -113,7 +113,7 @@ std::string TCalculatorWindow::ChartDescription() const
             return std::string("not calculated");
         }
         std::array<char, 32> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), marker.XValueAt(0)).ptr;
+        const auto end = FloatChars::ToChars(digits.data(), digits.data() + digits.size(), marker.XValueAt(0));
         return std::string(digits.data(), end) + " BHN";
     };
     const int mode = controls_.RadioGroup1.ItemIndex();

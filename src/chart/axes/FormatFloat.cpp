@@ -1,5 +1,7 @@
 #include "chart/axes/FormatFloat.h"
 
+#include "numeric/FloatChars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <clocale>
@@ -96,9 +98,9 @@ struct TDecimal {
 
 TDecimal Decompose(double value)
 {
-    // to_chars gives printf's digits without its locale lookups and parsing of a format.
+    // FloatChars gives printf's digits without its locale lookups and parsing of a format.
     char buffer[40];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17).ptr;
+    const char* end = FloatChars::ToChars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17);
     TDecimal d;
     const char* p = buffer;
     for (; p != end && *p != 'e'; ++p)
@@ -172,7 +174,7 @@ std::string Apply(const TPicture& picture, double value, const TFormatSettings& 
 std::string GeneralFormat(double value, const TFormatSettings& settings)
 {
     char buffer[40];
-    std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr);
+    std::string text(buffer, FloatChars::ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15));
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, settings.DecimalSeparator);
     return text;

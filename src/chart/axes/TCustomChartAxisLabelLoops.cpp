@@ -16,6 +16,10 @@
 
 namespace {
 
+// The tolerance below the axis minimum that absorbs the error of repeated subtraction, and the factor that
+// widens it; constants, since clang 14 (emscripten's) fails to fold these literals inside templates.
+constexpr Extended LabelSlack = 1e-12_ext;
+constexpr Extended LabelStretch = 1.000000000001_ext;
 constexpr double MaxValueLabelSteps = 10000;
 constexpr int MaxHandlerLabelIndex = 2000;
 // Handler values this close outside the scale still get a label.
@@ -66,8 +70,8 @@ void TCustomChartAxis::ForEachValueLabel(double inc, F visit) const
         v = v - inc;
     // A tolerance below the minimum absorbs the error accumulated by the repeated subtraction;
     // it widens the range downward for negative minimums as well.
-    const Extended lowered = scale_.Minimum - 1e-12_ext;
-    const Extended limit = lowered >= 0 ? lowered / 1.000000000001_ext : lowered * 1.000000000001_ext;
+    const Extended lowered = scale_.Minimum - LabelSlack;
+    const Extended limit = lowered >= 0 ? lowered / LabelStretch : lowered * LabelStretch;
     while (v >= limit) {
         if (!visit(v))
             return;
@@ -155,7 +159,7 @@ void TCustomChartAxis::DrawLogarithmicLabels()
 
 void TCustomChartAxis::DrawCalendarLabels(double inc)
 {
-    const Extended limit = scale_.Minimum - 1e-12_ext;
+    const Extended limit = scale_.Minimum - LabelSlack;
     double v = CalendarFloor(scale_.Maximum, inc);
     for (std::size_t count = 0; v >= limit && count < TAxisTickPositions::Capacity; ++count) {
         PlaceLabel(v);

@@ -36,8 +36,9 @@ struct TSignClass {
 int TLegendValueWidths::Widest(const TChartSeries& series, TLegendTextStyle style, int first, int count, TChartCanvas& canvas,
     const TItemText& itemText)
 {
-    TKey key{&series, {}, style, first, count, canvas.Font().Name(), canvas.Font().Height(), canvas.Font().Style(), canvas.Device(),
-        canvas.Device() != nullptr ? &typeid(*canvas.Device()) : nullptr, series.ValueFormat(), series.PercentFormat(), AxisFormatSettings()};
+    const TDrawingDevice* device = canvas.Device();
+    TKey key{&series, {}, style, first, count, canvas.Font().Name(), canvas.Font().Height(), canvas.Font().Style(), device,
+        device != nullptr ? &typeid(*device) : nullptr, series.ValueFormat(), series.PercentFormat(), AxisFormatSettings()};
     for (const TChartValueList* list : series.ValueLists())
         key.ListChanges.push_back(list->ChangeCount());
     const auto known = std::find_if(entries_.begin(), entries_.end(), [&key](const TEntry& entry) { return entry.Key == key; });

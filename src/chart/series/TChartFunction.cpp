@@ -40,7 +40,7 @@ const TChartValueList& TChartFunction::ValueList(const TChartSeries& source) con
     const std::string name = parentSeries_ != nullptr ? parentSeries_->YValues().ValueSource() : std::string();
     if (!name.empty()) {
         const auto sameName = [&name](const TChartValueList* list) {
-            return std::ranges::equal(list->Name(), name, [](unsigned char a, unsigned char b) { return std::toupper(a) == std::toupper(b); });
+            return std::equal(list->Name().begin(), list->Name().end(), name.begin(), name.end(), [](unsigned char a, unsigned char b) { return std::toupper(a) == std::toupper(b); });
         };
         for (const TChartValueList* list : source.ValueLists())
             if (sameName(list))
@@ -70,7 +70,7 @@ void TChartFunction::AddPoints(const std::vector<TChartSeries*>& sources)
         for (const TChartSeries* source : sources)
             count = std::max(count, source->Count());
         for (int t = 0; t < count; ++t) {
-            const auto having = std::ranges::find_if(sources, [t](const TChartSeries* s) { return t < s->Count(); });
+            const auto having = std::find_if(sources.begin(), sources.end(), [t](const TChartSeries* s) { return t < s->Count(); });
             parentSeries_->AddPoint((*having)->XValueAt(t), CalculateMany(sources, t));
         }
         return;

@@ -229,7 +229,7 @@ const TChartValueList& TChartSeries::MandatoryList() const
 TChartValueList& TChartSeries::ValueListByName(const std::string& name)
 {
     const auto equalNoCase = [](const std::string& a, const std::string& b) {
-        return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
     };
     const TChartValueLists& lists = points_.Lists();
     for (std::size_t i = 2; i < lists.size(); ++i)

@@ -36,7 +36,7 @@ void TChartSeries::SetDataSource(TChartSeries* source)
         throw ChartException("No ParentChart to validate DataSource");
     if (!CanTakeFrom(source) || !source->IsValidSource())
         throw ChartException("No valid DataSource: " + source->Name());
-    if (std::ranges::find(dataSources_, source) != dataSources_.end())
+    if (std::find(dataSources_.begin(), dataSources_.end(), source) != dataSources_.end())
         return;
     parentChart_->CheckDataSourceCycle(this, source);
     const bool loading = parentChart_->IsLoading();

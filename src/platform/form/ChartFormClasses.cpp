@@ -1,12 +1,10 @@
 #include "platform/form/ChartFormClasses.h"
 
-#include "chart/series/TClassRegistry.h"
-#include "chart/series/TLineSeries.h"
-#include "chart/series/TPointSeries.h"
 #include "platform/TApplication.h"
 #include "platform/TChartWidget.h"
-#include "platform/form/ChartProperties.h"
+#include "platform/form/ChartControlProperties.h"
 #include "platform/form/EFormError.h"
+#include "platform/form/SeriesFormClasses.h"
 #include "platform/form/TFormObjectOf.h"
 
 namespace {
@@ -35,36 +33,10 @@ std::unique_ptr<TFormObject> CreateChart(TFormObject& parent, const std::string&
     return std::make_unique<TChartFormObject>(*widget, ChartWidgetProperties());
 }
 
-template <class T>
-TFormCreator SeriesCreator(const TPropertyTable<T>& properties)
-{
-    return [&properties](TFormObject& parent, const std::string& name, TFormLoadContext&) -> std::unique_ptr<TFormObject> {
-        TCustomAxisPanel* chart = parent.SeriesParent();
-        if (chart == nullptr) {
-            throw EFormError(std::string("a ") + T::ClassNameText + " must be placed in a chart");
-        }
-        std::unique_ptr<T> series = TClassRegistry::Global().Create<T>(T::ClassNameText);
-        if (series == nullptr) {
-            throw EFormError(std::string("the series class ") + T::ClassNameText + " is not registered");
-        }
-        series->SetName(name);
-        T* attached = series.release();
-        // From here on the chart owns the series.
-        attached->SetParentChart(chart);
-        return std::make_unique<TFormObjectOf<T>>(*attached, properties);
-    };
-}
-
 }  // namespace
 
 void AddChartFormClasses(TFormClassTable& classes)
 {
     classes.Add("TChart", CreateChart);
     AddSeriesFormClasses(classes);
-}
-
-void AddSeriesFormClasses(TFormClassTable& classes)
-{
-    classes.Add(TLineSeries::ClassNameText, SeriesCreator(LineSeriesProperties()));
-    classes.Add(TPointSeries::ClassNameText, SeriesCreator(PointSeriesProperties()));
 }

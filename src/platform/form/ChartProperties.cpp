@@ -5,10 +5,9 @@
 #include "chart/canvas/TChartFont.h"
 #include "chart/frame/TChartTitle.h"
 #include "chart/frame/TChartWall.h"
+#include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
-#include "platform/TChartWidget.h"
-#include "platform/form/ControlProperties.h"
 #include "platform/form/FormValues.h"
 
 namespace {
@@ -104,29 +103,6 @@ const TPropertyTable<TChartAxis>& AxisTable()
     return table;
 }
 
-const TPropertyTable<TChart>& ChartTable()
-{
-    static const TPropertyTable<TChart> table = [] {
-        TPropertyTable<TChart> t("TChart");
-        t.Add("View3D", [](TChart& c, const TFormValue& v) { c.SetView3D(FormBoolean(v)); });
-        t.Add("BevelOuter", [](TChart& c, const TFormValue& v) {
-            c.SetBevelOuter(FormEnum<TBevelCut>(v, {{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}}));
-        });
-        t.Add("Color", [](TChart& c, const TFormValue& v) { c.SetColor(FormColor(v)); });
-        t.AddObject<TChartWall>("BackWall", [](TChart& c) -> TChartWall& { return c.BackWall(); }, WallTable());
-        t.AddObject<TChartWall>("LeftWall", [](TChart& c) -> TChartWall& { return c.LeftWall(); }, WallTable());
-        t.AddObject<TChartWall>("BottomWall", [](TChart& c) -> TChartWall& { return c.BottomWall(); }, WallTable());
-        t.AddObject<TChartTitle>("Title", [](TChart& c) -> TChartTitle& { return c.Title(); }, TitleTable());
-        t.AddObject<TChartTitle>("Foot", [](TChart& c) -> TChartTitle& { return c.Foot(); }, TitleTable());
-        t.AddObject<TChartAxis>("BottomAxis", [](TChart& c) -> TChartAxis& { return c.BottomAxis(); }, AxisTable());
-        t.AddObject<TChartAxis>("TopAxis", [](TChart& c) -> TChartAxis& { return c.TopAxis(); }, AxisTable());
-        t.AddObject<TChartAxis>("LeftAxis", [](TChart& c) -> TChartAxis& { return c.LeftAxis(); }, AxisTable());
-        t.AddObject<TChartAxis>("RightAxis", [](TChart& c) -> TChartAxis& { return c.RightAxis(); }, AxisTable());
-        return t;
-    }();
-    return table;
-}
-
 const TPropertyTable<TChartValueList>& ValueListTable()
 {
     static const TPropertyTable<TChartValueList> table = [] {
@@ -193,23 +169,24 @@ const TPropertyTable<TCustomSeries>& CustomSeriesTable()
 
 }  // namespace
 
-const TPropertyTable<TChartWidget>& ChartWidgetProperties()
-{
-    static const TPropertyTable<TChartWidget> table = [] {
-        TPropertyTable<TChartWidget> t("TChart");
-        t.Include(ControlProperties());
-        t.Include<TChart>(ChartTable(), [](TChartWidget& w) -> TChart& { return w.Chart(); });
-        return t;
-    }();
-    return table;
-}
-
-const TPropertyTable<TChart>& BareChartProperties()
+const TPropertyTable<TChart>& ChartEngineProperties()
 {
     static const TPropertyTable<TChart> table = [] {
         TPropertyTable<TChart> t("TChart");
-        t.Ignore(ControlProperties());
-        t.Include(ChartTable());
+        t.Add("View3D", [](TChart& c, const TFormValue& v) { c.SetView3D(FormBoolean(v)); });
+        t.Add("BevelOuter", [](TChart& c, const TFormValue& v) {
+            c.SetBevelOuter(FormEnum<TBevelCut>(v, {{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}}));
+        });
+        t.Add("Color", [](TChart& c, const TFormValue& v) { c.SetColor(FormColor(v)); });
+        t.AddObject<TChartWall>("BackWall", [](TChart& c) -> TChartWall& { return c.BackWall(); }, WallTable());
+        t.AddObject<TChartWall>("LeftWall", [](TChart& c) -> TChartWall& { return c.LeftWall(); }, WallTable());
+        t.AddObject<TChartWall>("BottomWall", [](TChart& c) -> TChartWall& { return c.BottomWall(); }, WallTable());
+        t.AddObject<TChartTitle>("Title", [](TChart& c) -> TChartTitle& { return c.Title(); }, TitleTable());
+        t.AddObject<TChartTitle>("Foot", [](TChart& c) -> TChartTitle& { return c.Foot(); }, TitleTable());
+        t.AddObject<TChartAxis>("BottomAxis", [](TChart& c) -> TChartAxis& { return c.BottomAxis(); }, AxisTable());
+        t.AddObject<TChartAxis>("TopAxis", [](TChart& c) -> TChartAxis& { return c.TopAxis(); }, AxisTable());
+        t.AddObject<TChartAxis>("LeftAxis", [](TChart& c) -> TChartAxis& { return c.LeftAxis(); }, AxisTable());
+        t.AddObject<TChartAxis>("RightAxis", [](TChart& c) -> TChartAxis& { return c.RightAxis(); }, AxisTable());
         return t;
     }();
     return table;

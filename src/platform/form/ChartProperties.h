@@ -3,17 +3,12 @@
 #include "platform/form/TPropertyTable.h"
 
 class TChart;
-class TChartWidget;
 class TLineSeries;
 class TPointSeries;
 
-// The form properties of the chart control: its position among the controls and the engine's settings
-// (View3D, BevelOuter, walls, titles, axes) with dotted paths into the owned parts.
-const TPropertyTable<TChartWidget>& ChartWidgetProperties();
-
-// The same properties on a chart with no control around it: the engine's settings are applied, the control's
-// own (position, size, tab order, font) are read and passed over.
-const TPropertyTable<TChart>& BareChartProperties();
+// The chart engine's settings a form may set (View3D, BevelOuter, walls, titles, axes), with dotted paths into
+// the owned parts; not the control's place among the others.
+const TPropertyTable<TChart>& ChartEngineProperties();
 
 // Series properties: Title, SeriesColor, ShowInLegend, Dark3D, Marks.*, Pointer.*, XValues.*, YValues.*.
 const TPropertyTable<TLineSeries>& LineSeriesProperties();

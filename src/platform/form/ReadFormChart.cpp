@@ -1,66 +1,15 @@
 #include "platform/form/ReadFormChart.h"
 
 #include "chart/panel/TChart.h"
-#include "platform/form/ChartFormClasses.h"
-#include "platform/form/ChartProperties.h"
-#include "platform/form/EFormError.h"
+#include "platform/form/ChartControlProperties.h"
+#include "platform/form/ReadBareChart.h"
 #include "platform/form/TCustomForm.h"
-#include "platform/form/TFormParser.h"
-#include "platform/form/TFormReader.h"
-
-#include <map>
-
-namespace {
-
-// An object of the form that is not wanted: its properties are dropped and it holds nothing.
-class TPassedOverObject : public TFormObject {
-public:
-    void SetProperty(std::string_view, const TFormValue&, TFormLoadContext&) override {}
-};
-
-class TBareChartObject : public TFormObject {
-public:
-    explicit TBareChartObject(TChart& chart) : chart_(chart) {}
-
-    void SetProperty(std::string_view path, const TFormValue& value, TFormLoadContext& context) override
-    {
-        BareChartProperties().Set(chart_, path, value, context);
-    }
-
-    TCustomAxisPanel* SeriesParent() override { return &chart_; }
-
-private:
-    TChart& chart_;
-};
-
-}  // namespace
 
 std::unique_ptr<TChart> ReadFormChart(std::string_view text, const std::string& fileName, const std::string& rootClass,
                                       const std::string& chartName)
 {
-    std::map<std::string, std::unique_ptr<TChart>> charts;
-    TFormClassTable classes;
-    AddSeriesFormClasses(classes);
-    classes.Add("TChart", [&charts](TFormObject&, const std::string& name, TFormLoadContext& context) {
-        auto& chart = charts[name];
-        chart = std::make_unique<TChart>();
-        // Checks that compare one property with another wait until the whole chart is read.
-        chart->BeginLoading();
-        context.AfterLoad([bare = chart.get()] { bare->EndLoading(); });
-        return std::make_unique<TBareChartObject>(*chart);
-    });
-    for (const std::string& control : StandardControlClasses().ClassNames()) {
-        classes.Add(control, [](TFormObject&, const std::string&, TFormLoadContext&) {
-            return std::make_unique<TPassedOverObject>();
-        });
-    }
-    // No handler is looked up: the event properties belong to the controls and the window passed over.
-    TFormLoadContext context;
-    TPassedOverObject root;
-    ApplyForm(ParseForm(text, fileName), fileName, rootClass, root, classes, context);
-    const auto found = charts.find(chartName);
-    if (found == charts.end()) {
-        throw EFormError(fileName + ": the form has no chart " + chartName);
-    }
-    return std::move(found->second);
+    return ReadBareChart(text, fileName, rootClass, chartName, StandardControlClasses().ClassNames(),
+                         [](TChart& chart, std::string_view path, const TFormValue& value, TFormLoadContext& context) {
+                             BareChartProperties().Set(chart, path, value, context);
+                         });
 }

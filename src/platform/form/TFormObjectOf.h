@@ -1,35 +1,23 @@
 #pragma once
 
-#include "platform/form/TFormObject.h"
-#include "platform/form/TPropertyTable.h"
+#include "platform/form/TTableFormObject.h"
 
 #include <QWidget>
 
 #include <type_traits>
 
-// A form object whose properties come from the property table of its class.
+// A form object set from its class's property table; a widget also holds the controls declared inside it.
 template <class T>
-class TFormObjectOf : public TFormObject {
+class TFormObjectOf : public TTableFormObject<T> {
 public:
-    TFormObjectOf(T& object, const TPropertyTable<T>& table) : object_(object), table_(table) {}
-
-    void SetProperty(std::string_view path, const TFormValue& value, TFormLoadContext& context) override
-    {
-        table_.Set(object_, path, value, context);
-    }
+    using TTableFormObject<T>::TTableFormObject;
 
     QWidget* ControlParent() override
     {
         if constexpr (std::is_base_of_v<QWidget, T>) {
-            return &object_;
+            return &this->Object();
         } else {
             return nullptr;
         }
     }
-
-    T& Object() { return object_; }
-
-private:
-    T& object_;
-    const TPropertyTable<T>& table_;
 };

@@ -1,5 +1,6 @@
 #include "platform/form/TFormParser.h"
 
+#include "numeric/FloatChars.h"
 #include "platform/form/EFormError.h"
 
 #include <cctype>
@@ -119,7 +120,7 @@ public:
         if (asInteger.ec == std::errc() && asInteger.ptr == last) {
             return value;
         }
-        const auto asFloat = std::from_chars(first, last, value.Float);
+        const auto asFloat = FloatChars::FromChars(first, last, value.Float);
         if (asFloat.ec != std::errc() || asFloat.ptr != last) {
             Fail(line_, "malformed number '" + std::string(word) + "'");
         }

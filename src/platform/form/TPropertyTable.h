@@ -65,8 +65,8 @@ public:
     template <class U>
     TPropertyTable& Include(const TPropertyTable<U>& other, std::function<U&(T&)> access)
     {
-        for (const auto& [name, apply] : other.entries_) {
-            entries_[name] = [apply, access](T& object, std::string_view path, std::size_t from,
+        for (const auto& entry : other.entries_) {
+            entries_[entry.first] = [apply = entry.second, access](T& object, std::string_view path, std::size_t from,
                                              const TFormValue& value, TFormLoadContext& context) {
                 apply(access(object), path, from, value, context);
             };
@@ -90,6 +90,9 @@ public:
         }
         return *this;
     }
+
+    // Whether the table has the property path starts with (the part before its first '.').
+    bool Knows(std::string_view path) const { return entries_.find(path.substr(0, path.find('.'))) != entries_.end(); }
 
     void Set(T& object, std::string_view path, const TFormValue& value, TFormLoadContext& context) const
     {

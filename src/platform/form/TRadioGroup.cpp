@@ -3,6 +3,7 @@
 #include "platform/TApplication.h"
 #include "platform/form/ControlProperties.h"
 #include "platform/form/FormValues.h"
+#include "platform/form/RadioButtonPlaces.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -162,22 +163,13 @@ void TRadioGroup::paintEvent(QPaintEvent*)
     }
 }
 
-// Rows fill a column before the next column starts; the caption's text height sits above the first row.
 void TRadioGroup::ArrangeButtons()
 {
-    const int count = static_cast<int>(buttons_.size());
-    if (count == 0) {
-        return;
-    }
-    const int textHeight = CaptionTextHeight();
-    const int rows = (count + columns_ - 1) / columns_;
-    const int buttonWidth = (width() - 10) / columns_;
-    const int space = height() - textHeight - 5;
-    const int buttonHeight = space / rows;
-    const int top = space % rows / 2 + textHeight + 1;
-    for (int i = 0; i < count; ++i) {
-        buttons_[static_cast<std::size_t>(i)]->setGeometry(8 + buttonWidth * (i / rows), top + buttonHeight * (i % rows),
-                                                           buttonWidth, buttonHeight);
+    const std::vector<TRect> places
+        = RadioButtonPlaces(static_cast<int>(buttons_.size()), columns_, width(), height(), CaptionTextHeight());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const TRect& place = places[i];
+        buttons_[i]->setGeometry(place.Left, place.Top, place.Width(), place.Height());
     }
 }
 
