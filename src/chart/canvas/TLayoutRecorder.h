@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartApi.h"
 #include "chart/canvas/TBitmapDevice.h"
 
 #include <string>
@@ -7,7 +8,7 @@
 
 // A device that draws through another one and keeps the box of every text drawn, as the alignment flags place
 // it: what a chart's layout is made of (titles, axis labels, legend entries), to compare between devices.
-class TLayoutRecorder : public TDrawingDevice {
+class BHN_CHART_API TLayoutRecorder : public TDrawingDevice {
 public:
     struct TTextBox {
         std::string Text;
