@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "platform/QtDeviceMapping.h"
 
 #include <QImage>

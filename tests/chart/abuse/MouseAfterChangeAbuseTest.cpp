@@ -1,5 +1,5 @@
 #include "chart/axes/TChartAxis.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/mouse/TChartClickedPart.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"

@@ -1,6 +1,6 @@
 #include "chart/axes/FormatFloat.h"
 #include "chart/axes/TChartAxis.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/frame/TChartTitle.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"

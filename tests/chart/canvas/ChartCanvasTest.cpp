@@ -1,6 +1,6 @@
 #include "chart/canvas/CanvasGuards.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 
 #include <gtest/gtest.h>
 

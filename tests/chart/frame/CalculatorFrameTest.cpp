@@ -1,4 +1,4 @@
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/frame/TChartTitle.h"
 #include "chart/frame/TChartWall.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TChartSeries.h"
 

@@ -1,6 +1,6 @@
 #include "MouseTestChart.h"
 
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "MouseTestChart.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/frame/TChartTitle.h"
 

@@ -2,7 +2,7 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/panel/TChart.h"
 

@@ -1,6 +1,6 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 #include "chart/frame/TChartLegend.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TChartValueList.h"

@@ -1,4 +1,4 @@
-#include "chart/canvas/TRecordingDevice.h"
+#include "support/TRecordingDevice.h"
 
 #include <utility>
 
