@@ -25,7 +25,8 @@ int main(int argc, char** argv)
     const std::string form = TForm1::EmbeddedFormText();
     const std::unique_ptr<TChart> chart = ReadFormChart(form, "BHN1.form", "TForm1", "Chart1");
     // The size the window gives its chart control.
-    const TFormNode* control = FindFormObject(ParseForm(form, "BHN1.form"), "Chart1");
+    const TFormNode parsed = ParseForm(form, "BHN1.form");
+    const TFormNode* control = FindFormObject(parsed, "Chart1");
     chart->SetSize(FormInteger(*FindFormProperty(*control, "Width")), FormInteger(*FindFormProperty(*control, "Height")));
     TCalculatorSeries(*chart).Graph(BHNcalc::SelectedCurve, 270);
     TQtDevice device(chart->Width(), chart->Height());
