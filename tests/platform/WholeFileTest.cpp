@@ -399,7 +399,8 @@ TEST(WholeFile, AFileWithAMountBoundOntoItIsWrittenInPlace)
     const std::string source = dir.filePath("source.png").toStdString();
     PutFile(path, "old");
     PutFile(source, "bound old");
-    if (::mount(source.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+    // A bind mount ignores the type, but memcheck holds the call to a readable one.
+    if (::mount(source.c_str(), path.c_str(), "none", MS_BIND, nullptr) != 0) {
         GTEST_SKIP() << "cannot bind a mount here: " << std::strerror(errno);
     }
     const std::string error = WriteErrorOf([&] { WriteWholeFile(path, "new"); });
