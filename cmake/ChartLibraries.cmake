@@ -24,7 +24,7 @@ function(bhn_chart_library name shared_name)
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   # Calls inside the library bind to its own functions, as in a static build, and the interface checker
   # needs the types in the debug information.
-  target_compile_options(${name}_objects PRIVATE -fno-semantic-interposition -g)
+  target_compile_options(${name}_objects PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-semantic-interposition> -g)
   target_include_directories(${name}_objects PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name}_objects PUBLIC ${C_DEPS} ${C_PRIVATE_DEPS} bhn_numeric)
 
