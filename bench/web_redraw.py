@@ -34,7 +34,7 @@ with tempfile.TemporaryDirectory() as profile:
         driver.get('http://127.0.0.1:%d/' % server.server_address[1])
         WebDriverWait(driver, 30).until(lambda d: d.execute_script('return document.body.dataset.ready === "true"'))
         driver.find_element('id', 'Button1').click()
-        driver.execute_script('BhnPage.timeFullDraw(20)')
+        driver.execute_script('BhnPage.timeFullDraw(500)')
         runs = [driver.execute_script('return BhnPage.timeFullDraw(%d)' % draws) for _ in range(5)]
     finally:
         driver.quit()

@@ -137,13 +137,10 @@ std::pair<int, int> TCalculatorPage::ValuePixel(double x, double y) const
 
 int TCalculatorPage::FullDraw()
 {
-    if (!drawSurface_) {
-        drawSurface_ = window_->CreateBitmap(chart_->Width(), chart_->Height(), bfColor);
-    }
     chart_->SetUseBitmapBuffer(false);
-    chart_->DrawToCanvas(*drawSurface_, TRect{0, 0, chart_->Width(), chart_->Height()});
+    chart_->DrawToCanvas(*window_, TRect{0, 0, chart_->Width(), chart_->Height()});
     chart_->SetUseBitmapBuffer(true);
-    return static_cast<TCanvasDevice&>(*drawSurface_).Id();
+    return window_->Id();
 }
 
 void TCalculatorPage::Paint()

@@ -31,8 +31,8 @@ public:
     std::string ProbeJson() const;
     // The pixel of a value pair on the bottom and left axes.
     std::pair<int, int> ValuePixel(double x, double y) const;
-    // Draws the whole chart afresh, unbuffered, on an off-screen canvas of its own and returns that canvas's id:
-    // what a benchmark times.
+    // Draws the whole chart afresh, unbuffered, on the page's canvas and returns that canvas's id: what a
+    // benchmark times.
     int FullDraw();
     TChart& Chart() { return *chart_; }
 
@@ -41,7 +41,6 @@ private:
 
     std::unique_ptr<TChart> chart_;
     std::unique_ptr<TCanvasDevice> window_;
-    std::unique_ptr<TBitmapDevice> drawSurface_;
     TPageEdit edit1_{"Edit1"};
     TPageEdit edit2_{"Edit2"};
     TPageEdit edit3_{"Edit3"};
