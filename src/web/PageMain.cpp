@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 EM_JS(void, bhn_page_error_box, (const char* caption, const char* text), {
@@ -31,19 +32,24 @@ std::unique_ptr<TCalculatorPage>& Page()
 }
 
 // An error that escapes a handler is shown in the error box, as the desktop window shows it, and the page goes on.
+// Whatever the handler painted reaches the page's canvas before the browser shows the page again.
 template <class F>
 void Dispatch(F handler)
 {
-    std::string message;
+    std::optional<std::string> message;
     try {
         handler();
-        return;
     } catch (const std::exception& e) {
         message = e.what();
     } catch (...) {
         message = "Unknown exception";
     }
-    bhn_page_error_box(ApplicationTitle("bhncalc").c_str(), ErrorBoxText(std::move(message)).c_str());
+    if (Page()) {
+        Page()->Present();
+    }
+    if (message) {
+        bhn_page_error_box(ApplicationTitle("bhncalc").c_str(), ErrorBoxText(std::move(*message)).c_str());
+    }
 }
 
 // Texts handed to the page stay valid until the next call that returns one.

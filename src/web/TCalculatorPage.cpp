@@ -140,10 +140,15 @@ int TCalculatorPage::FullDraw()
     chart_->SetUseBitmapBuffer(false);
     chart_->DrawToCanvas(*window_, TRect{0, 0, chart_->Width(), chart_->Height()});
     chart_->SetUseBitmapBuffer(true);
-    return window_->Id();
+    return window_->CanvasId();
 }
 
 void TCalculatorPage::Paint()
 {
     chart_->Paint(*window_);
+}
+
+void TCalculatorPage::Present()
+{
+    window_->Present();
 }

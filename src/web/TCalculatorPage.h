@@ -25,6 +25,8 @@ public:
     // Runs the handler the form binds to the control's event (OnClick, OnChange, OnActivate), if any.
     void Event(const std::string& control, const std::string& event);
     void Paint();
+    // Puts what was painted on the chart since the last time on the page's canvas.
+    void Present();
     // The chart's layout drawn on a surface of the page's kind, as JSON (ChartLayoutJson).
     std::string LayoutJson();
     // What the chart holds, for tests: {"series": {name: [y...]}, "axes": [bottom min, max, left min, max]}.

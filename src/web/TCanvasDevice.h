@@ -1,25 +1,30 @@
 #pragma once
 
 #include "chart/canvas/TBitmapDevice.h"
+#include "web/pixels/TPixelSurface.h"
 
-// The chart canvas's device in a web page: draws on a page canvas (or an off-screen one made for the chart's
-// buffer) through the page's drawing module, with the classic desktop effects: lines without their end point,
-// shapes without their right and bottom edges, whole pixels only, text placed by the alignment flags. The page
-// sizes its canvases by the screen's device pixel ratio; the engine works in logical pixels.
+#include <vector>
+
+// The chart canvas's device in a web page: paints its own pixels (TPixelSurface) with the classic desktop
+// effects: lines without their end point, shapes without their right and bottom edges, whole pixels only, text
+// placed by the alignment flags. Only text goes through the page: the browser measures it and rasterises each
+// text once. The device of a page canvas hands its pixels to the canvas in one piece (Present).
 class TCanvasDevice : public TBitmapDevice {
 public:
-    // The page canvas the drawing module knows by id, width x height logical pixels.
+    // The page canvas the drawing module knows by id, width x height logical pixels at the scale the module
+    // sized it for.
     TCanvasDevice(int canvasId, int width, int height);
-    ~TCanvasDevice() override;
-    TCanvasDevice(const TCanvasDevice&) = delete;
-    TCanvasDevice& operator=(const TCanvasDevice&) = delete;
 
-    int Id() const { return id_; }
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
+    int Width() const override { return surface_.Width(); }
+    int Height() const override { return surface_.Height(); }
+    // The page canvas's id; 0 for an off-screen surface.
+    int CanvasId() const { return canvasId_; }
+    const TPixelSurface& Surface() const { return surface_; }
+    // Puts what was painted since the last time on the page canvas.
+    void Present();
 
     void SetPen(const TDevicePen& pen) override;
-    void SetBrush(const TDeviceBrush& brush) override;
+    void SetBrush(const TDeviceBrush& brush) override { brush_ = brush; }
     void SetFont(const TDeviceFont& font) override;
     void SetTextAlign(unsigned flags) override { textAlign_ = flags; }
     unsigned GetTextAlign() const override { return textAlign_; }
@@ -33,7 +38,7 @@ public:
     bool TextWidthsAddUp() const override { return true; }
     void TextOut(int x, int y, std::string_view text) override;
 
-    void MoveTo(int x, int y) override;
+    void MoveTo(int x, int y) override { position_ = {x, y}; }
     void LineTo(int x, int y) override;
     void Rectangle(const TRect& rect) override;
     void FillRect(const TRect& rect) override;
@@ -44,32 +49,34 @@ public:
     void SetPixel(int x, int y, TColor rgb) override;
     void Arc(const TRect& rect, TPoint start, TPoint end) override;
     void Pie(const TRect& rect, TPoint start, TPoint end) override;
-    void ClipRect(const TRect& rect) override;
-    void UnClip() override;
+    void ClipRect(const TRect& rect) override { surface_.ClipRect(rect); }
+    void UnClip() override { surface_.UnClip(); }
     std::unique_ptr<TBitmapDevice> CreateBitmap(int width, int height, TBitmapFormat format) override;
     void CopyBitmap(TBitmapDevice& bitmap, int x, int y) override;
 
 private:
-    // A canvas of its own, made by the drawing module.
-    TCanvasDevice(int width, int height);
+    // An off-screen surface: pixels only.
+    TCanvasDevice(int width, int height, double scale);
 
-    // Hands the pen to the drawing module when it changed since it last had it.
-    void ApplyPen();
-    void ApplyBrush();
-    void ApplyFont();
+    // The outline through the points with the pen, joined back to the first when closed.
+    void Outline(std::span<const TPoint> points, bool closed);
+    // The area in spans_ with the brush.
+    void FillWithBrush();
+    // A rectangle of the text's frame (u along the text, v across it) turned by the font's angle about (x, y).
+    void FillTextBand(int x, int y, int u, int v, int width, int height, TColor rgb);
 
-    int id_;
-    bool owned_;
-    int width_;
-    int height_;
-    TDevicePen pen_;
+    int canvasId_;
+    TPixelSurface surface_;
+    TPixelSurface::TLinePen linePen_;
     TDeviceBrush brush_;
     TDeviceFont font_;
-    bool penApplied_ = false;
-    bool brushApplied_ = false;
-    bool fontApplied_ = false;
+    // The font's ascent and cell height, and its angle in radians.
+    int ascent_ = 0;
+    int cell_ = 0;
+    double angle_ = 0;
     unsigned textAlign_ = TA_LEFT | TA_TOP;
     TBackMode backMode_ = bmOpaque;
     TColor backColor_ = clWhite;
     TPoint position_{0, 0};
+    std::vector<TPixelSurface::TSpan> spans_;
 };

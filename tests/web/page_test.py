@@ -204,6 +204,27 @@ class PageTest(unittest.TestCase):
             x, y = self.value_pixel(200 + 5 * i, curves['Series9'][i])
             self.assertEqual(self.pixel(x, y), (0, 0, 0), 'diamond at %d' % (200 + 5 * i))
 
+    def test_every_text_of_the_chart_is_drawn_in_its_box(self):
+        self.driver.execute_script('BhnPage.paintNow()')
+        self.pixels()
+        texts = self.layout()['texts']
+        # In each text's box, the pixels unlike the box's commonest colour (its background): the glyphs.
+        inked = self.driver.execute_script('''
+            const p = window.picture, scale = p.width / 553;
+            return arguments[0].map((t) => {
+              const [left, top, right, bottom] = t.box, counts = new Map();
+              for (let y = Math.floor(top * scale); y < Math.floor(bottom * scale); ++y) {
+                for (let x = Math.floor(left * scale); x < Math.floor(right * scale); ++x) {
+                  const i = (y * p.width + x) * 4, c = (p.data[i] << 16) | (p.data[i + 1] << 8) | p.data[i + 2];
+                  counts.set(c, (counts.get(c) || 0) + 1);
+                }
+              }
+              const all = [...counts.values()];
+              return all.reduce((a, b) => a + b, 0) - Math.max(...all);
+            });''', texts)
+        for text, ink in zip(texts, inked):
+            self.assertGreaterEqual(ink, 4 * len(text['text'].replace(' ', '')), text)
+
     def drag(self, button, start, end):
         canvas = self.element('Chart1-canvas')
         actions = ActionBuilder(self.driver)
