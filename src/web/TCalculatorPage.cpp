@@ -60,13 +60,6 @@ TCalculatorPage::TCalculatorPage(std::string_view formText, const std::string& f
     chart_->OnZoomRectangleChanged = [] { bhn_page_request_paint(); };
     chart_->OnCursorChange = [](TCursor cursor) { bhn_page_cursor(cursor); };
     Bind(form);
-    // A field's change handler also runs when code changes its text.
-    for (TPageEdit* edit : {&edit1_, &edit2_, &edit3_, &edit4_, &edit5_}) {
-        const auto handler = events_.find(edit->Name() + ".OnChange");
-        if (handler != events_.end()) {
-            edit->OnChange = handler->second;
-        }
-    }
 }
 
 void TCalculatorPage::Bind(const TFormNode& node)
