@@ -209,6 +209,18 @@ bool WindowScaleRefused(const QWidget& form)
     return true;
 }
 
+// The window's chart as its form describes it, as large as the form makes it in the window.
+std::unique_ptr<TChart> ReadWindowChart()
+{
+    const std::string formText = TForm1::EmbeddedFormText();
+    std::unique_ptr<TChart> chart = ReadFormChart(formText, "BHN1.form", "TForm1", "Chart1");
+    const TFormNode form = ParseForm(formText, "BHN1.form");
+    if (const std::optional<TFormSize> size = FindFormSize(*FindFormObject(form, "Chart1"))) {
+        chart->SetSize(size->Width, size->Height);
+    }
+    return chart;
+}
+
 }  // namespace
 
 int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath)
@@ -250,13 +262,7 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     }
     std::unique_ptr<TChart> chart;
     try {
-        const std::string formText = TForm1::EmbeddedFormText();
-        chart = ReadFormChart(formText, "BHN1.form", "TForm1", "Chart1");
-        // Unless asked otherwise, the picture is as large as the chart in the window.
-        const TFormNode form = ParseForm(formText, "BHN1.form");
-        if (const std::optional<TFormSize> size = FindFormSize(*FindFormObject(form, "Chart1"))) {
-            chart->SetSize(size->Width, size->Height);
-        }
+        chart = ReadWindowChart();
         // What the window shows after the mode was chosen, the standard entered and Calculate pressed.
         TCalculatorSeries series(*chart);
         series.Graph(BHNcalc::CurveOfMode(request.mode), request.standardBHN);
