@@ -28,7 +28,6 @@ TForm1& CalculatedForm()
 {
     if (!form) {
         form = std::make_unique<TForm1>();
-        Form1 = form.get();
         form->show();
         form->FormActivate();
         form->Edit4->SetText("270");
@@ -143,6 +142,5 @@ BENCHMARK(CalculateClick)->Unit(benchmark::kMicrosecond);
 
 void ReleaseBenchWindows()
 {
-    Form1 = nullptr;
     form.reset();
 }

@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "app/Version.h"
 #include "app/cli/ExitStatus.h"
+#include "app/cli/MessagePrefix.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
 #include "platform/ChartFile.h"
@@ -16,7 +17,9 @@
 #include "platform/TDisplayChoice.h"
 #include "platform/WholeFile.h"
 #include "platform/form/EFormError.h"
+#include "platform/form/FormNodeSearch.h"
 #include "platform/form/ReadFormChart.h"
+#include "platform/form/TFormParser.h"
 
 #include <QEvent>
 #include <QImage>
@@ -29,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -41,13 +45,13 @@ int SavePicture(const std::string& path, const std::function<QByteArray()>& pict
         WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const std::bad_alloc&) {
         // A picture of a valid size fails to allocate only when memory is short.
-        std::fprintf(stderr, "bhncalc: out of memory\n");
+        std::fprintf(stderr, "%sout of memory\n", cli::MessagePrefix);
         return cli::ExitRefused;
     } catch (const EPictureError& error) {
-        std::fprintf(stderr, "bhncalc: cannot write %s: %s\n", path.c_str(), error.what());
+        std::fprintf(stderr, "%scannot write %s: %s\n", cli::MessagePrefix, path.c_str(), error.what());
         return cli::ExitRefused;
     } catch (const EWriteError& error) {
-        std::fprintf(stderr, "bhncalc: %s\n", error.what());
+        std::fprintf(stderr, "%s%s\n", cli::MessagePrefix, error.what());
         return cli::ExitRefused;
     }
     return cli::ExitSuccess;
@@ -100,6 +104,20 @@ std::string NamedDisplays()
     return named.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : named;
 }
 
+// The layout was measured with Liberation Sans: says in one line which package is missing when the faces do not
+// resolve to it; drawing goes on with whatever family answered.
+void WarnIfLayoutFontMissing()
+{
+    const std::optional<QString> substitute = LayoutFontSubstitute();
+    if (!substitute) {
+        return;
+    }
+    const QString drawing = substitute->isEmpty() ? QStringLiteral("no other font was found either")
+                                                  : QStringLiteral("drawing with %1 instead").arg(*substitute);
+    std::fprintf(stderr, "%sthe font %s is missing (the package %s); %s\n", cli::MessagePrefix, LayoutFontFamily,
+        LayoutFontPackage, qPrintable(drawing));
+}
+
 // Brings up the model, the chart engine and the application object in the order the window relies on,
 // and takes them down again in reverse. A picture drawn with no display needs no widgets: a plain GUI
 // application keeps the chart command's memory near what drawing the picture itself costs.
@@ -122,13 +140,12 @@ public:
         InstallQtSystemColors();
         // Without any font a picture is refused, not warned about (see RenderCalculatorChart).
         if (use != TDisplayUse::Never || AnyFontAvailable()) {
-            WarnIfLayoutFontMissing(stderr);
+            WarnIfLayoutFontMissing();
         }
     }
 
     ~TProgramSession()
     {
-        Form1 = nullptr;
         form_.reset();
         application_.reset();
         UnregisterChartSeriesTypes();
@@ -146,11 +163,10 @@ public:
         try {
             form_ = std::make_unique<TForm1>();
         } catch (const EFormError& error) {
-            std::fprintf(stderr, "bhncalc: %s\n", error.what());
+            std::fprintf(stderr, "%s%s\n", cli::MessagePrefix, error.what());
             return nullptr;
         }
-        Form1 = form_.get();
-        return Form1;
+        return form_.get();
     }
 
 private:
@@ -172,7 +188,8 @@ bool ScaleFactorRefused()
     if (*end == '\0' && std::isfinite(factor) && factor > 0) {
         return false;
     }
-    std::fprintf(stderr, "bhncalc: QT_SCALE_FACTOR must be a finite number above 0, not %s\n", cli::Quoted(text).c_str());
+    std::fprintf(stderr, "%sQT_SCALE_FACTOR must be a finite number above 0, not %s\n", cli::MessagePrefix,
+        cli::Quoted(text).c_str());
     return true;
 }
 
@@ -187,9 +204,21 @@ bool WindowScaleRefused(const QWidget& form)
     if (ratio > 0 && width <= MaxPictureSide && height <= MaxPictureSide) {
         return false;
     }
-    std::fprintf(stderr, "bhncalc: at scale %g the window would be %.0fx%.0f pixels; at most %d a side\n",
+    std::fprintf(stderr, "%sat scale %g the window would be %.0fx%.0f pixels; at most %d a side\n", cli::MessagePrefix,
         static_cast<double>(ratio), width, height, MaxPictureSide);
     return true;
+}
+
+// The window's chart as its form describes it, as large as the form makes it in the window.
+std::unique_ptr<TChart> ReadWindowChart()
+{
+    const std::string formText = TForm1::EmbeddedFormText();
+    std::unique_ptr<TChart> chart = ReadFormChart(formText, "BHN1.form", "TForm1", "Chart1");
+    const TFormNode form = ParseForm(formText, "BHN1.form");
+    if (const std::optional<TFormSize> size = FindFormSize(*FindFormObject(form, "Chart1"))) {
+        chart->SetSize(size->Width, size->Height);
+    }
+    return chart;
 }
 
 }  // namespace
@@ -201,8 +230,8 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
     }
     TProgramSession session(argc, argv, screenshotPath.empty() ? TDisplayUse::Required : TDisplayUse::IfAvailable);
     if (session.DisplayMissing()) {
-        std::fprintf(stderr, "bhncalc: cannot open a display (%s); the command line works without one: bhncalc --help\n",
-                     NamedDisplays().c_str());
+        std::fprintf(stderr, "%scannot open a display (%s); the command line works without one: bhncalc --help\n",
+            cli::MessagePrefix, NamedDisplays().c_str());
         return cli::ExitRefused;
     }
     TForm1* form = session.CreateForm();
@@ -227,21 +256,23 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
     TProgramSession session(argc, argv, TDisplayUse::Never);
     // A chart whose texts would all be empty boxes is no picture of the calculator.
     if (!AnyFontAvailable()) {
-        std::fprintf(stderr, "bhncalc: no font can draw the chart's text; install the package %s (%s)\n",
+        std::fprintf(stderr, "%sno font can draw the chart's text; install the package %s (%s)\n", cli::MessagePrefix,
             LayoutFontPackage, LayoutFontFamily);
         return cli::ExitRefused;
     }
     std::unique_ptr<TChart> chart;
     try {
-        chart = ReadFormChart(TForm1::EmbeddedFormText(), "BHN1.form", "TForm1", "Chart1");
+        chart = ReadWindowChart();
         // What the window shows after the mode was chosen, the standard entered and Calculate pressed.
         TCalculatorSeries series(*chart);
         series.Graph(BHNcalc::CurveOfMode(request.mode), request.standardBHN);
         series.MarkVariable(request.variableBHN);
     } catch (const EFormError& error) {
-        std::fprintf(stderr, "bhncalc: %s\n", error.what());
+        std::fprintf(stderr, "%s%s\n", cli::MessagePrefix, error.what());
         // No picture can be drawn: a failed output, not the batch's "some lines refused".
         return cli::ExitRefused;
     }
-    return SavePicture(request.outPath, [&] { return ChartFile(*chart, request.width, request.height, request.format); });
+    const int width = request.width.value_or(chart->Width());
+    const int height = request.height.value_or(chart->Height());
+    return SavePicture(request.outPath, [&] { return ChartFile(*chart, width, height, request.format); });
 }

@@ -7,9 +7,9 @@ std::string TEditBinding::Text() const
     return edit_.Text();
 }
 
-void TEditBinding::SetText(const std::string& text)
+bool TEditBinding::ShowText(const std::string& text)
 {
-    edit_.SetText(text);
+    return edit_.ShowText(text);
 }
 
 std::string TEditBinding::AnsiText() const

@@ -10,7 +10,7 @@ public:
     explicit TEditBinding(TEdit& edit) : edit_(edit) {}
 
     std::string Text() const override;
-    void SetText(const std::string& text) override;
+    bool ShowText(const std::string& text) override;
     std::string AnsiText() const override;
     void SetColor(TColor color) override;
     void SetHint(const std::string& hint) override;

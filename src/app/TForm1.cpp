@@ -16,8 +16,6 @@
 #include <map>
 #include <string>
 
-TForm1* Form1 = nullptr;
-
 // The resource declaration must stay outside any namespace.
 static void InitFormResource()
 {

@@ -81,6 +81,3 @@ private:
     std::optional<TRadioGroupBinding> radioGroup1_;
     std::optional<TCalculatorWindow> window_;
 };
-
-// The window of the running program; null before it is created.
-extern TForm1* Form1;

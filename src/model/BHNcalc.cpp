@@ -123,7 +123,6 @@ std::int32_t SelectedMode = 0;
 double StandardBHN = 0.0;
 double VariableBHN = 0.0;
 double StandardProtection = 0.0;
-bool InputValid = false;
 
 void Initialize()
 {

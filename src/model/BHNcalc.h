@@ -44,7 +44,6 @@ extern std::int32_t SelectedMode;
 extern double StandardBHN;
 extern double VariableBHN;
 extern double StandardProtection;
-extern bool InputValid;
 
 // Builds the five tables, sets SelectedMode to 0 and selects its curve; only the first call does anything.
 void Initialize();

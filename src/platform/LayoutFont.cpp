@@ -43,15 +43,3 @@ bool AnyFontAvailable()
     const std::optional<QString> substitute = LayoutFontSubstitute();
     return !substitute || !substitute->isEmpty();
 }
-
-void WarnIfLayoutFontMissing(std::FILE* err)
-{
-    const std::optional<QString> substitute = LayoutFontSubstitute();
-    if (!substitute) {
-        return;
-    }
-    const QString drawing = substitute->isEmpty() ? QStringLiteral("no other font was found either")
-                                                  : QStringLiteral("drawing with %1 instead").arg(*substitute);
-    std::fprintf(err, "bhncalc: the font %s is missing (the package %s); %s\n", LayoutFontFamily,
-        LayoutFontPackage, qPrintable(drawing));
-}

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -23,7 +22,3 @@ BHN_CHART_API std::optional<QString> LayoutFontSubstitute();
 // Whether any font at all answers; without one, every text would be drawn as empty boxes. Needs the application
 // object.
 BHN_CHART_API bool AnyFontAvailable();
-
-// Says in one line on err which package is missing when the faces do not resolve to the stand-in; drawing
-// goes on with whatever family answered. The program calls it once, when its application object exists.
-BHN_CHART_API void WarnIfLayoutFontMissing(std::FILE* err);

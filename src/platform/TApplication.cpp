@@ -1,5 +1,7 @@
 #include "platform/TApplication.h"
 
+#include "model/FullStop.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -62,7 +64,7 @@ void TApplication::HandleException(std::exception_ptr error)
     } catch (...) {
         message = "Unknown exception";
     }
-    ShowErrorBox(Title(), ErrorBoxText(std::move(message)));
+    ShowErrorBox(Title(), BHNcalc::WithFullStop(std::move(message)));
 }
 
 void TApplication::SetErrorBox(TErrorBox box)

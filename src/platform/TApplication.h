@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ErrorBoxText.h"
+#include "platform/ApplicationTitle.h"
 
 #include <QApplication>
 

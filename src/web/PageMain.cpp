@@ -3,7 +3,8 @@
 #include "chart/canvas/SystemColors.h"
 #include "chart/series/ChartSeriesStartup.h"
 #include "model/BHNcalc.h"
-#include "platform/ErrorBoxText.h"
+#include "model/FullStop.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/form/FormValues.h"
 #include "platform/form/RadioButtonPlaces.h"
 #include "web/EmbeddedForm.h"
@@ -48,7 +49,7 @@ void Dispatch(F handler)
         Page()->Present();
     }
     if (message) {
-        bhn_page_error_box(ApplicationTitle("bhncalc").c_str(), ErrorBoxText(std::move(*message)).c_str());
+        bhn_page_error_box(ApplicationTitle("bhncalc").c_str(), BHNcalc::WithFullStop(std::move(*message)).c_str());
     }
 }
 

@@ -44,10 +44,8 @@ TCalculatorPage::TCalculatorPage(std::string_view formText, const std::string& f
     if (chartNode == nullptr || items == nullptr) {
         throw EFormError(fileName + ": the form has no chart Chart1 or no RadioGroup1 with items");
     }
-    const TFormValue* width = FindFormProperty(*chartNode, "Width");
-    const TFormValue* height = FindFormProperty(*chartNode, "Height");
-    if (width != nullptr && height != nullptr) {
-        chart_->SetSize(FormInteger(*width), FormInteger(*height));
+    if (const std::optional<TFormSize> size = FindFormSize(*chartNode)) {
+        chart_->SetSize(size->Width, size->Height);
     }
     window_ = std::make_unique<TCanvasDevice>(canvasId, chart_->Width(), chart_->Height());
     radioGroup1_ = std::make_unique<TPageRadioGroup>("RadioGroup1", FormStrings(*items));
@@ -60,13 +58,6 @@ TCalculatorPage::TCalculatorPage(std::string_view formText, const std::string& f
     chart_->OnZoomRectangleChanged = [] { bhn_page_request_paint(); };
     chart_->OnCursorChange = [](TCursor cursor) { bhn_page_cursor(cursor); };
     Bind(form);
-    // A field's change handler also runs when code changes its text.
-    for (TPageEdit* edit : {&edit1_, &edit2_, &edit3_, &edit4_, &edit5_}) {
-        const auto handler = events_.find(edit->Name() + ".OnChange");
-        if (handler != events_.end()) {
-            edit->OnChange = handler->second;
-        }
-    }
 }
 
 void TCalculatorPage::Bind(const TFormNode& node)

@@ -28,15 +28,13 @@ std::string TPageEdit::Text() const
     return text.get();
 }
 
-void TPageEdit::SetText(const std::string& text)
+bool TPageEdit::ShowText(const std::string& text)
 {
     if (text == Text()) {
-        return;
+        return false;
     }
     bhn_edit_set_text(name_.c_str(), text.c_str());
-    if (OnChange) {
-        OnChange();
-    }
+    return true;
 }
 
 std::string TPageEdit::AnsiText() const

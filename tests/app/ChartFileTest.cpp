@@ -77,14 +77,12 @@ protected:
     {
         ResetModel();
         form = std::make_unique<TForm1>();
-        Form1 = form.get();
         form->FormActivate();
         form->Edit1->SetText("237");
         form->Button1->click();
     }
     void TearDown() override
     {
-        Form1 = nullptr;
         form.reset();
     }
 

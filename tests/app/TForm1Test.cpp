@@ -231,11 +231,14 @@ TEST_F(TForm1Test, ClickingTheSelectedModeDoesNothing)
 TEST_F(TForm1Test, OverflowingNumeralIsShownAndTheWindowKeepsWorking)
 {
     Show();
+    Type(form.Edit4, "300");
     Type(form.Edit4, "1e5000");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Caption, "test_app");
     EXPECT_EQ(boxes[0].Text, "Floating point overflow.");
-    EXPECT_FALSE(BHNcalc::InputValid);
+    // What the handler wrote before the error stays: the standard is back at 270, the chart still shows 300.
+    EXPECT_EQ(BHNcalc::StandardBHN, 270);
+    EXPECT_EQ(PointsOf(*form.Series4), MarkerAt(300));
     Type(form.Edit4, "280");
     EXPECT_EQ(PointsOf(*form.Series4), MarkerAt(280));
     Calculate();

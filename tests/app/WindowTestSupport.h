@@ -27,7 +27,6 @@ protected:
         BHNcalc::StandardBHN = 0;
         BHNcalc::VariableBHN = 0;
         BHNcalc::StandardProtection = 0;
-        BHNcalc::InputValid = false;
     }
 };
 

@@ -25,11 +25,17 @@ TEST(TApplicationTest, MessageGetsAFullStopWhenItsLastCharacterSortsAfterThePoin
     const std::vector<std::pair<std::string, std::string>> cases{
         {"Floating point overflow", "Floating point overflow."}, {"Done.", "Done."}, {"", ""},
         {"Really?", "Really?."},   {"Value -", "Value -"}, {"Count 3", "Count 3."}, {"(a)", "(a)"},
-        {"Path /", "Path /."},
+        {"Path /", "Path /."},     {"Gr\xC3\xB6\xC3\x9F" "e", "Gr\xC3\xB6\xC3\x9F" "e."}, {"\xE2\x82\xAC", "\xE2\x82\xAC."},
     };
+    std::vector<std::string> shown;
+    TApplication::SetErrorBox([&](const std::string&, const std::string& text) { shown.push_back(text); });
     for (const auto& [message, text] : cases) {
-        EXPECT_EQ(ErrorBoxText(message), text) << message;
+        TApplication::Dispatch([&message] { throw std::runtime_error(message); });
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.back(), text) << message;
     }
+    TApplication::SetErrorBox({});
+    EXPECT_EQ(shown.size(), std::size(cases));
 }
 
 TEST(TApplicationTest, DispatchShowsTheErrorAndSwallowsAnAbort)

@@ -3,6 +3,7 @@
 #include "app/cli/ModeCurves.h"
 #include "app/cli/ModeNames.h"
 #include "model/BHNcalc.h"
+#include "model/FullStop.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,15 +13,6 @@ namespace cli {
 namespace {
 
 constexpr std::size_t QuotedLength = 40;
-
-// The error box's rule: a message ending in a letter or digit gets a full stop.
-std::string WithFullStop(std::string message)
-{
-    if (!message.empty() && message.back() > '.') {
-        message += '.';
-    }
-    return message;
-}
 
 // The format controls a terminal shows as nothing or uses to reorder the line: zero-width characters, line and
 // paragraph separators, direction marks and overrides, the byte order mark.

@@ -6,6 +6,7 @@
 #include "app/cli/ChartFormat.h"
 #include "app/cli/CurveTable.h"
 #include "app/cli/ExitStatus.h"
+#include "app/cli/MessagePrefix.h"
 #include "app/cli/ModeNames.h"
 #include "app/cli/OutputFormat.h"
 #include "app/cli/ParseArguments.h"
@@ -80,7 +81,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     TCalcTexts texts;
     std::string reason;
     if (!Calculate(*variable, standard, mode, TFieldNames::Options, texts, reason)) {
-        err << "bhncalc: " << reason << '\n';
+        err << MessagePrefix << reason << '\n';
         return ExitRefused;
     }
     std::string text;
@@ -138,7 +139,7 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     std::string formatReason;
     const std::optional<TPictureFormat> format = ChartFormatOf(*outPath, parsed->Option("--format"), formatReason);
     if (!format) {
-        err << "bhncalc: " << formatReason << '\n';
+        err << MessagePrefix << formatReason << '\n';
         return ExitRefused;
     }
     request.format = *format;
@@ -148,19 +149,25 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     if (!ReadCalcInputs(parsed->Option("--variable").value_or(DefaultChartVariable),
             parsed->Option("--standard").value_or(DefaultStandard), parsed->Option("--mode").value_or(DefaultMode),
             TFieldNames::Options, inputs, reason)) {
-        err << "bhncalc: " << reason << '\n';
+        err << MessagePrefix << reason << '\n';
         return ExitRefused;
     }
     request.mode = inputs.mode;
     request.variableBHN = inputs.variable;
     request.standardBHN = inputs.standard;
-    if (const auto size = parsed->Option("--size"); size && !ParseSize(*size, request.width, request.height)) {
-        err << "bhncalc: --size takes WIDTHxHEIGHT with each side from 1 to " << MaxPictureSide << ", not "
-            << Quoted(*size) << '\n';
-        return ExitRefused;
+    if (const auto size = parsed->Option("--size")) {
+        int width = 0;
+        int height = 0;
+        if (!ParseSize(*size, width, height)) {
+            err << MessagePrefix << "--size takes WIDTHxHEIGHT with each side from 1 to " << MaxPictureSide
+                << ", not " << Quoted(*size) << '\n';
+            return ExitRefused;
+        }
+        request.width = width;
+        request.height = height;
     }
     if (!window.renderChart) {
-        err << "bhncalc: chart is not available in this build\n";
+        err << MessagePrefix << "chart is not available in this build\n";
         return ExitRefused;
     }
     return window.renderChart(request);
@@ -232,8 +239,8 @@ int RunBatchStream(std::istream& in, std::ostream& out, std::ostream& err, TOutp
         return ExitRefused;
     }
     if (in.bad()) {
-        err << "bhncalc: reading the input failed after line " << lineNumber << ": " << std::strerror(reader.ReadError())
-            << '\n';
+        err << MessagePrefix << "reading the input failed after line " << lineNumber << ": "
+            << std::strerror(reader.ReadError()) << '\n';
         return ExitRefused;
     }
     return refused ? ExitSomeLinesRefused : ExitSuccess;
@@ -258,12 +265,12 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     const std::string& path = parsed->operands.front();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        err << "bhncalc: cannot read " << Quoted(path) << ": it is a directory\n";
+        err << MessagePrefix << "cannot read " << Quoted(path) << ": it is a directory\n";
         return ExitRefused;
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        err << "bhncalc: cannot read " << Quoted(path) << ": " << std::strerror(errno) << '\n';
+        err << MessagePrefix << "cannot read " << Quoted(path) << ": " << std::strerror(errno) << '\n';
         return ExitRefused;
     }
     return RunBatchStream(file, out, err, *format);
@@ -288,7 +295,8 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!EqualsIgnoringCase(modeText, "all")) {
         mode = ParseModeName(modeText);
         if (!mode) {
-            err << "bhncalc: unknown mode " << Quoted(modeText) << "; accepted: all, " << AcceptedModeNames << '\n';
+            err << MessagePrefix << "unknown mode " << Quoted(modeText) << "; accepted: all, " << AcceptedModeNames
+                << '\n';
             return ExitRefused;
         }
     }
@@ -313,14 +321,14 @@ int RunScreenshot(const std::vector<std::string>& args, std::ostream& err, const
     }
     std::string reason;
     if (!ScreenshotFormatAccepted(path, reason)) {
-        err << "bhncalc: " << reason << '\n';
+        err << MessagePrefix << reason << '\n';
         return ExitRefused;
     }
     if (!StandardOutputUsable(path, err)) {
         return ExitRefused;
     }
     if (!window.screenshot) {
-        err << "bhncalc: --screenshot is not available in this build\n";
+        err << MessagePrefix << "--screenshot is not available in this build\n";
         return ExitRefused;
     }
     return window.screenshot(path);
@@ -398,12 +406,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         BHNcalc::Initialize();
         status = Dispatch(args, in, out, err, window);
     } catch (const std::bad_alloc&) {
-        err << "bhncalc: out of memory\n";
+        err << MessagePrefix << "out of memory\n";
         return ExitRefused;
     }
     out.flush();
     if (!out) {
-        err << "bhncalc: writing the output failed\n";
+        err << MessagePrefix << "writing the output failed\n";
         return ExitRefused;
     }
     return status;

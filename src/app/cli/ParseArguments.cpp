@@ -2,6 +2,7 @@
 
 #include "app/cli/Calculation.h"
 #include "app/cli/ExitStatus.h"
+#include "app/cli/MessagePrefix.h"
 
 #include <algorithm>
 #include <ostream>
@@ -28,7 +29,7 @@ std::optional<std::string> TArguments::Option(std::string_view name) const
 
 int UsageError(std::ostream& err, std::string_view command, const std::string& reason)
 {
-    err << "bhncalc: " << reason << "\nTry 'bhncalc " << command << (command.empty() ? "" : " ") << "--help'.\n";
+    err << MessagePrefix << reason << "\nTry 'bhncalc " << command << (command.empty() ? "" : " ") << "--help'.\n";
     return ExitRefused;
 }
 

@@ -1,5 +1,6 @@
 #include "app/cli/StandardStreams.h"
 
+#include "app/cli/MessagePrefix.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -27,7 +28,7 @@ void OpenClosedStandardStreams()
 bool StandardOutputUsable(const std::string& path, std::ostream& err)
 {
     if (path == "-" && OutputClosedAtStart) {
-        err << "bhncalc: standard output is closed\n";
+        err << MessagePrefix << "standard output is closed\n";
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace cli {
@@ -16,8 +17,9 @@ struct TChartRequest {
     double variableBHN = 0.0;
     double standardBHN = 0.0;
     std::int32_t mode = 0;
-    int width = 553;
-    int height = 337;
+    // The picture's size in pixels, given together; none for the chart's size in the window's form.
+    std::optional<int> width;
+    std::optional<int> height;
 };
 
 // The commands that need the window system; main supplies them, so the rest of the command line stays testable.

@@ -1,6 +1,7 @@
 #include "app/cli/WindowModule.h"
 
 #include "app/cli/ExitStatus.h"
+#include "app/cli/MessagePrefix.h"
 
 #include <dlfcn.h>
 
@@ -30,7 +31,7 @@ std::optional<TWindowCommands> OpenModule(int& argc, char** argv, std::ostream& 
     void* entry = module ? dlsym(module, WindowEntryName) : nullptr;
     if (!entry) {
         const char* reason = dlerror();
-        err << "bhncalc: cannot load the window module " << path << ": " << (reason ? reason : "unknown error")
+        err << MessagePrefix << "cannot load the window module " << path << ": " << (reason ? reason : "unknown error")
             << '\n';
         return std::nullopt;
     }
@@ -41,7 +42,7 @@ std::optional<TWindowCommands> OpenModule(int& argc, char** argv, std::ostream& 
 #else
 std::optional<TWindowCommands> OpenModule(int&, char**, std::ostream& err)
 {
-    err << "bhncalc: this build has no window or charts\n";
+    err << MessagePrefix << "this build has no window or charts\n";
     return std::nullopt;
 }
 #endif

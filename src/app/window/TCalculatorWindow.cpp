@@ -12,19 +12,20 @@
 
 namespace {
 
-// Parses a hardness field into InputValid and value; the field is white when accepted, grey when not,
-// and a grey field says in its tooltip what it accepts.
+// Parses a hardness field into its value; the field is white when accepted, grey when not, and a grey field
+// says in its tooltip what it accepts. True when accepted.
 bool JudgeHardness(TEditControl& edit, int maximum, double& value)
 {
     constexpr int Minimum = BHNcalc::MinimumBHN;
     edit.SetColor(clWindow);
     edit.SetHint({});
-    BHNcalc::ParseHardness(edit.AnsiText(), Minimum, maximum, BHNcalc::InputValid, value);
-    if (!BHNcalc::InputValid) {
+    bool valid = false;
+    BHNcalc::ParseHardness(edit.AnsiText(), Minimum, maximum, valid, value);
+    if (!valid) {
         edit.SetColor(clSilver);
         edit.SetHint(std::to_string(Minimum) + " to " + std::to_string(maximum) + " BHN");
     }
-    return BHNcalc::InputValid;
+    return valid;
 }
 
 }  // namespace
@@ -37,10 +38,12 @@ TCalculatorWindow::TCalculatorWindow(const TCalculatorControls& controls, TCusto
 void TCalculatorWindow::FormActivate()
 {
     using namespace BHNcalc;
-    controls_.Edit2.SetText(FormatFixed(StandardProtection, 1, 1));
+    controls_.Edit2.ShowText(FormatFixed(StandardProtection, 1, 1));
     StandardBHN = DefaultStandardBHN;
-    // Rewriting "270" as "270.0" is a real change: Edit4Change runs before SetText returns.
-    controls_.Edit4.SetText(FormatFixed(StandardBHN, 1, 1));
+    // Rewriting "270" as "270.0" is a real change of the standard field, so its change steps run here.
+    if (controls_.Edit4.ShowText(FormatFixed(StandardBHN, 1, 1))) {
+        Edit4Change();
+    }
     StandardProtection = InterpolateProtection(StandardBHN);
     GraphBHN();
 }
@@ -48,8 +51,7 @@ void TCalculatorWindow::FormActivate()
 void TCalculatorWindow::Edit4Change()
 {
     using namespace BHNcalc;
-    InputBHN0();
-    if (InputValid) {
+    if (InputBHN0()) {
         StandardProtection = InterpolateProtection(StandardBHN);
         GraphBHN();
     }
@@ -58,8 +60,7 @@ void TCalculatorWindow::Edit4Change()
 void TCalculatorWindow::Button1Click()
 {
     using namespace BHNcalc;
-    InputBHN();
-    if (!InputValid) {
+    if (!InputBHN()) {
         return;
     }
     // The standard is what the last change of its field left, not parsed again here.
@@ -67,11 +68,11 @@ void TCalculatorWindow::Button1Click()
     SelectCurve(SelectedMode);
     const double variableProtection = InterpolateProtection(VariableBHN);
     GraphBHN();
-    controls_.Edit2.SetText(FormatFixed(variableProtection, 1, 3));
+    controls_.Edit2.ShowText(FormatFixed(variableProtection, 1, 3));
     series_.MarkVariable(VariableBHN);
     const double quality = RelativeQuality(StandardProtection, variableProtection);
-    controls_.Edit3.SetText(FormatFixed(quality, 1, 4));
-    controls_.Edit5.SetText(FormatFixed(InverseQuality(quality), 1, 4));
+    controls_.Edit3.ShowText(FormatFixed(quality, 1, 4));
+    controls_.Edit5.ShowText(FormatFixed(InverseQuality(quality), 1, 4));
     DescribeChart();
 }
 
@@ -83,21 +84,25 @@ void TCalculatorWindow::RadioGroup1Click()
     GraphBHN();
 }
 
-void TCalculatorWindow::InputBHN0()
+bool TCalculatorWindow::InputBHN0()
 {
     BHNcalc::StandardBHN = BHNcalc::DefaultStandardBHN;
     double value = 0.0;
-    if (JudgeHardness(controls_.Edit4, BHNcalc::MaximumStandardBHN, value)) {
+    const bool valid = JudgeHardness(controls_.Edit4, BHNcalc::MaximumStandardBHN, value);
+    if (valid) {
         BHNcalc::StandardBHN = value;
     }
+    return valid;
 }
 
-void TCalculatorWindow::InputBHN()
+bool TCalculatorWindow::InputBHN()
 {
     double value = 0.0;
-    if (JudgeHardness(controls_.Edit1, BHNcalc::MaximumVariableBHN, value)) {
+    const bool valid = JudgeHardness(controls_.Edit1, BHNcalc::MaximumVariableBHN, value);
+    if (valid) {
         BHNcalc::VariableBHN = value;
     }
+    return valid;
 }
 
 void TCalculatorWindow::GraphBHN()

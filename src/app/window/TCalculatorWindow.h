@@ -30,10 +30,11 @@ public:
     void Button1Click();
     void Edit4Change();
     void RadioGroup1Click();
-    // Reads the variable field into VariableBHN; a rejected entry turns the field grey.
-    void InputBHN();
+    // Reads the variable field into VariableBHN; a rejected entry turns the field grey. True when accepted.
+    bool InputBHN();
     // Reads the standard field into StandardBHN (270 when rejected); a rejected entry turns the field grey.
-    void InputBHN0();
+    // True when accepted.
+    bool InputBHN0();
     // Refills the nine series: the five curves, the selected curve with its grid points, the standard marker.
     void GraphBHN();
 

@@ -15,7 +15,6 @@ class BHN_CHART_API TCanvas3D : public TChartCanvas {
 public:
     // The screen position of (x, y, z) under the current projection.
     virtual TPoint Calc3DPos(int x, int y, int z) const = 0;
-    TPoint Calc3DPoint(TPoint p, int z) const { return Calc3DPos(p.X, p.Y, z); }
 
     virtual bool Is3D() const = 0;
     // Whether the canvas rotates freely in all three axes (the window canvas does not).

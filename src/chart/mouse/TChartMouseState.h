@@ -31,7 +31,6 @@ public:
     void SaveAxes(TCustomChart& chart);
     // Gives the remembered settings back (if any) and allows the next save.
     void RestoreAxes(TCustomChart& chart);
-    bool MaySave() const { return maySave_; }
 
     // Adds a wheel delta; the whole notches turned, up positive, with the rest kept for later.
     int TakeWheelNotches(int delta);

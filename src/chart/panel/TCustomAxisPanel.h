@@ -77,7 +77,6 @@ public:
     double MaxXValue(const TCustomChartAxis& axis) const;
     double MinYValue(const TCustomChartAxis& axis) const;
     double MaxYValue(const TCustomChartAxis& axis) const;
-    int MaxZOrder() const { return maxZOrder_; }
 
     bool AxisVisible() const { return axisVisible_; }
     void SetAxisVisible(bool value);

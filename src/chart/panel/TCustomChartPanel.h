@@ -101,8 +101,6 @@ public:
 
     // Marks the buffer stale and asks the platform to repaint; ignored during construction.
     void Invalidate();
-    // The change notification of every pen, brush, font and string list of the chart and its parts.
-    void SubObjectChanged() { Invalidate(); }
 
     // The surface the canvas stays attached to between paints (the control's own canvas).
     void SetWindowDevice(TDrawingDevice* device);

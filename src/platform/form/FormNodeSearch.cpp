@@ -1,5 +1,7 @@
 #include "platform/form/FormNodeSearch.h"
 
+#include "platform/form/FormValues.h"
+
 const TFormNode* FindFormObject(const TFormNode& form, std::string_view name)
 {
     if (form.Name == name) {
@@ -21,4 +23,14 @@ const TFormValue* FindFormProperty(const TFormNode& object, std::string_view pat
         }
     }
     return nullptr;
+}
+
+std::optional<TFormSize> FindFormSize(const TFormNode& object)
+{
+    const TFormValue* width = FindFormProperty(object, "Width");
+    const TFormValue* height = FindFormProperty(object, "Height");
+    if (width == nullptr || height == nullptr) {
+        return std::nullopt;
+    }
+    return TFormSize{FormInteger(*width), FormInteger(*height)};
 }

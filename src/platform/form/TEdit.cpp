@@ -36,6 +36,18 @@ void TEdit::SetText(const std::string& text)
     }
 }
 
+bool TEdit::ShowText(const std::string& text)
+{
+    const QString shown = QString::fromStdString(text);
+    if (shown == this->text()) {
+        return false;
+    }
+    quiet_ = true;
+    setText(shown);
+    quiet_ = false;
+    return true;
+}
+
 std::string TEdit::AnsiText() const
 {
     return text().toLatin1().toStdString();
@@ -163,7 +175,7 @@ void TEdit::TextChanged()
     }
     userEdit_ = false;
     shownText_ = text();
-    if (!OnChange) {
+    if (!OnChange || quiet_) {
         return;
     }
     if (settingText_ > 0) {

@@ -22,6 +22,8 @@ public:
     std::string Text() const;
     // An exception from OnChange comes back out of SetText to the code that set the text.
     void SetText(const std::string& text);
+    // Sets the text without running OnChange; true when it differs from the text shown before.
+    bool ShowText(const std::string& text);
     // The text as bytes of the Latin-1 code page; a character outside it becomes '?', which no number accepts.
     std::string AnsiText() const;
 
@@ -52,6 +54,7 @@ private:
 
     TColor color_ = clWindow;
     int settingText_ = 0;
+    bool quiet_ = false;
     std::exception_ptr pendingError_;
     // The text as it was before the change now being reported, and the undo level.
     QString shownText_;

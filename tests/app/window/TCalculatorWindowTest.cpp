@@ -18,20 +18,16 @@
 
 namespace {
 
-// A field with no toolkit behind it: it keeps what the handlers set and runs its change handler on a real
-// change, as every page or window field must.
+// A field with no toolkit behind it: it keeps what the handlers show and runs its change handler only for
+// what the user types.
 class TFakeEdit : public TEditControl {
 public:
     std::string Text() const override { return text; }
-    void SetText(const std::string& newText) override
+    bool ShowText(const std::string& newText) override
     {
-        if (newText == text) {
-            return;
-        }
+        const bool changed = newText != text;
         text = newText;
-        if (OnChange) {
-            OnChange();
-        }
+        return changed;
     }
     std::string AnsiText() const override { return text; }
     void SetColor(TColor newColor) override { color = newColor; }
@@ -86,6 +82,24 @@ TEST_F(TCalculatorWindowTest, OpensWithTheStandardAt270AndItsMarkerDrawn)
     EXPECT_EQ(window.Series().Series4->XValueAt(0), 270.0);
     EXPECT_EQ(window.Series().Series5->Count(), 0);
     EXPECT_EQ(PointsOf(*window.Series().Series1), PointsOf(*window.Series().Series9));
+}
+
+// Activation rewrites the standard field and runs its change steps itself, once, not through the field's
+// change handler: the field is judged again (white), the protection computed and the marker drawn.
+TEST_F(TCalculatorWindowTest, ActivationJudgesTheRewrittenStandardWithoutTheFieldsChangeHandler)
+{
+    ResetModel();
+    int changes = 0;
+    edit4.OnChange = [&changes] { ++changes; };
+    edit4.text = "270";
+    edit4.color = clSilver;
+    window.Series().Series4->ClearPoints();
+    window.FormActivate();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(edit4.text, "270.0");
+    EXPECT_EQ(edit4.color, clWindow);
+    EXPECT_EQ(BHNcalc::StandardProtection, BHNcalc::InterpolateProtection(270.0));
+    EXPECT_EQ(PointsOf(*window.Series().Series4), MarkerAt(270));
 }
 
 TEST_F(TCalculatorWindowTest, CalculateFillsTheThreeResultsAndTheVariableMarker)

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,23 @@ TEST_F(TEditUndo, TextSetFromCodeCannotBeUndone)
     EXPECT_FALSE(edit_->CanUndo());
     Undo();
     EXPECT_EQ(edit_->Text(), "1.288");
+}
+
+// What the handlers show runs no change handler, says whether it changed anything and, like any text set from
+// code, cannot be undone; a later SetText reports its change again.
+TEST_F(TEditUndo, TextShownByTheHandlersRunsNoChangeHandler)
+{
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    ASSERT_TRUE(edit_->CanUndo());
+    const std::size_t typed = changes_.size();
+    EXPECT_TRUE(edit_->ShowText("270.0"));
+    EXPECT_FALSE(edit_->ShowText("270.0"));
+    EXPECT_EQ(edit_->Text(), "270.0");
+    EXPECT_EQ(changes_.size(), typed);
+    EXPECT_FALSE(edit_->CanUndo());
+    edit_->SetText("280");
+    ASSERT_EQ(changes_.size(), typed + 1);
+    EXPECT_EQ(changes_.back(), "280");
 }
 
 // However long the text pasted, the field keeps one level of the past, never the line edit's history of

@@ -45,7 +45,6 @@ protected:
                 choose(menu);
         });
         form = std::make_unique<TForm1>();
-        Form1 = form.get();
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -60,7 +59,6 @@ protected:
         TModalDialogs::ReplacePrint({});
         TModalDialogs::ReplacePopup({});
         TApplication::SetErrorBox({});
-        Form1 = nullptr;
         form.reset();
     }
 

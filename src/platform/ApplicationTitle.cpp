@@ -1,4 +1,4 @@
-#include "platform/ErrorBoxText.h"
+#include "platform/ApplicationTitle.h"
 
 std::string ApplicationTitle(std::string_view programFile)
 {
@@ -12,12 +12,4 @@ std::string ApplicationTitle(std::string_view programFile)
         }
     }
     return title;
-}
-
-std::string ErrorBoxText(std::string message)
-{
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
-        message += '.';
-    }
-    return message;
 }

@@ -1,4 +1,4 @@
-#include "MouseTestChart.h"
+#include "chart/mouse/MouseTestChart.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "support/TRecordingDevice.h"
