@@ -140,9 +140,7 @@ int TCalculatorPage::FullDraw()
     if (!drawSurface_) {
         drawSurface_ = window_->CreateBitmap(chart_->Width(), chart_->Height(), bfColor);
     }
-    chart_->SetUseBitmapBuffer(false);
-    chart_->DrawToCanvas(*drawSurface_, TRect{0, 0, chart_->Width(), chart_->Height()});
-    chart_->SetUseBitmapBuffer(true);
+    chart_->DrawPicture(*drawSurface_, TRect{0, 0, chart_->Width(), chart_->Height()});
     return static_cast<TCanvasDevice&>(*drawSurface_).Id();
 }
 
