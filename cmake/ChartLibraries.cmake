@@ -14,7 +14,8 @@ endforeach()
 
 # Headers that only the libraries' own sources include; every other header of theirs is installed.
 set(BHN_CHART_PRIVATE_HEADERS chart/series/PixelColumns.h chart/series/SortPoints.h chart/axes/AxisTextLines.h
-  chart/frame/PaintWalls.h chart/axes/CheckAxisAngle.h platform/TThinLineRaster.h)
+  chart/frame/PaintWalls.h chart/axes/CheckAxisAngle.h platform/TThinLineRaster.h chart/series/TPlainLines.h
+  chart/panel/TDeviceSession.h chart/panel/TDrawingTarget.h)
 
 # name_objects, the static name and the shared library shared_name from one set of sources.
 function(bhn_chart_library name shared_name)

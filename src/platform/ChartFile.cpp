@@ -73,10 +73,8 @@ QByteArray ChartFile(TChart& chart, int width, int height, TPictureFormat format
 {
     switch (format) {
     case TPictureFormat::Svg:
-        chart.SetSize(width, height);
         return SvgFile(chart, width, height);
     case TPictureFormat::Pdf:
-        chart.SetSize(width, height);
         return PdfFile(chart, width, height);
     case TPictureFormat::Png:
         break;

@@ -5,7 +5,6 @@
 
 QImage RenderChart(TChart& chart, int width, int height)
 {
-    chart.SetSize(width, height);
     TQtDevice device(width, height);
     DrawChartUnbuffered(chart, device);
     // The device draws no more once its image is taken, so the image is shared, not copied.
@@ -14,9 +13,8 @@ QImage RenderChart(TChart& chart, int width, int height)
 
 void DrawChartUnbuffered(TChart& chart, TQtDevice& device)
 {
-    const bool buffered = chart.UseBitmapBuffer();
-    chart.SetUseBitmapBuffer(false);
-    chart.DrawToCanvas(device, TRect{0, 0, device.Width(), device.Height()});
+    // The one place a picture's size becomes the chart's.
+    chart.SetSize(device.Width(), device.Height());
+    chart.DrawPicture(device, TRect{0, 0, device.Width(), device.Height()});
     device.EndPaint();
-    chart.SetUseBitmapBuffer(buffered);
 }

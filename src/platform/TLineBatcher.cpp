@@ -1,14 +1,34 @@
 #include "platform/TLineBatcher.h"
 
+#include "platform/EDeviceError.h"
 #include "platform/QtDeviceMapping.h"
 #include "platform/TThinLineRaster.h"
 
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <span>
+
+namespace {
+
+bool IsPixelImage(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}
+
+TLineBatcher::TLineBatcher(const TTarget& target)
+    : target_(target)
+{
+    surface_.Clip = PixelClip();
+    surface_.Scale = target_.WholeScale;
+    surface_.Enlarged = target_.Enlarged;
+}
 
 TLineBatcher::~TLineBatcher()
 {
@@ -31,24 +51,68 @@ QLineF TLineBatcher::ThinSegment(QPoint from, QPoint to, bool enlarged)
     return line.translated(across ? QPointF(0, 0.5) : QPointF(0.5, 0));
 }
 
-QPainter& TLineBatcher::Painter()
+QPainter* TLineBatcher::OpenPainter()
 {
     Flush();
     open_ = false;
-    return painter_;
+    if (painter_.isActive())
+        return &painter_;
+    // An empty surface has nothing to draw on; any other that refuses a painter is a failure.
+    QPaintDevice& device = *target_.Device;
+    if (device.width() <= 0 || device.height() <= 0)
+        return nullptr;
+    if (!painter_.begin(&device))
+        throw EDeviceError("Cannot draw on the picture");
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    if (!target_.View.isIdentity())
+        painter_.setWorldTransform(target_.View);
+    if (clip_)
+        painter_.setClipRect(*clip_);
+    surface_.Raster = painter_.paintEngine()->type() == QPaintEngine::Raster;
+    // The painter has made the image's pixels its own; lines written into them directly land in the same buffer.
+    QImage* image = target_.Image;
+    surface_.Pixels = image != nullptr && target_.WholeScale > 0 && IsPixelImage(*image) ? image->bits() : nullptr;
+    surface_.BytesPerLine = surface_.Pixels != nullptr ? image->bytesPerLine() : 0;
+    return &painter_;
 }
 
 void TLineBatcher::End()
 {
-    QPainter& painter = Painter();
-    if (painter.isActive())
-        painter.end();
+    Flush();
+    open_ = false;
+    if (painter_.isActive())
+        painter_.end();
 }
 
-void TLineBatcher::Start(const TSurface& surface, const TDevicePen& pen, TBackMode backMode)
+void TLineBatcher::SetClip(const std::optional<QRect>& logical)
 {
     Flush();
-    surface_ = surface;
+    open_ = false;
+    clip_ = logical;
+    surface_.Clip = PixelClip();
+    if (!painter_.isActive())
+        return;
+    if (clip_)
+        painter_.setClipRect(*clip_);
+    else
+        painter_.setClipping(false);
+}
+
+QRect TLineBatcher::PixelClip() const
+{
+    const QRect bounds(QPoint(0, 0), target_.Logical);
+    return ImagePixels(clip_ ? clip_->intersected(bounds) : bounds);
+}
+
+QRect TLineBatcher::ImagePixels(const QRect& logical) const
+{
+    const int scale = target_.WholeScale;
+    return scale == 1 ? logical : QRect(logical.topLeft() * scale, logical.size() * scale);
+}
+
+void TLineBatcher::Start(const TDevicePen& pen, TBackMode backMode)
+{
+    Flush();
     pen_ = pen;
     backMode_ = backMode;
     open_ = true;

@@ -3,7 +3,6 @@
 #include "platform/EDeviceError.h"
 #include "platform/QtDeviceMapping.h"
 
-#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -11,10 +10,19 @@
 
 namespace {
 
-bool IsPixelImage(const QImage& image)
+QImage* ImageOf(QPaintDevice& target)
 {
-    const QImage::Format format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
+    return target.devType() == QInternal::Image ? static_cast<QImage*>(&target) : nullptr;
+}
+
+// An image reports its pixels; the engine draws in its logical size.
+QSize LogicalSizeOf(QPaintDevice& target)
+{
+    const QImage* image = ImageOf(target);
+    if (image == nullptr)
+        return QSize(target.width(), target.height());
+    const QSizeF logical = image->deviceIndependentSize();
+    return QSize(qRound(logical.width()), qRound(logical.height()));
 }
 
 int ScaledSide(int side, qreal scale)
@@ -59,7 +67,8 @@ TQtDevice::TQtDevice(int width, int height, TBitmapFormat format, qreal scale)
       scale_(scale),
       wholeScale_(WholeScale(scale)),
       targetImage_(ownImage_.get()),
-      format_(format)
+      format_(format),
+      batcher_(BatchTarget())
 {
     // A picture too large for memory comes back null.
     if (width > 0 && height > 0 && ownImage_->isNull())
@@ -72,18 +81,13 @@ TQtDevice::TQtDevice(int width, int height, TBitmapFormat format, qreal scale)
 
 TQtDevice::TQtDevice(QPaintDevice& target)
     : target_(&target),
-      width_(target.width()),
-      height_(target.height()),
+      width_(LogicalSizeOf(target).width()),
+      height_(LogicalSizeOf(target).height()),
       scale_(target.devicePixelRatio()),
-      wholeScale_(WholeScale(scale_))
+      wholeScale_(WholeScale(scale_)),
+      targetImage_(ImageOf(target)),
+      batcher_(BatchTarget())
 {
-    if (target.devType() == QInternal::Image) {
-        targetImage_ = static_cast<QImage*>(&target);
-        // An image reports its pixels; the engine draws in its logical size.
-        const QSizeF logical = targetImage_->deviceIndependentSize();
-        width_ = qRound(logical.width());
-        height_ = qRound(logical.height());
-    }
     qpen_ = MakePen(pen_, scale_);
     qbrush_ = MakeBrush(brush_);
 }
@@ -94,7 +98,8 @@ TQtDevice::TQtDevice(QPaintDevice& target, int width, int height, const QTransfo
       height_(std::max(height, 0)),
       scale_(std::min(std::abs(view.m11()), std::abs(view.m22()))),
       wholeScale_(0),
-      view_(view)
+      view_(view),
+      batcher_(BatchTarget())
 {
     qpen_ = MakePen(pen_, scale_);
     qbrush_ = MakeBrush(brush_);
@@ -128,39 +133,32 @@ int TQtDevice::Height() const
     return height_;
 }
 
-QPainter* TQtDevice::Painter()
+TLineBatcher::TTarget TQtDevice::BatchTarget() const
 {
-    QPainter& painter = batcher_.Painter();
-    if (!painter.isActive()) {
-        // An empty surface has nothing to draw on; any other that refuses a painter is a failure.
-        if (target_->width() <= 0 || target_->height() <= 0)
-            return nullptr;
-        if (!painter.begin(target_))
-            throw EDeviceError("Cannot draw on the picture");
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        if (!view_.isIdentity())
-            painter.setWorldTransform(view_);
-        rasterSurface_ = painter.paintEngine()->type() == QPaintEngine::Raster;
-        // The painter has made the image's pixels its own; lines written into them directly land
-        // in the same buffer.
-        pixels_ = targetImage_ != nullptr && wholeScale_ > 0 && IsPixelImage(*targetImage_) ? targetImage_->bits() : nullptr;
-        bytesPerLine_ = pixels_ != nullptr ? targetImage_->bytesPerLine() : 0;
+    return {target_, targetImage_, view_, wholeScale_, Enlarged(), QSize(width_, height_)};
+}
+
+QPainter* TQtDevice::ReadyPainter()
+{
+    const bool opening = !batcher_.Painting();
+    QPainter* painter = batcher_.OpenPainter();
+    if (painter == nullptr)
+        return nullptr;
+    if (opening) {
         currentMode_ = QPainter::CompositionMode_SourceOver;
         penApplied_ = false;
         brushApplied_ = false;
         fontApplied_ = false;
-        if (clip_)
-            painter.setClipRect(*clip_);
     }
     if (!penApplied_) {
-        painter.setPen(qpen_);
+        painter->setPen(qpen_);
         penApplied_ = true;
     }
     if (!brushApplied_) {
-        painter.setBrush(qbrush_);
+        painter->setBrush(qbrush_);
         brushApplied_ = true;
     }
-    return &painter;
+    return painter;
 }
 
 void TQtDevice::UseMode(QPainter& painter, QPainter::CompositionMode mode)
@@ -248,7 +246,7 @@ void TQtDevice::DrawShape(QPainter& painter, Draw draw)
 
 void TQtDevice::DrawSegment(QPainter& painter, QPoint from, QPoint to)
 {
-    if (!rasterSurface_) {
+    if (!batcher_.Surface().Raster) {
         QPainterPath path(from);
         path.lineTo(to);
         painter.strokePath(path, painter.pen());
@@ -265,17 +263,6 @@ void TQtDevice::MoveTo(int x, int y)
     position_ = QPoint(x, y);
 }
 
-QRect TQtDevice::PixelClip() const
-{
-    const QRect bounds(0, 0, width_, height_);
-    return ImagePixels(clip_ ? clip_->intersected(bounds) : bounds);
-}
-
-QRect TQtDevice::ImagePixels(const QRect& logical) const
-{
-    return wholeScale_ == 1 ? logical : QRect(logical.topLeft() * wholeScale_, logical.size() * wholeScale_);
-}
-
 bool TQtDevice::ReadyToBatch()
 {
     if (batcher_.Gathering(pen_, backMode_))
@@ -283,12 +270,12 @@ bool TQtDevice::ReadyToBatch()
     if (!TLineBatcher::CanBatch(pen_, backMode_))
         return false;
     if (!batcher_.Painting() || !penApplied_ || currentMode_ != QPainter::CompositionMode_SourceOver) {
-        QPainter* painter = Painter();
+        QPainter* painter = ReadyPainter();
         if (painter == nullptr)
             return false;
         UsePlainMode(*painter);
     }
-    batcher_.Start({pixels_, bytesPerLine_, PixelClip(), wholeScale_, Enlarged(), rasterSurface_}, pen_, backMode_);
+    batcher_.Start(pen_, backMode_);
     return true;
 }
 
@@ -301,13 +288,13 @@ void TQtDevice::LineTo(int x, int y)
         batcher_.Add(from, to);
         return;
     }
-    if (QPainter* painter = Painter())
+    if (QPainter* painter = ReadyPainter())
         DrawShape(*painter, [&] { DrawSegment(*painter, from, to); });
 }
 
 void TQtDevice::Rectangle(const TRect& rect)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRect cell = CellOf(rect);
@@ -358,7 +345,7 @@ void TQtDevice::Rectangle(const TRect& rect)
 
 void TQtDevice::FillRect(const TRect& rect)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRect cell = CellOf(rect);
@@ -370,7 +357,7 @@ void TQtDevice::FillRect(const TRect& rect)
 
 void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRect outline = OutlineOf(rect);
@@ -380,7 +367,7 @@ void TQtDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
 
 void TQtDevice::Ellipse(const TRect& rect)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRect outline = OutlineOf(rect);
@@ -390,15 +377,16 @@ void TQtDevice::Ellipse(const TRect& rect)
 
 void TQtDevice::Polygon(std::span<const TPoint> points)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr || points.empty())
         return;
     points_.clear();
     for (const TPoint& p : points)
         points_.emplace_back(p.X, p.Y);
     UseShapeMode(*painter);
+    const TLineBatcher::TSurface& surface = batcher_.Surface();
     if (currentMode_ == QPainter::CompositionMode_SourceOver && !OpaqueHatchGaps() && !OpaquePenGaps()
-        && shapes_.Polygon(points_, qpen_, qbrush_, wholeScale_, pixels_, bytesPerLine_, PixelClip()))
+        && shapes_.Polygon(points_, qpen_, qbrush_, wholeScale_, surface.Pixels, surface.BytesPerLine, surface.Clip))
         return;
     const TPixelCentres centres(*painter, Enlarged());
     DrawShape(*painter, [&] { painter->drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill); });
@@ -411,7 +399,7 @@ void TQtDevice::Polyline(std::span<const TPoint> points)
             batcher_.Add(QPoint(points[i - 1].X, points[i - 1].Y), QPoint(points[i].X, points[i].Y));
         return;
     }
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr || points.size() < 2)
         return;
     // Drawn as successive lines so that each joint is painted once and the last point not at all.
@@ -423,7 +411,7 @@ void TQtDevice::Polyline(std::span<const TPoint> points)
 
 void TQtDevice::SetPixel(int x, int y, TColor rgb)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     UsePlainMode(*painter);
@@ -432,7 +420,7 @@ void TQtDevice::SetPixel(int x, int y, TColor rgb)
 
 void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRectF outline(OutlineOf(rect));
@@ -443,7 +431,7 @@ void TQtDevice::Arc(const TRect& rect, TPoint start, TPoint end)
 
 void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     const QRectF outline(OutlineOf(rect));
@@ -454,16 +442,12 @@ void TQtDevice::Pie(const TRect& rect, TPoint start, TPoint end)
 
 void TQtDevice::ClipRect(const TRect& rect)
 {
-    clip_ = QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
-    if (batcher_.Painting())
-        batcher_.Painter().setClipRect(*clip_);
+    batcher_.SetClip(QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height())));
 }
 
 void TQtDevice::UnClip()
 {
-    clip_.reset();
-    if (batcher_.Painting())
-        batcher_.Painter().setClipping(false);
+    batcher_.SetClip(std::nullopt);
 }
 
 std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TBitmapFormat format)
@@ -485,13 +469,13 @@ void TQtDevice::CopyBitmap(TBitmapDevice& bitmap, int x, int y)
         image = &converted;
     }
     // A copy that covers the whole target image shares the pixels instead of drawing them.
-    if (targetImage_ != nullptr && x == 0 && y == 0 && !clip_ && image->size() == targetImage_->size()
+    if (targetImage_ != nullptr && x == 0 && y == 0 && !batcher_.Clip() && image->size() == targetImage_->size()
         && image->format() == targetImage_->format() && image->devicePixelRatio() == targetImage_->devicePixelRatio()) {
         EndPaint();
         *targetImage_ = *image;
         return;
     }
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr)
         return;
     UseMode(*painter, QPainter::CompositionMode_Source);

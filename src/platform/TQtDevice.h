@@ -85,9 +85,11 @@ public:
     void CopyBitmap(TBitmapDevice& bitmap, int x, int y) override;
 
 private:
-    // The open painter with the current state, or none when the surface is empty; a surface that refuses a
-    // painter throws EDeviceError.
-    QPainter* Painter();
+    // The batcher's open painter with the current pen and brush set on it, or none when the surface is empty;
+    // a surface that refuses a painter throws EDeviceError.
+    QPainter* ReadyPainter();
+    // What the batcher's painter draws on.
+    TLineBatcher::TTarget BatchTarget() const;
     // The image drawn on (own or target), with the painter closed; none for a widget target.
     const QImage* FinishedImage();
     // Shapes use the raster operation of the pen mode; text and pixels do not.
@@ -138,10 +140,6 @@ private:
     void DrawSegment(QPainter& painter, QPoint from, QPoint to);
     // Whether a logical pixel is more (or other) than one pixel of the surface.
     bool Enlarged() const { return scale_ != 1.0 || !view_.isIdentity(); }
-    // The pixels drawing may reach: the clip within the surface, in image pixels.
-    QRect PixelClip() const;
-    // A logical rectangle in image pixels.
-    QRect ImagePixels(const QRect& logical) const;
     // Whether a line in the current pen and back mode is gathered, with the painter made ready for it;
     // false when the line must be drawn at once.
     bool ReadyToBatch();
@@ -163,8 +161,9 @@ private:
     QTransform view_;
     QImage* targetImage_ = nullptr;
     TBitmapFormat format_ = bfColor;
-    // Holds the painter: whatever reaches it comes after the gathered lines. Declared after the image,
-    // so that it draws what it has gathered and closes the painter while the image is still there.
+    // Holds the painter and opens, clips and ends it: whatever reaches it comes after the gathered lines.
+    // Declared after the image, so that it draws what it has gathered and closes the painter while the
+    // image is still there.
     TLineBatcher batcher_;
     QPainter::CompositionMode currentMode_ = QPainter::CompositionMode_SourceOver;
 
@@ -184,14 +183,7 @@ private:
     TBackMode backMode_ = bmOpaque;
     TColor backColor_ = clWhite;
     QPoint position_;
-    std::optional<QRect> clip_;
     std::vector<QPoint> points_;
-    // Whether the open painter turns everything into pixels; a vector surface gets text as text and
-    // connected gathered lines as one path.
-    bool rasterSurface_ = true;
-    // The pixels the open painter draws on, when it is a 32-bit image.
-    uchar* pixels_ = nullptr;
-    qsizetype bytesPerLine_ = 0;
     TShapeStamps shapes_;
     // The pixels held by all text stamps, kept under a budget.
     std::size_t stampedPixels_ = 0;

@@ -89,12 +89,12 @@ void TQtDevice::DrawLaidOutText(QPainter& painter, QPoint baseline, std::string_
         layout.LaidOut = true;
     }
     const QRgb ink = ToQColor(font_.Color).rgb();
-    const QRect box = ImagePixels(layout.Box.translated(baseline));
+    const QRect box = batcher_.ImagePixels(layout.Box.translated(baseline));
     const std::optional<QRgb> paper = level ? PlainPaper(box) : std::nullopt;
     if (paper) {
         for (const TTextStamp& stamp : layout.Stamps)
             if (stamp.Ink == ink && stamp.Paper == *paper) {
-                stamp.Pixels.Paste(pixels_, bytesPerLine_, box.topLeft());
+                stamp.Pixels.Paste(batcher_.Surface().Pixels, batcher_.Surface().BytesPerLine, box.topLeft());
                 return;
             }
     }
@@ -106,11 +106,12 @@ void TQtDevice::DrawLaidOutText(QPainter& painter, QPoint baseline, std::string_
 
 std::optional<QRgb> TQtDevice::PlainPaper(const QRect& box) const
 {
-    if (pixels_ == nullptr)
+    const TLineBatcher::TSurface& surface = batcher_.Surface();
+    if (surface.Pixels == nullptr)
         return std::nullopt;
-    if (!PixelClip().contains(box))
+    if (!surface.Clip.contains(box))
         return std::nullopt;
-    return TPixelBlock::PlainColour(pixels_, bytesPerLine_, box);
+    return TPixelBlock::PlainColour(surface.Pixels, surface.BytesPerLine, box);
 }
 
 void TQtDevice::KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect& box)
@@ -128,13 +129,14 @@ void TQtDevice::KeepStamp(TTextLayout& layout, QRgb ink, QRgb paper, const QRect
                 text.Stamps.clear();
         stampedPixels_ = 0;
     }
-    layout.Stamps.push_back(TTextStamp{ink, paper, TPixelBlock::Capture(pixels_, bytesPerLine_, box)});
+    const TLineBatcher::TSurface& surface = batcher_.Surface();
+    layout.Stamps.push_back(TTextStamp{ink, paper, TPixelBlock::Capture(surface.Pixels, surface.BytesPerLine, box)});
     stampedPixels_ += size;
 }
 
 void TQtDevice::TextOut(int x, int y, std::string_view text)
 {
-    QPainter* painter = Painter();
+    QPainter* painter = ReadyPainter();
     if (painter == nullptr || text.empty())
         return;
     const unsigned horizontal = textAlign_ & TA_HORIZONTAL_MASK;
@@ -165,7 +167,7 @@ void TQtDevice::TextOut(int x, int y, std::string_view text)
     // Plain one-line text, level or at a right angle, reuses its glyphs; other text is laid out each time.
     const bool plain = font_.Escapement % 900 == 0 && !font_.Style.Contains(fsUnderline) && !font_.Style.Contains(fsStrikeOut)
         && text.find_first_of("\t\n\r") == std::string_view::npos;
-    if (plain && rasterSurface_)
+    if (plain && batcher_.Surface().Raster)
         DrawLaidOutText(*painter, QPoint(origin.x() + dx, origin.y() + baseline), text, !rotated);
     else
         painter->drawText(QPoint(origin.x() + dx, origin.y() + baseline), ToQString(text));

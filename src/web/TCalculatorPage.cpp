@@ -128,9 +128,7 @@ std::pair<int, int> TCalculatorPage::ValuePixel(double x, double y) const
 
 int TCalculatorPage::FullDraw()
 {
-    chart_->SetUseBitmapBuffer(false);
-    chart_->DrawToCanvas(*window_, TRect{0, 0, chart_->Width(), chart_->Height()});
-    chart_->SetUseBitmapBuffer(true);
+    chart_->DrawPicture(*window_, TRect{0, 0, chart_->Width(), chart_->Height()});
     return window_->CanvasId();
 }
 

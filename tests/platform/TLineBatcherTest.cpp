@@ -28,13 +28,9 @@ protected:
     void Open()
     {
         image.fill(Qt::white);
-        batcher = std::make_unique<TLineBatcher>();
-        QPainter& painter = batcher->Painter();
-        painter.begin(&image);
-        painter.setPen(MakePen(Black));
+        batcher = std::make_unique<TLineBatcher>(TLineBatcher::TTarget{&image, &image, QTransform(), 1, false, image.size()});
+        batcher->OpenPainter()->setPen(MakePen(Black));
     }
-
-    TLineBatcher::TSurface Surface() { return {image.bits(), image.bytesPerLine(), image.rect(), 1, false, true}; }
 
     // The row's pixels: '.' white, 'k' black, 'r' red, '?' anything else.
     std::string Row(int y) const
@@ -62,11 +58,11 @@ TEST_F(LineBatcher, GatheredLinesAreDrawnBeforeAnythingElseReachesThePainter)
 {
     const TAfterGathering cases[] = {
         {"the painter paints over them",
-         [this] { batcher->Painter().fillRect(QRect(0, 5, 24, 1), Qt::white); },
+         [this] { batcher->OpenPainter()->fillRect(QRect(0, 5, 24, 1), Qt::white); },
          "........................"},
         {"a batch in another pen starts",
          [this] {
-             batcher->Start(Surface(), Red, bmTransparent);
+             batcher->Start(Red, bmTransparent);
              batcher->Add({8, 5}, {10, 5});
          },
          "..kkkkkkrrkk............"},
@@ -75,7 +71,7 @@ TEST_F(LineBatcher, GatheredLinesAreDrawnBeforeAnythingElseReachesThePainter)
     };
     for (const TAfterGathering& c : cases) {
         Open();
-        batcher->Start(Surface(), Black, bmTransparent);
+        batcher->Start(Black, bmTransparent);
         batcher->Add({2, 5}, {12, 5});
         c.Then();
         if (batcher)
@@ -104,12 +100,15 @@ TEST_F(LineBatcher, OnlyLinesInTheBatchsPenAndBackModeJoinIt)
         {"another mode", {clBlack, psDash, 1, pmNotXor}, bmTransparent, false},
         {"another back mode", dashed, bmOpaque, false},
     };
-    batcher->Start(Surface(), dashed, bmTransparent);
+    batcher->Start(dashed, bmTransparent);
     for (const TJoinCase& c : cases)
         EXPECT_EQ(batcher->Gathering(c.Pen, c.BackMode), c.Joins) << c.Name;
-    batcher->Painter();
+    batcher->OpenPainter();
     EXPECT_FALSE(batcher->Gathering(dashed, bmTransparent)) << "after the painter was handed out";
-    batcher->Start(Surface(), dashed, bmTransparent);
+    batcher->Start(dashed, bmTransparent);
+    batcher->SetClip(QRect(0, 0, 5, 5));
+    EXPECT_FALSE(batcher->Gathering(dashed, bmTransparent)) << "after the clip changed";
+    batcher->Start(dashed, bmTransparent);
     batcher->End();
     EXPECT_FALSE(batcher->Gathering(dashed, bmTransparent)) << "after the painter closed";
 }
@@ -141,6 +140,53 @@ TEST(LineBatcherRule, OnlyThinCopyLinesWithoutPaintedGapsAreGathered)
             << int(c.BackMode);
 }
 
+struct TOpenCase {
+    const char* Name;
+    QImage::Format Format;
+    int WholeScale;
+    QTransform View;
+    bool Pixels;
+};
+
+// The batcher opens its own painter: aliased, through the view, clipped as set before; the surface's
+// pixels are written directly only on a 32-bit image at a whole scale.
+TEST(LineBatcherPainter, OpensOnItsTargetWithTheClipAndFindsTheSurface)
+{
+    const TOpenCase cases[] = {
+        {"a 32-bit image", QImage::Format_RGB32, 1, QTransform(), true},
+        {"doubled", QImage::Format_ARGB32_Premultiplied, 2, QTransform(), true},
+        {"through a view", QImage::Format_RGB32, 0, QTransform::fromScale(1.5, 1.5), false},
+        {"an 8-bit image", QImage::Format_Grayscale8, 1, QTransform(), false},
+    };
+    for (const TOpenCase& c : cases) {
+        QImage image(24, 12, c.Format);
+        TLineBatcher batcher({&image, &image, c.View, c.WholeScale, false, QSize(12, 6)});
+        batcher.SetClip(QRect(2, 1, 20, 3));
+        QPainter* painter = batcher.OpenPainter();
+        ASSERT_NE(painter, nullptr) << c.Name;
+        EXPECT_TRUE(batcher.Painting()) << c.Name;
+        EXPECT_FALSE(painter->testRenderHint(QPainter::Antialiasing)) << c.Name;
+        EXPECT_EQ(painter->worldTransform(), c.View) << c.Name;
+        EXPECT_TRUE(painter->hasClipping()) << c.Name;
+        EXPECT_EQ(painter->clipBoundingRect().toAlignedRect(), QRect(2, 1, 20, 3)) << c.Name;
+        const TLineBatcher::TSurface& surface = batcher.Surface();
+        EXPECT_EQ(surface.Pixels, c.Pixels ? image.bits() : nullptr) << c.Name;
+        EXPECT_EQ(surface.BytesPerLine, c.Pixels ? image.bytesPerLine() : 0) << c.Name;
+        EXPECT_TRUE(surface.Raster) << c.Name;
+        if (c.WholeScale == 2) {
+            EXPECT_EQ(surface.Clip, QRect(4, 2, 20, 6)) << c.Name << ": the clip within the drawing, in image pixels";
+        }
+        batcher.SetClip(std::nullopt);
+        EXPECT_FALSE(painter->hasClipping()) << c.Name;
+        batcher.End();
+        EXPECT_FALSE(batcher.Painting()) << c.Name;
+    }
+    QImage empty;
+    TLineBatcher none({&empty, &empty, QTransform(), 1, false, QSize()});
+    EXPECT_EQ(none.OpenPainter(), nullptr);
+    EXPECT_FALSE(none.Painting());
+}
+
 struct TSurfaceCase {
     const char* Name;
     bool Pixels;
@@ -169,12 +215,10 @@ TEST(LineBatcherPixels, EveryGatheredLineLandsAsQPainterDrawsIt)
         ours.fill(Qt::white);
         QImage theirs = ours.copy();
         {
-            TLineBatcher batcher;
-            QPainter& painter = batcher.Painter();
-            painter.begin(&ours);
-            painter.setClipRect(c.Clip);
-            painter.setPen(MakePen(pen));
-            batcher.Start({c.Pixels ? ours.bits() : nullptr, ours.bytesPerLine(), c.Clip, 1, false, true}, pen, bmTransparent);
+            TLineBatcher batcher({&ours, c.Pixels ? &ours : nullptr, QTransform(), 1, false, ours.size()});
+            batcher.SetClip(c.Clip);
+            batcher.OpenPainter()->setPen(MakePen(pen));
+            batcher.Start(pen, bmTransparent);
             for (const QLine& line : lines)
                 batcher.Add(line.p1(), line.p2());
         }
@@ -270,9 +314,9 @@ TEST(LineBatcherPaths, ConnectedLinesAreOneStrokeOfOnePath)
     for (const TPathCase& c : cases) {
         TPathSurface surface;
         {
-            TLineBatcher batcher;
-            batcher.Painter().begin(&surface);
-            batcher.Start({nullptr, 0, QRect(0, 0, 100, 100), 0, true, false}, Black, bmTransparent);
+            TLineBatcher batcher({&surface, nullptr, QTransform(), 0, true, QSize(100, 100)});
+            batcher.OpenPainter()->setPen(MakePen(Black));
+            batcher.Start(Black, bmTransparent);
             for (const QLine& line : c.Lines)
                 batcher.Add(line.p1(), line.p2());
         }

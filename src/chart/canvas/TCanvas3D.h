@@ -58,7 +58,8 @@ public:
     // The paint cycle: InitWindow, SetProjection, drawing, ShowImage; PaintFromBuffer between paints.
     virtual TRect InitWindow(TDrawingDevice& destination, TView3DOptions* options, const TRect& rect, bool is3D) = 0;
     virtual void SetProjection(int depth, const TRect& plotRect) = 0;
-    virtual void ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position) = 0;
+    // Copies the buffer, when there is one, onto the destination at the position, and draws there from now on.
+    virtual void ShowImage(TDrawingDevice& destination, TPoint position) = 0;
     virtual bool PaintFromBuffer() = 0;
     // Attaches the window device first; for windows whose device lives only during one paint.
     bool PaintFromBuffer(TDrawingDevice& window)

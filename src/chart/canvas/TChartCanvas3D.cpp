@@ -311,13 +311,13 @@ void TChartCanvas3D::SetProjection(int depth, const TRect& plotRect)
         perspectiveFactor_ = static_cast<double>(options_->Perspective() / 35000.0_ext);
 }
 
-void TChartCanvas3D::ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position)
+void TChartCanvas3D::ShowImage(TDrawingDevice& destination, TPoint position)
 {
     if (buffered_ && bitmap_) {
         destination.CopyBitmap(*bitmap_, position.X, position.Y);
         bufferDirty_ = false;
     }
-    AttachCanvas(window);
+    AttachCanvas(destination);
 }
 
 bool TChartCanvas3D::PaintFromBuffer()

@@ -42,7 +42,7 @@ public:
 
     TRect InitWindow(TDrawingDevice& destination, TView3DOptions* options, const TRect& rect, bool is3D) override;
     void SetProjection(int depth, const TRect& plotRect) override;
-    void ShowImage(TDrawingDevice& destination, TDrawingDevice& window, TPoint position) override;
+    void ShowImage(TDrawingDevice& destination, TPoint position) override;
     using TCanvas3D::PaintFromBuffer;
     bool PaintFromBuffer() override;
     void Invalidate() final { bufferDirty_ = true; }

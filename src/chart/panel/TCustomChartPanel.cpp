@@ -6,6 +6,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/panel/ChartException.h"
+#include "chart/panel/TDeviceSession.h"
 #include "numeric/Extended.h"
 
 #include <cstdio>
@@ -206,28 +207,32 @@ void TCustomChartPanel::Paint(TDrawingDevice& window)
 {
     if (printingNow_)
         return;
-    canvas_->AttachCanvas(window);
-    try {
-        if (!canvas_->PaintFromBuffer()) {
-            paintingWindow_ = true;
-            DrawToCanvas(window, TRect{0, 0, width_, height_});
-            paintingWindow_ = false;
-            canvas_->AttachCanvas(window);
-        }
-        if (zoom_.Active)
-            DrawZoomRectangle();
-    } catch (...) {
-        // The window device ends with this paint; a failed paint must not leave the canvas on it.
-        paintingWindow_ = false;
-        if (windowDevice_ != nullptr)
-            canvas_->AttachCanvas(*windowDevice_);
-        throw;
-    }
-    if (windowDevice_ != nullptr)
-        canvas_->AttachCanvas(*windowDevice_);
+    const TDeviceSession session(*this, window, TDrawingTarget::Window);
+    if (!canvas_->PaintFromBuffer())
+        DrawPass(window, TRect{0, 0, width_, height_});
+    if (zoom_.Active)
+        DrawZoomRectangle();
 }
 
 void TCustomChartPanel::DrawToCanvas(TDrawingDevice& destination, const TRect& rect)
+{
+    const TDeviceSession session(*this, destination, TDrawingTarget::Screen);
+    DrawPass(destination, rect);
+}
+
+void TCustomChartPanel::DrawPicture(TDrawingDevice& device, const TRect& rect)
+{
+    const TDeviceSession session(*this, device, TDrawingTarget::Picture);
+    DrawPass(device, rect);
+}
+
+void TCustomChartPanel::PrintToCanvas(TDrawingDevice& printer, const TRect& rect)
+{
+    const TDeviceSession session(*this, printer, TDrawingTarget::Printer);
+    DrawPass(printer, rect);
+}
+
+void TCustomChartPanel::DrawPass(TDrawingDevice& destination, const TRect& rect)
 {
     panelRect_ = canvas_->InitWindow(destination, view3DOptions_.get(), rect, view3D_);
     const int w = panelRect_.Width();
@@ -240,40 +245,7 @@ void TCustomChartPanel::DrawToCanvas(TDrawingDevice& destination, const TRect& r
     };
     UpdatePlotSize();
     DrawChartContents(panelRect_);
-    if (windowDevice_ != nullptr) {
-        canvas_->ShowImage(destination, *windowDevice_, rect.TopLeft());
-        return;
-    }
-    canvas_->ShowImage(destination, destination, rect.TopLeft());
-    // Without a window the canvas stays on its own bitmap, which outlives the destination.
-    if (TBitmapDevice* bitmap = canvas_->Bitmap())
-        canvas_->AttachCanvas(*bitmap);
-}
-
-void TCustomChartPanel::PrintToCanvas(TDrawingDevice& printer, const TRect& rect)
-{
-    // Printing ends, and the buffering comes back, however the drawing ends.
-    class TPrinting {
-    public:
-        explicit TPrinting(TCustomChartPanel& panel) : panel_(panel), buffered_(panel.canvas_->Buffered())
-        {
-            panel_.canvas_->SetBuffered(false);
-            panel_.printingNow_ = true;
-        }
-        ~TPrinting()
-        {
-            panel_.printingNow_ = false;
-            panel_.canvas_->SetBuffered(buffered_);
-        }
-        TPrinting(const TPrinting&) = delete;
-        TPrinting& operator=(const TPrinting&) = delete;
-
-    private:
-        TCustomChartPanel& panel_;
-        bool buffered_;
-    };
-    const TPrinting printing(*this);
-    DrawToCanvas(printer, rect);
+    canvas_->ShowImage(destination, rect.TopLeft());
 }
 
 void TCustomChartPanel::MouseLeave()

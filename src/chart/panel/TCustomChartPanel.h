@@ -107,10 +107,12 @@ public:
     // The window's paint request: one bitmap copy when nothing changed, else a full draw; then the
     // zoom rectangle of an active drag on top.
     void Paint(TDrawingDevice& window);
-    // Draws the whole chart into the device within the rectangle.
+    // Draws the whole chart into the device within the rectangle, with the buffering as it is set.
     void DrawToCanvas(TDrawingDevice& destination, const TRect& rect);
-    // Draws the whole chart for a printer: straight onto its device within the rectangle, with
-    // PrintingNow set so that the printing rules apply. The buffer is drawn anew on the next paint.
+    // Draws the whole chart as a picture (a file, the clipboard): straight onto the device within the
+    // rectangle, past the buffer, which is drawn anew on the next paint.
+    void DrawPicture(TDrawingDevice& device, const TRect& rect);
+    // Draws the whole chart for a printer: as a picture, with PrintingNow set so that the printing rules apply.
     void PrintToCanvas(TDrawingDevice& printer, const TRect& rect);
 
     // The mouse left the control: the remembered cursor returns and a scroll drag ends.
@@ -141,6 +143,11 @@ protected:
     }
 
 private:
+    // Sets the canvas on a device, its buffering and the printing rules for one drawing.
+    friend class TDeviceSession;
+
+    // Lays out the panel within the rectangle, draws the contents and shows the buffer on the destination.
+    void DrawPass(TDrawingDevice& destination, const TRect& rect);
     void DrawBevelFrame(TRect& rect, TBevelCut cut);
     // Frames of width pixels: top and left edges in one colour, bottom and right in the other; rect shrinks.
     void DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int width);

@@ -4,6 +4,14 @@
 
 // Helpers for series that walk many points column by column on ascending X.
 
+// Points beyond this many pixels from the origin are not drawn: the line goes on from the last one drawn.
+constexpr int MaxPixel = 32766;
+
+inline bool OutsidePixelRange(int v)
+{
+    return v < -MaxPixel || v > MaxPixel;
+}
+
 // The lowest and highest of the scaled values first..last, without branches in four independent
 // lanes; false when one of them is not finite.
 bool ScaledExtremes(std::span<const double> values, double multiplier, int first, int last, double& lowest, double& highest);

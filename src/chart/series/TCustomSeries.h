@@ -3,6 +3,7 @@
 #include "chart/ChartApi.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/series/TChartSeries.h"
+#include "chart/series/TLineCursor.h"
 #include "chart/series/TSeriesPointer.h"
 
 // The common ground of line, point and area series: segments between points, markers, stairs.
@@ -50,6 +51,8 @@ public:
     virtual bool ClickedPointer(int index, int x, int y, int px, int py) const;
     // The base of the area variant: the vertical axis's end pixel.
     virtual int BottomPixel(int index) const;
+    // Sets the canvas pen from LinePen in the colour, with a clear brush.
+    void PrepareLinePen(TColor color);
 
     void HorizMargins(int& left, int& right) override;
     void VertMargins(int& top, int& bottom) override;
@@ -59,13 +62,7 @@ public:
 
 private:
     enum class TSegmentMarkers { Without, With };
-    // The walk over the points of plain connected lines.
-    class TPlainLines;
-
     void DrawSegment(int x, int y, TColor color, int index, bool isLast, TSegmentMarkers markers);
-    // Sets the canvas pen from LinePen in the colour, with a clear brush.
-    void PrepareLinePen(TColor color);
-    void DrawPlainLines();
     void DrawAreaBelow(int x, int y, TColor color, int index);
     bool SegmentContains(TPoint from, TPoint to, TPoint p) const;
 
@@ -82,8 +79,6 @@ private:
     TSeriesPointer pointer_;
     bool stairs_ = false;
 
-    int oldX_ = 0;
-    int oldY_ = 0;
-    int oldBottom_ = 0;
-    TColor oldColor_ = clAutoColor;
+    // Where the line stands between points; the plain-line walk carries it on.
+    TLineCursor cursor_;
 };

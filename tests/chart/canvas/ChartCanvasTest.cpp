@@ -263,7 +263,7 @@ TEST(ChartCanvasBuffer, AnUnchangedChartIsDrawnOnceAndThenCopied)
     ASSERT_NE(canvas.Bitmap(), nullptr);
     EXPECT_EQ(window.BitmapsCreated(), 1);
     canvas.Line(0, 0, 99, 49);
-    canvas.ShowImage(window, window, TPoint{5, 6});
+    canvas.ShowImage(window, TPoint{5, 6});
     EXPECT_FALSE(canvas.BufferDirty());
 
     EXPECT_TRUE(canvas.PaintFromBuffer());
@@ -289,11 +289,11 @@ TEST(ChartCanvasBuffer, TheBitmapIsKeptWhileTheSizeHoldsAndRemadeOnResize)
     TChartCanvas3D canvas;
     canvas.InitWindow(window, nullptr, TRect{0, 0, 100, 50}, false);
     TBitmapDevice* first = canvas.Bitmap();
-    canvas.ShowImage(window, window, TPoint{});
+    canvas.ShowImage(window, TPoint{});
     canvas.InitWindow(window, nullptr, TRect{10, 10, 110, 60}, false);
     EXPECT_EQ(canvas.Bitmap(), first);
     EXPECT_EQ(window.BitmapsCreated(), 1);
-    canvas.ShowImage(window, window, TPoint{});
+    canvas.ShowImage(window, TPoint{});
 
     const TRect panel = canvas.InitWindow(window, nullptr, TRect{0, 0, 120, 70}, false);
     EXPECT_EQ(panel, (TRect{0, 0, 120, 70}));
@@ -310,7 +310,7 @@ TEST(ChartCanvasBuffer, UnbufferedPaintsDrawStraightToTheWindow)
     TRecordingDevice window;
     TChartCanvas3D canvas;
     canvas.InitWindow(window, nullptr, TRect{0, 0, 100, 50}, false);
-    canvas.ShowImage(window, window, TPoint{});
+    canvas.ShowImage(window, TPoint{});
     canvas.SetBuffered(false);
     EXPECT_EQ(canvas.Bitmap(), nullptr);
     EXPECT_TRUE(canvas.BufferDirty());
@@ -318,7 +318,7 @@ TEST(ChartCanvasBuffer, UnbufferedPaintsDrawStraightToTheWindow)
     const TRect panel = canvas.InitWindow(window, nullptr, TRect{5, 6, 105, 56}, false);
     EXPECT_EQ(panel, (TRect{5, 6, 105, 56}));
     canvas.Line(5, 6, 20, 20);
-    canvas.ShowImage(window, window, TPoint{5, 6});
+    canvas.ShowImage(window, TPoint{5, 6});
     EXPECT_EQ(window.Records().back().Surface, 0);
     EXPECT_EQ(window.RecordsOf(TDrawOp::CopyBitmap).size(), 1u);
     EXPECT_FALSE(canvas.PaintFromBuffer());
@@ -331,7 +331,7 @@ TEST(ChartCanvasBuffer, MonochromeChangeDropsTheBitmapAndRepaints)
     TRecordingDevice window;
     TChartCanvas3D canvas;
     canvas.InitWindow(window, &options, TRect{0, 0, 10, 10}, false);
-    canvas.ShowImage(window, window, TPoint{});
+    canvas.ShowImage(window, TPoint{});
     canvas.SetMonochrome(false);
     EXPECT_EQ(repaints, 0);
     canvas.SetMonochrome(true);
