@@ -5,7 +5,7 @@
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/panel/TCustomChart.h"
+#include "chart/panel/TCustomAxisPanel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,10 +58,7 @@ void TCustomChartAxis::Changed() const
 
 void TCustomChartAxis::RepaintNow() const
 {
-    if (auto* chart = dynamic_cast<TCustomChart*>(&chart_))
-        chart->Repaint();
-    else
-        chart_.Invalidate();
+    chart_.Repaint();
 }
 
 template <typename T>

@@ -2,7 +2,6 @@
 
 #include "chart/ChartApi.h"
 #include "chart/axes/TAxisKind.h"
-#include "chart/axes/TAxisLinePosition.h"
 #include "chart/axes/TAxisLabelStyle.h"
 #include "chart/axes/TAxisPlacement.h"
 #include "chart/axes/TAxisScale.h"
@@ -148,8 +147,11 @@ public:
     void PrepareScale();
     void ReserveSpace(TRect& rect, TAxisPlacement placement);
     void PlacePixels();
+    // Puts the axis line on its side of the final PlotRect (moved by PositionPercent).
+    void PlaceLine();
     void ApplySeriesMargins(int before, int after);
-    void DrawAxis(TAxisLinePosition linePosition);
+    // Draws the title, labels, line, ticks and grid where the layout put them.
+    void DrawAxis();
     // Draws one label or title text at (x, y) with the font already selected.
     void DrawAxisText(int x, int y, int angle, const std::string& text);
 

@@ -6,7 +6,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/panel/TCustomChart.h"
+#include "chart/panel/TCustomAxisPanel.h"
 #include "numeric/Extended.h"
 
 namespace {
@@ -39,8 +39,7 @@ private:
 
 int TCustomChartAxis::WallSize(const TCustomChartAxis& axis) const
 {
-    const auto* chart = dynamic_cast<const TCustomChart*>(&chart_);
-    return chart ? chart->WallSizeForAxis(axis) : 0;
+    return chart_.WallSizeForAxis(axis);
 }
 
 int TCustomChartAxis::ChartDepth() const
@@ -48,14 +47,12 @@ int TCustomChartAxis::ChartDepth() const
     return chart_.Depth3DX();
 }
 
-void TCustomChartAxis::DrawAxis(TAxisLinePosition linePosition)
+void TCustomChartAxis::DrawAxis()
 {
     RefreshDateTimeScale();
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Font().Assign(labelsFont_);
     const double inc = ComputeIncrement();
-    if (linePosition == TAxisLinePosition::Recalculate)
-        linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
     if (!title_.Caption().empty())
         DrawTitle();
     TAxisTickPositions ticks;

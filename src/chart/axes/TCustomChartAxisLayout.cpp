@@ -120,6 +120,11 @@ void TCustomChartAxis::PlacePixels()
     scale_.PixelEnd = base + Round(f * endPosition_);
 }
 
+void TCustomChartAxis::PlaceLine()
+{
+    linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
+}
+
 void TCustomChartAxis::ApplySeriesMargins(int before, int after)
 {
     // The values the shortened span gives the full span's ends become the scale's limits.

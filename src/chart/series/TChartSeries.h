@@ -135,8 +135,9 @@ public:
     // Legend.
     virtual int LegendItemCount() const { return Count(); }
     virtual std::string LegendText(int index, TLegendTextStyle style) const;
-    virtual void DrawLegendItem(int index, const TRect& rect);
-    virtual void DrawLegendSymbol(int index, const TRect& rect);
+    // Draws the symbol of item index (-1: the whole series) on a legend of colour legendColor.
+    virtual void DrawLegendItem(int index, const TRect& rect, TColor legendColor);
+    virtual void DrawLegendSymbol(int index, const TRect& rect, TColor legendColor);
     virtual void LegendItemPen(int index, TColor& backColor, TBrushStyle& style);
     virtual int MapIndex(int index) const { return index; }
     virtual TColor LegendColor(int index) const { return PointColor(index); }
@@ -235,7 +236,7 @@ protected:
     // A series type with more coordinates makes its further value lists on these points.
     TSeriesPoints& Points() { return points_; }
     // The base legend symbol: the rectangle filled with the current brush, outlined when it would vanish.
-    void DrawBaseLegendSymbol(const TRect& rect);
+    void DrawBaseLegendSymbol(const TRect& rect, TColor legendColor);
 
 private:
     TColor OwnOrPaletteColor(int index) const;

@@ -531,7 +531,7 @@ int TCustomSeries::PointAtPixel(int x, int y)
     return -1;
 }
 
-void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
+void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect, TColor legendColor)
 {
     const TColor color = index == -1 ? SeriesColor() : PointColor(index);
     TChartCanvas3D& canvas = Canvas();
@@ -557,6 +557,6 @@ void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
             canvas.HorizLine(rect.Left, rect.Right, middleY);
         }
     } else {
-        DrawBaseLegendSymbol(rect);
+        DrawBaseLegendSymbol(rect, legendColor);
     }
 }
