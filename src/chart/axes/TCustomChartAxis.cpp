@@ -30,14 +30,9 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
     : chart_(chart)
     , kind_(kind)
     , title_(chart, DefaultTitleAngleOf(kind))
-    , isHorizontal_(kind == TAxisKind::Bottom || kind == TAxisKind::Top)
-    , isOtherSide_(kind == TAxisKind::Top || kind == TAxisKind::Right || kind == TAxisKind::Depth)
-    , isDepthAxis_(kind == TAxisKind::Depth)
 {
-    if (isDepthAxis_)
+    if (IsDepthAxis())
         visible_ = false;
-    // Depth values run along x, as horizontal ones do.
-    scale_.Along = isHorizontal_ || isDepthAxis_ ? TAxisScale::TPixelAxis::X : TAxisScale::TPixelAxis::Y;
     const TNotifyEvent changed = [this] { Changed(); };
     axis_.SetOnChange(changed);
     grid_.SetOnChange(changed);
@@ -111,10 +106,6 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
     titleSize_ = source.titleSize_;
     visible_ = source.visible_;
     kind_ = source.kind_;
-    isHorizontal_ = source.isHorizontal_;
-    isOtherSide_ = source.isOtherSide_;
-    isDepthAxis_ = source.isDepthAxis_;
-    scale_.Along = source.scale_.Along;
     Changed();
 }
 

@@ -32,7 +32,7 @@ public:
     TCustomAxisPanel& ParentChart() const { return chart_; }
     TAxisKind Kind() const { return kind_; }
 
-    // Copies every published property, the title, the pens, the font and the orientation flags.
+    // Copies every published property, the title, the pens, the font and the kind (so the orientation).
     void Assign(const TCustomChartAxis& source);
 
     bool Automatic() const { return automatic_; }
@@ -125,9 +125,12 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
 
-    bool IsHorizontal() const { return isHorizontal_; }
-    bool IsOtherSide() const { return isOtherSide_; }
-    bool IsDepthAxis() const { return isDepthAxis_; }
+    // The orientation follows from the kind alone.
+    bool IsHorizontal() const { return kind_ == TAxisKind::Bottom || kind_ == TAxisKind::Top; }
+    bool IsOtherSide() const { return kind_ == TAxisKind::Top || kind_ == TAxisKind::Right || kind_ == TAxisKind::Depth; }
+    bool IsDepthAxis() const { return kind_ == TAxisKind::Depth; }
+    // The pixel coordinate the values run along; depth values run along x, as horizontal ones do.
+    TAxisScale::TPixelAxis Along() const { return IsHorizontal() || IsDepthAxis() ? TAxisScale::TPixelAxis::X : TAxisScale::TPixelAxis::Y; }
     int DefaultTitleAngle() const { return title_.DefaultAngle(); }
     // The limits, span and direction the mapping below works with.
     const TAxisScale& Scale() const { return scale_; }
@@ -157,8 +160,8 @@ public:
 
     int XValueToPixel(double value) const { return scale_.XValueToPixel(value); }
     int YValueToPixel(double value) const { return scale_.YValueToPixel(value); }
-    int ValueToPixel(double value) const { return scale_.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return scale_.PixelToValue(pixel); }
+    int ValueToPixel(double value) const { return scale_.PixelAlong(Along(), value); }
+    double PixelToValue(int pixel) const { return scale_.PixelToValue(Along(), pixel); }
 
     double ComputeIncrement() const;
     // The next step of the 1, 2, 5, 10 ... sequence above x.
@@ -271,9 +274,6 @@ private:
     int titleSize_ = 0;
     bool visible_ = true;
 
-    bool isHorizontal_ = false;
-    bool isOtherSide_ = false;
-    bool isDepthAxis_ = false;
     TAxisScale scale_;
     bool isDateTimeScale_ = false;
     int linePos_ = 0;

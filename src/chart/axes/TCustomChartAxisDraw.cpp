@@ -79,7 +79,7 @@ void TCustomChartAxis::SelectTextFont(const TChartFont& font)
 void TCustomChartAxis::DrawTitle()
 {
     SelectTextFont(title_.Font());
-    if (isHorizontal_)
+    if (IsHorizontal())
         DrawAxisText(scale_.PixelCentre(), titlePos_, title_.Angle(), title_.Caption());
     else
         DrawAxisText(titlePos_, scale_.PixelCentre(), title_.Angle(), title_.Caption());
@@ -90,12 +90,12 @@ void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
     if (tickOnLabelsOnly_)
         tickPositions_->Add(pos);
     SelectTextFont(labelsFont_);
-    if (isDepthAxis_) {
+    if (IsDepthAxis()) {
         TChartCanvas3D& canvas = chart_.Canvas();
         const TResetTextAlign reset(canvas);
         canvas.SetTextAlign(TA_LEFT | TA_TOP);
         canvas.TextOut3D(labelsPos_, chart_.PlotRect().Bottom, pos, text);
-    } else if (isHorizontal_) {
+    } else if (IsHorizontal()) {
         DrawAxisText(pos, labelsPos_, labelsAngle_, text);
     } else {
         DrawAxisText(labelsPos_, pos, labelsAngle_, text);
@@ -111,21 +111,21 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
     const int half = h / 2;
     const std::vector<std::string_view> lines = AxisTextLines(text);
     const Extended n = static_cast<Extended>(lines.size());
-    const int z = isOtherSide_ ? ChartDepth() : 0;
-    const bool near = !isOtherSide_;
+    const int z = IsOtherSide() ? ChartDepth() : 0;
+    const bool near = !IsOtherSide();
 
     unsigned align = TA_LEFT | TA_TOP;
     switch (angle) {
     case 0:
-        if (isHorizontal_)
+        if (IsHorizontal())
             align = near ? TA_CENTER : TA_CENTER | TA_BOTTOM;
         else
             align = near ? TA_RIGHT : TA_LEFT;
-        if (!isHorizontal_)
+        if (!IsHorizontal())
             y -= half;
         break;
     case 90:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_RIGHT : TA_LEFT;
             x -= half;
         } else {
@@ -133,7 +133,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
         }
         break;
     case 180:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_CENTER | TA_BOTTOM : TA_CENTER;
         } else {
             align = near ? TA_LEFT : TA_RIGHT;
@@ -141,7 +141,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
         }
         break;
     case 270:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_LEFT : TA_RIGHT;
             x += half;
         } else {
@@ -156,7 +156,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
     const int s = angle == 180 || angle == 270 ? -h : h;
     const int allLines = Round(n * s);
     const int halfBlock = Round(s * 0.5_ext * (n + 1));
-    if (isHorizontal_) {
+    if (IsHorizontal()) {
         if (angle == 0)
             y -= near ? s : allLines;
         else if (angle == 90 || angle == 270)
@@ -195,16 +195,16 @@ void TCustomChartAxis::DrawAxisLine()
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.SelectChartPen(axis_);
     const int w = WallSize(*this);
-    if (isDepthAxis_) {
+    if (IsDepthAxis()) {
         const TRect plot = chart_.PlotRect();
         canvas.ZLine3D(plot.Right, plot.Bottom, scale_.PixelStart, scale_.PixelEnd);
-    } else if (isHorizontal_) {
-        if (isOtherSide_)
+    } else if (IsHorizontal()) {
+        if (IsOtherSide())
             canvas.HorizLine3D(scale_.PixelStart, scale_.PixelEnd, linePos_, ChartDepth());
         else
             canvas.HorizLine3D(scale_.PixelStart - WallSize(chart_.LeftAxis()), scale_.PixelEnd, linePos_ + w, 0);
     } else {
-        if (isOtherSide_)
+        if (IsOtherSide())
             canvas.VertLine3D(linePos_, scale_.PixelStart, scale_.PixelEnd, ChartDepth());
         else
             canvas.VertLine3D(linePos_ - w, scale_.PixelStart, scale_.PixelEnd + WallSize(chart_.BottomAxis()), 0);
@@ -215,13 +215,13 @@ void TCustomChartAxis::DrawTick(int pos, int direction, int length)
 {
     TChartCanvas3D& canvas = chart_.Canvas();
     const int w = WallSize(*this);
-    if (isHorizontal_) {
-        if (isOtherSide_)
+    if (IsHorizontal()) {
+        if (IsOtherSide())
             canvas.VertLine3D(pos, linePos_ - direction, linePos_ - direction - length, ChartDepth());
         else
             canvas.VertLine3D(pos, linePos_ + direction + w, linePos_ + direction + w + length, 0);
     } else {
-        if (isOtherSide_)
+        if (IsOtherSide())
             canvas.HorizLine3D(linePos_ + direction, linePos_ + direction + length, pos, ChartDepth());
         else
             canvas.HorizLine3D(linePos_ - direction - w, linePos_ - direction - w - length, pos, 0);
@@ -231,7 +231,7 @@ void TCustomChartAxis::DrawTick(int pos, int direction, int length)
 void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length)
 {
     // A zero length paints nothing; the depth axis has no ticks of its own.
-    if (!pen.Visible() || length == 0 || isDepthAxis_)
+    if (!pen.Visible() || length == 0 || IsDepthAxis())
         return;
     chart_.Canvas().SelectChartPen(pen);
     for (int pos : tickPositions_->Positions())
@@ -243,7 +243,7 @@ void TCustomChartAxis::DrawGridLine(int pos)
     TChartCanvas3D& canvas = chart_.Canvas();
     const TRect plot = chart_.PlotRect();
     const int z = ChartDepth();
-    if (isHorizontal_)
+    if (IsHorizontal())
         canvas.VertLine3D(pos, plot.Top, plot.Bottom, z);
     else
         canvas.HorizLine3D(plot.Left, plot.Right, pos, z);
@@ -251,7 +251,7 @@ void TCustomChartAxis::DrawGridLine(int pos)
 
 void TCustomChartAxis::DrawGrid()
 {
-    if (!grid_.Visible() || isDepthAxis_)
+    if (!grid_.Visible() || IsDepthAxis())
         return;
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Brush().SetStyle(bsClear);
@@ -310,7 +310,7 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
 
 void TCustomChartAxis::DrawMinorTicksAndGrid()
 {
-    if (tickPositions_->Empty() || isDepthAxis_)
+    if (tickPositions_->Empty() || IsDepthAxis())
         return;
     TChartCanvas3D& canvas = chart_.Canvas();
     if (minorTicks_.Visible()) {

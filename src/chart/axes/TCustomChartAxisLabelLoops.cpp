@@ -32,7 +32,7 @@ void TCustomChartAxis::ProduceLabels(double inc)
     if (!(scale_.Maximum >= scale_.Minimum))
         return;
     const TAxisLabelStyle style = EffectiveLabelStyle();
-    if (isDepthAxis_ && style != talNone) {
+    if (IsDepthAxis() && style != talNone) {
         DrawDepthLabels();
         return;
     }
@@ -196,7 +196,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
         if (owner == series.end())
             continue;
         TChartSeries& s = **owner;
-        const double value = isHorizontal_ ? s.XValueAt(index) : s.YValueAt(index);
+        const double value = IsHorizontal() ? s.XValueAt(index) : s.YValueAt(index);
         if (value < scale_.Minimum || value > scale_.Maximum)
             continue;
         std::string text = style == talMark ? s.MarkText(index) : s.PointLabel(index);
@@ -205,7 +205,7 @@ void TCustomChartAxis::DrawSeriesLabels(TAxisLabelStyle style)
             std::replace(text.begin(), text.end(), ' ', AxisLineSeparator);
         const int pos = ValueToPixel(value);
         if (labelsSeparation_ != 0) {
-            const int extent = isHorizontal_ ? LabelWidthOf(text) : LabelHeightOf(text);
+            const int extent = IsHorizontal() ? LabelWidthOf(text) : LabelHeightOf(text);
             const int half = (extent + static_cast<int>(extent * 0.02 * labelsSeparation_)) / 2;
             if (havePrevious && std::abs(pos - previousPos) < half + previousHalf)
                 continue;

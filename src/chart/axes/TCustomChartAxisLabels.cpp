@@ -34,7 +34,7 @@ void TCustomChartAxis::RefreshDateTimeScale()
     isDateTimeScale_ = false;
     for (TChartSeries* series : chart_.SeriesList()) {
         if (series->Active() && series->UsesAxis(*this)) {
-            isDateTimeScale_ = isHorizontal_ ? series->XValues().DateTime() : series->YValues().DateTime();
+            isDateTimeScale_ = IsHorizontal() ? series->XValues().DateTime() : series->YValues().DateTime();
             return;
         }
     }
@@ -44,12 +44,12 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
 {
     if (labelStyle_ != talAuto)
         return labelStyle_;
-    if (isDepthAxis_)
+    if (IsDepthAxis())
         return chart_.ActiveSeriesCount() > 0 ? talText : talNone;
     const std::vector<TChartSeries*> series = ActiveSeriesOnAxis();
     if (series.empty())
         return talNone;
-    if (isHorizontal_)
+    if (IsHorizontal())
         for (const TChartSeries* s : series)
             if (s->Count() > 0 && !s->PointLabel(0).empty())
                 return talText;
@@ -147,7 +147,7 @@ double TCustomChartAxis::IncrementFor(TLabelHandlerCall handler) const
 {
     const auto extent = [&](double v) {
         const std::string text = FormatLabel(v, handler);
-        return isHorizontal_ ? LabelWidthOf(text) : LabelHeightOf(text);
+        return IsHorizontal() ? LabelWidthOf(text) : LabelHeightOf(text);
     };
     int size = std::max(extent(scale_.Maximum), extent(scale_.Minimum));
     int maxLabels = 1;
