@@ -181,26 +181,16 @@ public:
 
     // Refreshes IsDateTimeScale from the first active series on this axis.
     void RefreshDateTimeScale();
+    // The active series that use this axis, in list order.
+    std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
 
 private:
-    // Whether a label text goes through the chart's OnGetAxisLabel handler (not while measuring).
-    enum class TLabelHandlerCall { Call, Skip };
-
     void Changed() const;
     // Paints the chart at once (the chart's immediate paint) rather than at the next paint request.
     void RepaintNow() const;
     // Stores a changed value and repaints.
     template <typename T>
     void Update(T& field, const T& value);
-    std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
-    std::string FormatLabel(double value, TLabelHandlerCall handler) const;
-    void CallGetAxisLabel(TChartSeries* series, int valueIndex, std::string& text) const;
-    int WidestLine(const std::string& text) const;
-    int FontHeight() const;
-    int LabelWidthOf(const std::string& text) const;
-    int LabelHeightOf(const std::string& text) const;
-    double IncrementFor(TLabelHandlerCall handler) const;
-    double DateTimeIncrement(int maxLabels) const;
 
     int ShiftByPositionPercent(int coordinate) const;
     int AxisSideEdge(const TRect& rect) const;
@@ -211,27 +201,18 @@ private:
     int WallSize(const TCustomChartAxis& axis) const;
     int ChartDepth() const;
 
-    void ProduceLabels(double inc);
-    void DrawValueLabels(double inc);
-    template <class F>
-    void ForEachValueLabel(double inc, F visit) const;
-    bool DrawHandlerLabels();
-    void DrawLogarithmicLabels();
-    void DrawCalendarLabels(double inc);
-    void DrawSeriesLabels(TAxisLabelStyle style);
-    void DrawDepthLabels();
-    void PlaceLabel(double value);
     void SelectTextFont(const TChartFont& font);
     void DrawTitle();
     void DrawLabel(int pos, const std::string& text);
     void DrawAxisLine();
     void DrawTick(int pos, int direction, int length);
-    void DrawTicks(const TChartPen& pen, int direction, int length);
+    // Ticks, grid lines and minor marks at the label positions one drawing recorded.
+    void DrawTicks(const TChartPen& pen, int direction, int length, const TAxisTickPositions& ticks);
     void DrawGridLine(int pos);
-    void DrawGrid();
-    void DrawMinorTicksAndGrid();
+    void DrawGrid(const TAxisTickPositions& ticks);
+    void DrawMinorTicksAndGrid(const TAxisTickPositions& ticks);
     template <typename Draw>
-    void ForEachMinorPosition(Draw draw) const;
+    void ForEachMinorPosition(const TAxisTickPositions& ticks, Draw draw) const;
 
     TCustomAxisPanel& chart_;
     TAxisKind kind_;
@@ -279,5 +260,4 @@ private:
     int linePos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
-    TAxisTickPositions* tickPositions_ = nullptr;
 };

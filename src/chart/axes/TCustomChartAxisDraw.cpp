@@ -2,6 +2,7 @@
 
 #include "chart/axes/AxisDateTime.h"
 #include "chart/axes/AxisTextLines.h"
+#include "chart/axes/TAxisLabelLoops.h"
 #include "chart/axes/TAxisTickPositions.h"
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/ChartMath.h"
@@ -10,18 +11,6 @@
 #include "numeric/Extended.h"
 
 namespace {
-
-// Points the axis at the tick table of one drawing and forgets it when the drawing ends.
-class TTickTableScope {
-public:
-    TTickTableScope(TAxisTickPositions*& slot, TAxisTickPositions& table) : slot_(slot) { slot_ = &table; }
-    TTickTableScope(const TTickTableScope&) = delete;
-    TTickTableScope& operator=(const TTickTableScope&) = delete;
-    ~TTickTableScope() { slot_ = nullptr; }
-
-private:
-    TAxisTickPositions*& slot_;
-};
 
 // Leaves the text alignment at left-top, whatever a text drawing set.
 class TResetTextAlign {
@@ -56,14 +45,13 @@ void TCustomChartAxis::DrawAxis()
     if (!title_.Caption().empty())
         DrawTitle();
     TAxisTickPositions ticks;
-    const TTickTableScope scope(tickPositions_, ticks);
     if (inc > 0 || (isDateTimeScale_ && IsCalendarDateTimeStep(inc)))
-        ProduceLabels(inc);
+        TAxisLabelLoops(*this, ticks, [this](int pos, const std::string& text) { DrawLabel(pos, text); }).Produce(inc);
     DrawAxisLine();
-    DrawTicks(ticks_, 1, tickLength_);
-    DrawGrid();
-    DrawTicks(ticksInner_, -1, -tickInnerLength_);
-    DrawMinorTicksAndGrid();
+    DrawTicks(ticks_, 1, tickLength_, ticks);
+    DrawGrid(ticks);
+    DrawTicks(ticksInner_, -1, -tickInnerLength_, ticks);
+    DrawMinorTicksAndGrid(ticks);
 }
 
 void TCustomChartAxis::SelectTextFont(const TChartFont& font)
@@ -87,8 +75,6 @@ void TCustomChartAxis::DrawTitle()
 
 void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
 {
-    if (tickOnLabelsOnly_)
-        tickPositions_->Add(pos);
     SelectTextFont(labelsFont_);
     if (IsDepthAxis()) {
         TChartCanvas3D& canvas = chart_.Canvas();
@@ -228,13 +214,13 @@ void TCustomChartAxis::DrawTick(int pos, int direction, int length)
     }
 }
 
-void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length)
+void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length, const TAxisTickPositions& ticks)
 {
     // A zero length paints nothing; the depth axis has no ticks of its own.
     if (!pen.Visible() || length == 0 || IsDepthAxis())
         return;
     chart_.Canvas().SelectChartPen(pen);
-    for (int pos : tickPositions_->Positions())
+    for (int pos : ticks.Positions())
         DrawTick(pos, direction, length);
 }
 
@@ -249,7 +235,7 @@ void TCustomChartAxis::DrawGridLine(int pos)
         canvas.HorizLine3D(plot.Left, plot.Right, pos, z);
 }
 
-void TCustomChartAxis::DrawGrid()
+void TCustomChartAxis::DrawGrid(const TAxisTickPositions& ticks)
 {
     if (!grid_.Visible() || IsDepthAxis())
         return;
@@ -263,7 +249,7 @@ void TCustomChartAxis::DrawGrid()
     if (pen.Color() == clAutoColor)
         pen.SetColor(clGray);
     canvas.SelectChartPen(pen);
-    const std::span<const int> t = tickPositions_->Positions();
+    const std::span<const int> t = ticks.Positions();
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!gridCentered_)
             DrawGridLine(t[i]);
@@ -274,9 +260,9 @@ void TCustomChartAxis::DrawGrid()
 }
 
 template <typename Draw>
-void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
+void TCustomChartAxis::ForEachMinorPosition(const TAxisTickPositions& ticks, Draw draw) const
 {
-    const std::span<const int> t = tickPositions_->Positions();
+    const std::span<const int> t = ticks.Positions();
     const std::size_t m = t.size();
     const int k = minorTickCount_;
     const auto keep = [&](int q) {
@@ -308,17 +294,17 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
     }
 }
 
-void TCustomChartAxis::DrawMinorTicksAndGrid()
+void TCustomChartAxis::DrawMinorTicksAndGrid(const TAxisTickPositions& ticks)
 {
-    if (tickPositions_->Empty() || IsDepthAxis())
+    if (ticks.Empty() || IsDepthAxis())
         return;
     TChartCanvas3D& canvas = chart_.Canvas();
     if (minorTicks_.Visible()) {
         canvas.SelectChartPen(minorTicks_);
-        ForEachMinorPosition([&](int q) { DrawTick(q, 1, minorTickLength_); });
+        ForEachMinorPosition(ticks, [&](int q) { DrawTick(q, 1, minorTickLength_); });
     }
     if (minorGrid_.Visible()) {
         canvas.SelectChartPen(minorGrid_);
-        ForEachMinorPosition([&](int q) { DrawGridLine(q); });
+        ForEachMinorPosition(ticks, [&](int q) { DrawGridLine(q); });
     }
 }
