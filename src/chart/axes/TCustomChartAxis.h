@@ -185,12 +185,13 @@ public:
     std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
 
 private:
-    void Changed() const;
+    // Marks the chart for the next paint.
+    void InvalidateChart() const;
     // Paints the chart at once (the chart's immediate paint) rather than at the next paint request.
     void RepaintNow() const;
-    // Stores a changed value and repaints.
+    // The setter rule: a changed value is stored and the chart invalidated.
     template <typename T>
-    void Update(T& field, const T& value);
+    void StoreAndInvalidate(T& field, const T& value);
 
     int ShiftByPositionPercent(int coordinate) const;
     int AxisSideEdge(const TRect& rect) const;

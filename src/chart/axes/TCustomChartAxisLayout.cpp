@@ -149,7 +149,7 @@ void TCustomChartAxis::SetMinMax(double min, double max)
     maximum_ = max;
     if (maximum_ - minimum_ < 1e-10)
         maximum_ = minimum_ + 1e-10;
-    Changed();
+    InvalidateChart();
 }
 
 void TCustomChartAxis::Scroll(double offset, bool checkLimits)
@@ -169,7 +169,7 @@ void TCustomChartAxis::Scroll(double offset, bool checkLimits)
     minimum_ += offset;
     maximum_ += offset;
     // The caller (the mouse wheel scrolls several axes) paints once after all of them have moved.
-    Changed();
+    InvalidateChart();
 }
 
 bool TCustomChartAxis::HitTest(int x, int y) const

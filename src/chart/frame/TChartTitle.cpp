@@ -18,8 +18,8 @@ TChartTitle::TChartTitle(TCustomAxisPanel& chart)
     : TChartFontObject(chart), brush_(clAutoColor, bsSolid)
 {
     Font().SetColor(DefaultFontColor);
-    brush_.SetOnChange([this] { Repaint(); });
-    frame_.SetOnChange([this] { Repaint(); });
+    brush_.SetOnChange([this] { InvalidateChart(); });
+    frame_.SetOnChange([this] { InvalidateChart(); });
 }
 
 void TChartTitle::Assign(const TChartTitle& source)
@@ -36,27 +36,27 @@ void TChartTitle::Assign(const TChartTitle& source)
 
 void TChartTitle::SetAdjustFrame(bool value)
 {
-    Store(adjustFrame_, value);
+    StoreAndInvalidate(adjustFrame_, value);
 }
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    Store(alignment_, value);
+    StoreAndInvalidate(alignment_, value);
 }
 
 void TChartTitle::SetColor(TColor value)
 {
-    Store(color_, value);
+    StoreAndInvalidate(color_, value);
 }
 
 void TChartTitle::SetText(const std::vector<std::string>& lines)
 {
-    Store(text_, lines);
+    StoreAndInvalidate(text_, lines);
 }
 
 void TChartTitle::SetVisible(bool value)
 {
-    Store(visible_, value);
+    StoreAndInvalidate(visible_, value);
 }
 
 bool TChartTitle::IsFontStored() const

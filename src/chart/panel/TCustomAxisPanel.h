@@ -75,7 +75,7 @@ public:
     // The wall size an axis leaves beside the plot; a chart without walls leaves none.
     virtual int WallSizeForAxis(const TCustomChartAxis&) const { return 0; }
     // Paints at once where the chart can; this one only marks the picture for the next paint.
-    virtual void Repaint() { Invalidate(); }
+    virtual void RepaintNow() { Invalidate(); }
 
     // The series' value range an automatic axis takes (the current page only, when paging).
     double MinXValue(const TCustomChartAxis& axis) const;

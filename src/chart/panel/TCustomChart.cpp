@@ -83,7 +83,7 @@ void TCustomChart::SetFrame(const TChartPen& value)
 
 void TCustomChart::SetBackImageInside(bool value)
 {
-    Store(backImageInside_, value);
+    StoreAndInvalidate(backImageInside_, value);
 }
 
 bool TCustomChart::ColorIsUnused(TColor color) const

@@ -73,7 +73,7 @@ public:
     // Gives the axes back the settings they had before the first zoom or scroll.
     void UndoZoom();
     // Paints now: the platform's immediate paint (OnRepaint) after the buffer is marked stale.
-    void Repaint() override
+    void RepaintNow() override
     {
         Invalidate();
         if (OnRepaint)

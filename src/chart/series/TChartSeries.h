@@ -163,10 +163,10 @@ public:
     // Leaves the old chart (DetachSeries) and joins the new one (AttachSeries).
     void SetParentChart(TCustomAxisPanel* value);
     TChartCanvas3D& Canvas() const;
-    // Asks the parent chart, if any, to paint again.
-    void RequestRepaint() const;
+    // Marks the parent chart, if any, for the next paint.
+    void InvalidateChart() const;
     // The change handler of the series' pens and brushes.
-    void ChangedNotify() const { RequestRepaint(); }
+    void ChangedNotify() const { InvalidateChart(); }
 
     // Published properties.
     bool Active() const { return active_; }

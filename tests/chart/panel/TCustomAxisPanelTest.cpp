@@ -425,7 +425,7 @@ public:
     int Repaints = 0;
 
     int WallSizeForAxis(const TCustomChartAxis&) const override { return WallSize; }
-    void Repaint() override { ++Repaints; }
+    void RepaintNow() override { ++Repaints; }
 
 protected:
     void LayOutTitlesAndLegend(TFrameLayout&) override {}
