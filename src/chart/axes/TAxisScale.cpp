@@ -59,17 +59,17 @@ int TAxisScale::PixelAlong(TPixelAxis along, double value) const
     return CountsFromStart(along) ? PixelFrom(PixelStart, Round(*d)) : PixelFrom(PixelEnd, -Round(*d));
 }
 
-double TAxisScale::PixelToValue(int pixel) const
+double TAxisScale::PixelToValue(TPixelAxis along, int pixel) const
 {
     if (PixelLength() < 1)
         return 0;
-    const Extended along = Inverted ? PixelEnd - pixel : pixel - PixelStart;
-    const bool fromMinimum = Along == TPixelAxis::X;
+    const Extended offset = Inverted ? PixelEnd - pixel : pixel - PixelStart;
+    const bool fromMinimum = along == TPixelAxis::X;
     if (Logarithmic) {
         const auto [lnMin, lnMax] = LogarithmicLimits(*this);
-        const Extended a = along * (lnMax - lnMin) / PixelLength();
+        const Extended a = offset * (lnMax - lnMin) / PixelLength();
         return static_cast<double>(Exp(fromMinimum ? lnMin + a : lnMax - a));
     }
-    const Extended a = along * Range() / PixelLength();
+    const Extended a = offset * Range() / PixelLength();
     return static_cast<double>(fromMinimum ? Minimum + a : Maximum - a);
 }

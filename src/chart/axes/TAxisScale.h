@@ -2,9 +2,9 @@
 
 #include "chart/ChartApi.h"
 
-// What turns an axis' values into pixels and back: the limits of its scale, the span of pixels they
-// are drawn over, and the way the values run along it. A plain value, so a mapping can be kept,
-// copied and tested without a chart.
+// What turns an axis' values into pixels and back: the limits of its scale and the span of pixels they
+// are drawn over; the caller says which coordinate the values run along. A plain value, so a mapping
+// can be kept, copied and tested without a chart.
 struct BHN_CHART_API TAxisScale {
     // The pixel coordinate the values run along: x grows to the right, y downwards.
     enum class TPixelAxis { X, Y };
@@ -13,7 +13,6 @@ struct BHN_CHART_API TAxisScale {
     double Maximum = 0;
     int PixelStart = 0;
     int PixelEnd = 0;
-    TPixelAxis Along = TPixelAxis::Y;
     bool Inverted = false;
     bool Logarithmic = false;
 
@@ -30,9 +29,8 @@ struct BHN_CHART_API TAxisScale {
     int PixelAlong(TPixelAxis along, double value) const;
     int XValueToPixel(double value) const { return PixelAlong(TPixelAxis::X, value); }
     int YValueToPixel(double value) const { return PixelAlong(TPixelAxis::Y, value); }
-    int ValueToPixel(double value) const { return PixelAlong(Along, value); }
-    // The value at a pixel; 0 on a span of no length.
-    double PixelToValue(int pixel) const;
+    // The value at a pixel when the values run along the given coordinate; 0 on a span of no length.
+    double PixelToValue(TPixelAxis along, int pixel) const;
 
     friend bool operator==(const TAxisScale&, const TAxisScale&) = default;
 };

@@ -13,7 +13,7 @@ void TChartAxisTitle::SetAngle(int value)
     if (value == angle_)
         return;
     angle_ = value;
-    Repaint();
+    InvalidateChart();
 }
 
 void TChartAxisTitle::SetCaption(const std::string& value)
@@ -21,7 +21,7 @@ void TChartAxisTitle::SetCaption(const std::string& value)
     if (value == caption_)
         return;
     caption_ = value;
-    Repaint();
+    InvalidateChart();
 }
 
 void TChartAxisTitle::Assign(const TChartAxisTitle& source)
@@ -33,5 +33,5 @@ void TChartAxisTitle::Assign(const TChartAxisTitle& source)
     caption_ = source.caption_;
     SetFont(source.Font());
     if (changed)
-        Repaint();
+        InvalidateChart();
 }

@@ -5,7 +5,7 @@
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/panel/TCustomChart.h"
+#include "chart/panel/TCustomAxisPanel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,15 +30,10 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
     : chart_(chart)
     , kind_(kind)
     , title_(chart, DefaultTitleAngleOf(kind))
-    , isHorizontal_(kind == TAxisKind::Bottom || kind == TAxisKind::Top)
-    , isOtherSide_(kind == TAxisKind::Top || kind == TAxisKind::Right || kind == TAxisKind::Depth)
-    , isDepthAxis_(kind == TAxisKind::Depth)
 {
-    if (isDepthAxis_)
+    if (IsDepthAxis())
         visible_ = false;
-    // Depth values run along x, as horizontal ones do.
-    scale_.Along = isHorizontal_ || isDepthAxis_ ? TAxisScale::TPixelAxis::X : TAxisScale::TPixelAxis::Y;
-    const TNotifyEvent changed = [this] { Changed(); };
+    const TNotifyEvent changed = [this] { InvalidateChart(); };
     axis_.SetOnChange(changed);
     grid_.SetOnChange(changed);
     minorGrid_.SetOnChange(changed);
@@ -51,23 +46,20 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
 
 TCustomChartAxis::~TCustomChartAxis() = default;
 
-void TCustomChartAxis::Changed() const
+void TCustomChartAxis::InvalidateChart() const
 {
     chart_.Invalidate();
 }
 
 void TCustomChartAxis::RepaintNow() const
 {
-    if (auto* chart = dynamic_cast<TCustomChart*>(&chart_))
-        chart->Repaint();
-    else
-        chart_.Invalidate();
+    chart_.RepaintNow();
 }
 
 template <typename T>
-void TCustomChartAxis::Update(T& field, const T& value)
+void TCustomChartAxis::StoreAndInvalidate(T& field, const T& value)
 {
-    StoreAndRepaint(field, value, [this] { Changed(); });
+    ::StoreAndInvalidate(field, value, [this] { InvalidateChart(); });
 }
 
 void TCustomChartAxis::Assign(const TCustomChartAxis& source)
@@ -114,11 +106,7 @@ void TCustomChartAxis::Assign(const TCustomChartAxis& source)
     titleSize_ = source.titleSize_;
     visible_ = source.visible_;
     kind_ = source.kind_;
-    isHorizontal_ = source.isHorizontal_;
-    isOtherSide_ = source.isOtherSide_;
-    isDepthAxis_ = source.isDepthAxis_;
-    scale_.Along = source.scale_.Along;
-    Changed();
+    InvalidateChart();
 }
 
 void TCustomChartAxis::SetAutomatic(bool value)
@@ -129,7 +117,7 @@ void TCustomChartAxis::SetAutomatic(bool value)
         changed |= StoreChanged(automaticMaximum_, value);
     }
     if (changed)
-        Changed();
+        InvalidateChart();
 }
 
 void TCustomChartAxis::SetAutomaticMaximum(bool value)
@@ -138,7 +126,7 @@ void TCustomChartAxis::SetAutomaticMaximum(bool value)
     if (!value || automaticMinimum_)
         changed |= StoreChanged(automatic_, value);
     if (changed)
-        Changed();
+        InvalidateChart();
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool value)
@@ -147,77 +135,79 @@ void TCustomChartAxis::SetAutomaticMinimum(bool value)
     if (!value || automaticMaximum_)
         changed |= StoreChanged(automatic_, value);
     if (changed)
-        Changed();
+        InvalidateChart();
 }
 
 void TCustomChartAxis::SetAxisValuesFormat(const std::string& value)
 {
-    Update(axisValuesFormat_, value);
+    StoreAndInvalidate(axisValuesFormat_, value);
 }
 
 void TCustomChartAxis::SetDateTimeFormat(const std::string& value)
 {
-    Update(dateTimeFormat_, value);
+    StoreAndInvalidate(dateTimeFormat_, value);
 }
 
 void TCustomChartAxis::SetExactDateTime(bool value)
 {
-    Update(exactDateTime_, value);
+    StoreAndInvalidate(exactDateTime_, value);
 }
 
 void TCustomChartAxis::SetGridCentered(bool value)
 {
-    Update(gridCentered_, value);
+    StoreAndInvalidate(gridCentered_, value);
 }
 
 void TCustomChartAxis::SetIncrement(double value)
 {
     if (!(value >= 0))
         throw AxisException("Axis increment must be >= 0");
-    Update(increment_, value);
+    StoreAndInvalidate(increment_, value);
 }
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    Update(scale_.Inverted, value);
+    StoreAndInvalidate(scale_.Inverted, value);
 }
 
 void TCustomChartAxis::SetLabels(bool value)
 {
-    Update(labels_, value);
+    StoreAndInvalidate(labels_, value);
 }
 
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
     CheckAxisAngle(value, "Axis Labels");
-    Update(labelsAngle_, value);
+    StoreAndInvalidate(labelsAngle_, value);
 }
 
 void TCustomChartAxis::SetLabelsMultiLine(bool value)
 {
-    Update(labelsMultiLine_, value);
+    StoreAndInvalidate(labelsMultiLine_, value);
 }
 
 void TCustomChartAxis::SetLabelsOnAxis(bool value)
 {
-    Update(labelsOnAxis_, value);
+    StoreAndInvalidate(labelsOnAxis_, value);
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
     if (value < 0)
         throw AxisException("Labels Separation % must be greater than 0");
-    Update(labelsSeparation_, value);
+    StoreAndInvalidate(labelsSeparation_, value);
 }
 
 void TCustomChartAxis::SetLabelsSize(int value)
 {
-    Update(labelsSize_, value);
+    StoreAndInvalidate(labelsSize_, value);
 }
 
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    StoreAndRepaint(labelStyle_, value, [this] { RepaintNow(); });
+    // The only setter that paints at once rather than at the next paint.
+    if (StoreChanged(labelStyle_, value))
+        RepaintNow();
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)
@@ -230,81 +220,81 @@ void TCustomChartAxis::SetLogarithmic(bool value)
         if (!(scale_.Minimum >= 0) || !(scale_.Maximum >= 0))
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    Update(scale_.Logarithmic, value);
+    StoreAndInvalidate(scale_.Logarithmic, value);
 }
 
 void TCustomChartAxis::SetLogarithmicBase(int value)
 {
     if (value < 2)
         throw AxisException("Axis Logarithmic Base should be >= 2");
-    Update(logarithmicBase_, value);
+    StoreAndInvalidate(logarithmicBase_, value);
 }
 
 void TCustomChartAxis::SetMaximum(double value)
 {
     if (!chart_.IsLoading() && value < minimum_)
         throw AxisException("Axis Maximum Value must be >= Minimum");
-    Update(maximum_, value);
+    StoreAndInvalidate(maximum_, value);
 }
 
 void TCustomChartAxis::SetMinimum(double value)
 {
     if (!chart_.IsLoading() && value > maximum_)
         throw AxisException("Axis Minimum Value must be <= Maximum");
-    Update(minimum_, value);
+    StoreAndInvalidate(minimum_, value);
 }
 
 void TCustomChartAxis::SetMinorTickCount(int value)
 {
-    Update(minorTickCount_, value);
+    StoreAndInvalidate(minorTickCount_, value);
 }
 
 void TCustomChartAxis::SetMinorTickLength(int value)
 {
-    Update(minorTickLength_, value);
+    StoreAndInvalidate(minorTickLength_, value);
 }
 
 void TCustomChartAxis::SetStartPosition(double value)
 {
-    Update(startPosition_, value);
+    StoreAndInvalidate(startPosition_, value);
 }
 
 void TCustomChartAxis::SetEndPosition(double value)
 {
-    Update(endPosition_, value);
+    StoreAndInvalidate(endPosition_, value);
 }
 
 void TCustomChartAxis::SetPositionPercent(double value)
 {
-    Update(positionPercent_, value);
+    StoreAndInvalidate(positionPercent_, value);
 }
 
 void TCustomChartAxis::SetRoundFirstLabel(bool value)
 {
-    Update(roundFirstLabel_, value);
+    StoreAndInvalidate(roundFirstLabel_, value);
 }
 
 void TCustomChartAxis::SetTickInnerLength(int value)
 {
-    Update(tickInnerLength_, value);
+    StoreAndInvalidate(tickInnerLength_, value);
 }
 
 void TCustomChartAxis::SetTickLength(int value)
 {
-    Update(tickLength_, value);
+    StoreAndInvalidate(tickLength_, value);
 }
 
 void TCustomChartAxis::SetTickOnLabelsOnly(bool value)
 {
-    Update(tickOnLabelsOnly_, value);
+    StoreAndInvalidate(tickOnLabelsOnly_, value);
 }
 
 void TCustomChartAxis::SetTitleSize(int value)
 {
-    Update(titleSize_, value);
+    StoreAndInvalidate(titleSize_, value);
 }
 
 void TCustomChartAxis::SetVisible(bool value)
 {
-    Update(visible_, value);
+    StoreAndInvalidate(visible_, value);
 }

@@ -2,7 +2,6 @@
 
 #include "chart/ChartApi.h"
 #include "chart/axes/TAxisKind.h"
-#include "chart/axes/TAxisLinePosition.h"
 #include "chart/axes/TAxisLabelStyle.h"
 #include "chart/axes/TAxisPlacement.h"
 #include "chart/axes/TAxisScale.h"
@@ -33,7 +32,7 @@ public:
     TCustomAxisPanel& ParentChart() const { return chart_; }
     TAxisKind Kind() const { return kind_; }
 
-    // Copies every published property, the title, the pens, the font and the orientation flags.
+    // Copies every published property, the title, the pens, the font and the kind (so the orientation).
     void Assign(const TCustomChartAxis& source);
 
     bool Automatic() const { return automatic_; }
@@ -126,9 +125,12 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
 
-    bool IsHorizontal() const { return isHorizontal_; }
-    bool IsOtherSide() const { return isOtherSide_; }
-    bool IsDepthAxis() const { return isDepthAxis_; }
+    // The orientation follows from the kind alone.
+    bool IsHorizontal() const { return kind_ == TAxisKind::Bottom || kind_ == TAxisKind::Top; }
+    bool IsOtherSide() const { return kind_ == TAxisKind::Top || kind_ == TAxisKind::Right || kind_ == TAxisKind::Depth; }
+    bool IsDepthAxis() const { return kind_ == TAxisKind::Depth; }
+    // The pixel coordinate the values run along; depth values run along x, as horizontal ones do.
+    TAxisScale::TPixelAxis Along() const { return IsHorizontal() || IsDepthAxis() ? TAxisScale::TPixelAxis::X : TAxisScale::TPixelAxis::Y; }
     int DefaultTitleAngle() const { return title_.DefaultAngle(); }
     // The limits, span and direction the mapping below works with.
     const TAxisScale& Scale() const { return scale_; }
@@ -148,15 +150,18 @@ public:
     void PrepareScale();
     void ReserveSpace(TRect& rect, TAxisPlacement placement);
     void PlacePixels();
+    // Puts the axis line on its side of the final PlotRect (moved by PositionPercent).
+    void PlaceLine();
     void ApplySeriesMargins(int before, int after);
-    void DrawAxis(TAxisLinePosition linePosition);
+    // Draws the title, labels, line, ticks and grid where the layout put them.
+    void DrawAxis();
     // Draws one label or title text at (x, y) with the font already selected.
     void DrawAxisText(int x, int y, int angle, const std::string& text);
 
     int XValueToPixel(double value) const { return scale_.XValueToPixel(value); }
     int YValueToPixel(double value) const { return scale_.YValueToPixel(value); }
-    int ValueToPixel(double value) const { return scale_.ValueToPixel(value); }
-    double PixelToValue(int pixel) const { return scale_.PixelToValue(pixel); }
+    int ValueToPixel(double value) const { return scale_.PixelAlong(Along(), value); }
+    double PixelToValue(int pixel) const { return scale_.PixelToValue(Along(), pixel); }
 
     double ComputeIncrement() const;
     // The next step of the 1, 2, 5, 10 ... sequence above x.
@@ -176,26 +181,17 @@ public:
 
     // Refreshes IsDateTimeScale from the first active series on this axis.
     void RefreshDateTimeScale();
+    // The active series that use this axis, in list order.
+    std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
 
 private:
-    // Whether a label text goes through the chart's OnGetAxisLabel handler (not while measuring).
-    enum class TLabelHandlerCall { Call, Skip };
-
-    void Changed() const;
+    // Marks the chart for the next paint.
+    void InvalidateChart() const;
     // Paints the chart at once (the chart's immediate paint) rather than at the next paint request.
     void RepaintNow() const;
-    // Stores a changed value and repaints.
+    // The setter rule: a changed value is stored and the chart invalidated.
     template <typename T>
-    void Update(T& field, const T& value);
-    std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
-    std::string FormatLabel(double value, TLabelHandlerCall handler) const;
-    void CallGetAxisLabel(TChartSeries* series, int valueIndex, std::string& text) const;
-    int WidestLine(const std::string& text) const;
-    int FontHeight() const;
-    int LabelWidthOf(const std::string& text) const;
-    int LabelHeightOf(const std::string& text) const;
-    double IncrementFor(TLabelHandlerCall handler) const;
-    double DateTimeIncrement(int maxLabels) const;
+    void StoreAndInvalidate(T& field, const T& value);
 
     int ShiftByPositionPercent(int coordinate) const;
     int AxisSideEdge(const TRect& rect) const;
@@ -206,27 +202,18 @@ private:
     int WallSize(const TCustomChartAxis& axis) const;
     int ChartDepth() const;
 
-    void ProduceLabels(double inc);
-    void DrawValueLabels(double inc);
-    template <class F>
-    void ForEachValueLabel(double inc, F visit) const;
-    bool DrawHandlerLabels();
-    void DrawLogarithmicLabels();
-    void DrawCalendarLabels(double inc);
-    void DrawSeriesLabels(TAxisLabelStyle style);
-    void DrawDepthLabels();
-    void PlaceLabel(double value);
     void SelectTextFont(const TChartFont& font);
     void DrawTitle();
     void DrawLabel(int pos, const std::string& text);
     void DrawAxisLine();
     void DrawTick(int pos, int direction, int length);
-    void DrawTicks(const TChartPen& pen, int direction, int length);
+    // Ticks, grid lines and minor marks at the label positions one drawing recorded.
+    void DrawTicks(const TChartPen& pen, int direction, int length, const TAxisTickPositions& ticks);
     void DrawGridLine(int pos);
-    void DrawGrid();
-    void DrawMinorTicksAndGrid();
+    void DrawGrid(const TAxisTickPositions& ticks);
+    void DrawMinorTicksAndGrid(const TAxisTickPositions& ticks);
     template <typename Draw>
-    void ForEachMinorPosition(Draw draw) const;
+    void ForEachMinorPosition(const TAxisTickPositions& ticks, Draw draw) const;
 
     TCustomAxisPanel& chart_;
     TAxisKind kind_;
@@ -269,13 +256,9 @@ private:
     int titleSize_ = 0;
     bool visible_ = true;
 
-    bool isHorizontal_ = false;
-    bool isOtherSide_ = false;
-    bool isDepthAxis_ = false;
     TAxisScale scale_;
     bool isDateTimeScale_ = false;
     int linePos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
-    TAxisTickPositions* tickPositions_ = nullptr;
 };

@@ -2,26 +2,15 @@
 
 #include "chart/axes/AxisDateTime.h"
 #include "chart/axes/AxisTextLines.h"
+#include "chart/axes/TAxisLabelLoops.h"
 #include "chart/axes/TAxisTickPositions.h"
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/panel/TCustomChart.h"
+#include "chart/panel/TCustomAxisPanel.h"
 #include "numeric/Extended.h"
 
 namespace {
-
-// Points the axis at the tick table of one drawing and forgets it when the drawing ends.
-class TTickTableScope {
-public:
-    TTickTableScope(TAxisTickPositions*& slot, TAxisTickPositions& table) : slot_(slot) { slot_ = &table; }
-    TTickTableScope(const TTickTableScope&) = delete;
-    TTickTableScope& operator=(const TTickTableScope&) = delete;
-    ~TTickTableScope() { slot_ = nullptr; }
-
-private:
-    TAxisTickPositions*& slot_;
-};
 
 // Leaves the text alignment at left-top, whatever a text drawing set.
 class TResetTextAlign {
@@ -39,8 +28,7 @@ private:
 
 int TCustomChartAxis::WallSize(const TCustomChartAxis& axis) const
 {
-    const auto* chart = dynamic_cast<const TCustomChart*>(&chart_);
-    return chart ? chart->WallSizeForAxis(axis) : 0;
+    return chart_.WallSizeForAxis(axis);
 }
 
 int TCustomChartAxis::ChartDepth() const
@@ -48,25 +36,22 @@ int TCustomChartAxis::ChartDepth() const
     return chart_.Depth3DX();
 }
 
-void TCustomChartAxis::DrawAxis(TAxisLinePosition linePosition)
+void TCustomChartAxis::DrawAxis()
 {
     RefreshDateTimeScale();
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Font().Assign(labelsFont_);
     const double inc = ComputeIncrement();
-    if (linePosition == TAxisLinePosition::Recalculate)
-        linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
     if (!title_.Caption().empty())
         DrawTitle();
     TAxisTickPositions ticks;
-    const TTickTableScope scope(tickPositions_, ticks);
     if (inc > 0 || (isDateTimeScale_ && IsCalendarDateTimeStep(inc)))
-        ProduceLabels(inc);
+        TAxisLabelLoops(*this, ticks, [this](int pos, const std::string& text) { DrawLabel(pos, text); }).Produce(inc);
     DrawAxisLine();
-    DrawTicks(ticks_, 1, tickLength_);
-    DrawGrid();
-    DrawTicks(ticksInner_, -1, -tickInnerLength_);
-    DrawMinorTicksAndGrid();
+    DrawTicks(ticks_, 1, tickLength_, ticks);
+    DrawGrid(ticks);
+    DrawTicks(ticksInner_, -1, -tickInnerLength_, ticks);
+    DrawMinorTicksAndGrid(ticks);
 }
 
 void TCustomChartAxis::SelectTextFont(const TChartFont& font)
@@ -82,7 +67,7 @@ void TCustomChartAxis::SelectTextFont(const TChartFont& font)
 void TCustomChartAxis::DrawTitle()
 {
     SelectTextFont(title_.Font());
-    if (isHorizontal_)
+    if (IsHorizontal())
         DrawAxisText(scale_.PixelCentre(), titlePos_, title_.Angle(), title_.Caption());
     else
         DrawAxisText(titlePos_, scale_.PixelCentre(), title_.Angle(), title_.Caption());
@@ -90,15 +75,13 @@ void TCustomChartAxis::DrawTitle()
 
 void TCustomChartAxis::DrawLabel(int pos, const std::string& text)
 {
-    if (tickOnLabelsOnly_)
-        tickPositions_->Add(pos);
     SelectTextFont(labelsFont_);
-    if (isDepthAxis_) {
+    if (IsDepthAxis()) {
         TChartCanvas3D& canvas = chart_.Canvas();
         const TResetTextAlign reset(canvas);
         canvas.SetTextAlign(TA_LEFT | TA_TOP);
         canvas.TextOut3D(labelsPos_, chart_.PlotRect().Bottom, pos, text);
-    } else if (isHorizontal_) {
+    } else if (IsHorizontal()) {
         DrawAxisText(pos, labelsPos_, labelsAngle_, text);
     } else {
         DrawAxisText(labelsPos_, pos, labelsAngle_, text);
@@ -114,21 +97,21 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
     const int half = h / 2;
     const std::vector<std::string_view> lines = AxisTextLines(text);
     const Extended n = static_cast<Extended>(lines.size());
-    const int z = isOtherSide_ ? ChartDepth() : 0;
-    const bool near = !isOtherSide_;
+    const int z = IsOtherSide() ? ChartDepth() : 0;
+    const bool near = !IsOtherSide();
 
     unsigned align = TA_LEFT | TA_TOP;
     switch (angle) {
     case 0:
-        if (isHorizontal_)
+        if (IsHorizontal())
             align = near ? TA_CENTER : TA_CENTER | TA_BOTTOM;
         else
             align = near ? TA_RIGHT : TA_LEFT;
-        if (!isHorizontal_)
+        if (!IsHorizontal())
             y -= half;
         break;
     case 90:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_RIGHT : TA_LEFT;
             x -= half;
         } else {
@@ -136,7 +119,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
         }
         break;
     case 180:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_CENTER | TA_BOTTOM : TA_CENTER;
         } else {
             align = near ? TA_LEFT : TA_RIGHT;
@@ -144,7 +127,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
         }
         break;
     case 270:
-        if (isHorizontal_) {
+        if (IsHorizontal()) {
             align = near ? TA_LEFT : TA_RIGHT;
             x += half;
         } else {
@@ -159,7 +142,7 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int angle, const std::string& 
     const int s = angle == 180 || angle == 270 ? -h : h;
     const int allLines = Round(n * s);
     const int halfBlock = Round(s * 0.5_ext * (n + 1));
-    if (isHorizontal_) {
+    if (IsHorizontal()) {
         if (angle == 0)
             y -= near ? s : allLines;
         else if (angle == 90 || angle == 270)
@@ -198,16 +181,16 @@ void TCustomChartAxis::DrawAxisLine()
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.SelectChartPen(axis_);
     const int w = WallSize(*this);
-    if (isDepthAxis_) {
+    if (IsDepthAxis()) {
         const TRect plot = chart_.PlotRect();
         canvas.ZLine3D(plot.Right, plot.Bottom, scale_.PixelStart, scale_.PixelEnd);
-    } else if (isHorizontal_) {
-        if (isOtherSide_)
+    } else if (IsHorizontal()) {
+        if (IsOtherSide())
             canvas.HorizLine3D(scale_.PixelStart, scale_.PixelEnd, linePos_, ChartDepth());
         else
             canvas.HorizLine3D(scale_.PixelStart - WallSize(chart_.LeftAxis()), scale_.PixelEnd, linePos_ + w, 0);
     } else {
-        if (isOtherSide_)
+        if (IsOtherSide())
             canvas.VertLine3D(linePos_, scale_.PixelStart, scale_.PixelEnd, ChartDepth());
         else
             canvas.VertLine3D(linePos_ - w, scale_.PixelStart, scale_.PixelEnd + WallSize(chart_.BottomAxis()), 0);
@@ -218,26 +201,26 @@ void TCustomChartAxis::DrawTick(int pos, int direction, int length)
 {
     TChartCanvas3D& canvas = chart_.Canvas();
     const int w = WallSize(*this);
-    if (isHorizontal_) {
-        if (isOtherSide_)
+    if (IsHorizontal()) {
+        if (IsOtherSide())
             canvas.VertLine3D(pos, linePos_ - direction, linePos_ - direction - length, ChartDepth());
         else
             canvas.VertLine3D(pos, linePos_ + direction + w, linePos_ + direction + w + length, 0);
     } else {
-        if (isOtherSide_)
+        if (IsOtherSide())
             canvas.HorizLine3D(linePos_ + direction, linePos_ + direction + length, pos, ChartDepth());
         else
             canvas.HorizLine3D(linePos_ - direction - w, linePos_ - direction - w - length, pos, 0);
     }
 }
 
-void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length)
+void TCustomChartAxis::DrawTicks(const TChartPen& pen, int direction, int length, const TAxisTickPositions& ticks)
 {
     // A zero length paints nothing; the depth axis has no ticks of its own.
-    if (!pen.Visible() || length == 0 || isDepthAxis_)
+    if (!pen.Visible() || length == 0 || IsDepthAxis())
         return;
     chart_.Canvas().SelectChartPen(pen);
-    for (int pos : tickPositions_->Positions())
+    for (int pos : ticks.Positions())
         DrawTick(pos, direction, length);
 }
 
@@ -246,15 +229,15 @@ void TCustomChartAxis::DrawGridLine(int pos)
     TChartCanvas3D& canvas = chart_.Canvas();
     const TRect plot = chart_.PlotRect();
     const int z = ChartDepth();
-    if (isHorizontal_)
+    if (IsHorizontal())
         canvas.VertLine3D(pos, plot.Top, plot.Bottom, z);
     else
         canvas.HorizLine3D(plot.Left, plot.Right, pos, z);
 }
 
-void TCustomChartAxis::DrawGrid()
+void TCustomChartAxis::DrawGrid(const TAxisTickPositions& ticks)
 {
-    if (!grid_.Visible() || isDepthAxis_)
+    if (!grid_.Visible() || IsDepthAxis())
         return;
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Brush().SetStyle(bsClear);
@@ -266,7 +249,7 @@ void TCustomChartAxis::DrawGrid()
     if (pen.Color() == clAutoColor)
         pen.SetColor(clGray);
     canvas.SelectChartPen(pen);
-    const std::span<const int> t = tickPositions_->Positions();
+    const std::span<const int> t = ticks.Positions();
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (!gridCentered_)
             DrawGridLine(t[i]);
@@ -277,9 +260,9 @@ void TCustomChartAxis::DrawGrid()
 }
 
 template <typename Draw>
-void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
+void TCustomChartAxis::ForEachMinorPosition(const TAxisTickPositions& ticks, Draw draw) const
 {
-    const std::span<const int> t = tickPositions_->Positions();
+    const std::span<const int> t = ticks.Positions();
     const std::size_t m = t.size();
     const int k = minorTickCount_;
     const auto keep = [&](int q) {
@@ -311,17 +294,17 @@ void TCustomChartAxis::ForEachMinorPosition(Draw draw) const
     }
 }
 
-void TCustomChartAxis::DrawMinorTicksAndGrid()
+void TCustomChartAxis::DrawMinorTicksAndGrid(const TAxisTickPositions& ticks)
 {
-    if (tickPositions_->Empty() || isDepthAxis_)
+    if (ticks.Empty() || IsDepthAxis())
         return;
     TChartCanvas3D& canvas = chart_.Canvas();
     if (minorTicks_.Visible()) {
         canvas.SelectChartPen(minorTicks_);
-        ForEachMinorPosition([&](int q) { DrawTick(q, 1, minorTickLength_); });
+        ForEachMinorPosition(ticks, [&](int q) { DrawTick(q, 1, minorTickLength_); });
     }
     if (minorGrid_.Visible()) {
         canvas.SelectChartPen(minorGrid_);
-        ForEachMinorPosition([&](int q) { DrawGridLine(q); });
+        ForEachMinorPosition(ticks, [&](int q) { DrawGridLine(q); });
     }
 }

@@ -10,7 +10,7 @@
 
 void TCustomChartAxis::PrepareScale()
 {
-    const bool isX = isHorizontal_ || isDepthAxis_;
+    const bool isX = Along() == TAxisScale::TPixelAxis::X;
     if (automatic_ || automaticMaximum_)
         maximum_ = isX ? chart_.MaxXValue(*this) : chart_.MaxYValue(*this);
     if (automatic_ || automaticMinimum_)
@@ -21,22 +21,22 @@ void TCustomChartAxis::PrepareScale()
 
 int TCustomChartAxis::AxisSideEdge(const TRect& rect) const
 {
-    if (isHorizontal_)
-        return isOtherSide_ ? rect.Top : rect.Bottom;
-    return isOtherSide_ ? rect.Right : rect.Left;
+    if (IsHorizontal())
+        return IsOtherSide() ? rect.Top : rect.Bottom;
+    return IsOtherSide() ? rect.Right : rect.Left;
 }
 
 void TCustomChartAxis::ShrinkSide(TRect& rect, int amount) const
 {
-    if (isHorizontal_)
-        (isOtherSide_ ? rect.Top : rect.Bottom) += isOtherSide_ ? amount : -amount;
+    if (IsHorizontal())
+        (IsOtherSide() ? rect.Top : rect.Bottom) += IsOtherSide() ? amount : -amount;
     else
-        (isOtherSide_ ? rect.Right : rect.Left) += isOtherSide_ ? -amount : amount;
+        (IsOtherSide() ? rect.Right : rect.Left) += IsOtherSide() ? -amount : amount;
 }
 
 int TCustomChartAxis::OutwardFrom(int coordinate, int amount) const
 {
-    const bool towardSmaller = isHorizontal_ ? isOtherSide_ : !isOtherSide_;
+    const bool towardSmaller = IsHorizontal() ? IsOtherSide() : !IsOtherSide();
     return towardSmaller ? coordinate - amount : coordinate + amount;
 }
 
@@ -45,11 +45,11 @@ int TCustomChartAxis::ShiftByPositionPercent(int coordinate) const
     if (positionPercent_ == 0)
         return coordinate;
     const TRect plot = chart_.PlotRect();
-    const int size = isHorizontal_ ? plot.Height() : plot.Width();
+    const int size = IsHorizontal() ? plot.Height() : plot.Width();
     int offset = Round(static_cast<Extended>(positionPercent_) * 0.01_ext * size);
-    if (isOtherSide_)
+    if (IsOtherSide())
         offset = -offset;
-    return isHorizontal_ ? coordinate - offset : coordinate + offset;
+    return IsHorizontal() ? coordinate - offset : coordinate + offset;
 }
 
 int TCustomChartAxis::TickBandSize() const
@@ -70,7 +70,7 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, TAxisPlacement placement)
         if (titleBand == 0) {
             canvas.Font().Assign(title_.Font());
             const int angle = title_.Angle();
-            const bool across = isHorizontal_ ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+            const bool across = IsHorizontal() ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
             titleBand = across ? canvas.FontHeight() : canvas.TextWidth(title_.Caption());
         }
     }
@@ -79,7 +79,7 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, TAxisPlacement placement)
         labelBand = labelsSize_;
         if (labelBand == 0) {
             canvas.Font().Assign(labelsFont_);
-            const bool across = isHorizontal_ ? (labelsAngle_ == 0 || labelsAngle_ == 180) : (labelsAngle_ == 90 || labelsAngle_ == 270);
+            const bool across = IsHorizontal() ? (labelsAngle_ == 0 || labelsAngle_ == 180) : (labelsAngle_ == 90 || labelsAngle_ == 270);
             labelBand = across ? canvas.FontHeight() : MaxLabelsWidth();
         }
     }
@@ -93,7 +93,7 @@ void TCustomChartAxis::ReserveSpace(TRect& rect, TAxisPlacement placement)
     }
     if (titleBand != 0) {
         ShrinkSide(rect, titleBand);
-        titlePos_ = isDepthAxis_ ? rect.Right : AxisSideEdge(rect);
+        titlePos_ = IsDepthAxis() ? rect.Right : AxisSideEdge(rect);
     }
     // Without labels the band is empty and LabelsPos lies on the line side of the title band.
     ShrinkSide(rect, labelBand);
@@ -108,16 +108,21 @@ void TCustomChartAxis::PlacePixels()
 {
     int base = 0;
     int size = 0;
-    if (isDepthAxis_) {
+    if (IsDepthAxis()) {
         size = chart_.Depth3DX();
     } else {
         const TRect plot = chart_.PlotRect();
-        base = isHorizontal_ ? plot.Left : plot.Top;
-        size = isHorizontal_ ? plot.Width() : plot.Height();
+        base = IsHorizontal() ? plot.Left : plot.Top;
+        size = IsHorizontal() ? plot.Width() : plot.Height();
     }
     const Extended f = size * 0.01_ext;
     scale_.PixelStart = base + Round(f * startPosition_);
     scale_.PixelEnd = base + Round(f * endPosition_);
+}
+
+void TCustomChartAxis::PlaceLine()
+{
+    linePos_ = ShiftByPositionPercent(AxisSideEdge(chart_.PlotRect()));
 }
 
 void TCustomChartAxis::ApplySeriesMargins(int before, int after)
@@ -126,8 +131,8 @@ void TCustomChartAxis::ApplySeriesMargins(int before, int after)
     TAxisScale narrowed = scale_;
     narrowed.PixelStart += before;
     narrowed.PixelEnd -= after;
-    const double vStart = narrowed.PixelToValue(scale_.PixelStart);
-    const double vEnd = narrowed.PixelToValue(scale_.PixelEnd);
+    const double vStart = narrowed.PixelToValue(Along(), scale_.PixelStart);
+    const double vEnd = narrowed.PixelToValue(Along(), scale_.PixelEnd);
     PlacePixels();
     scale_.Minimum = std::min(vStart, vEnd);
     scale_.Maximum = std::max(vStart, vEnd);
@@ -144,13 +149,13 @@ void TCustomChartAxis::SetMinMax(double min, double max)
     maximum_ = max;
     if (maximum_ - minimum_ < 1e-10)
         maximum_ = minimum_ + 1e-10;
-    Changed();
+    InvalidateChart();
 }
 
 void TCustomChartAxis::Scroll(double offset, bool checkLimits)
 {
     if (checkLimits) {
-        const bool isX = isHorizontal_ || isDepthAxis_;
+        const bool isX = Along() == TAxisScale::TPixelAxis::X;
         if (offset == 0)
             return;
         if (offset > 0 && !((isX ? chart_.MaxXValue(*this) : chart_.MaxYValue(*this)) > maximum_))
@@ -164,7 +169,7 @@ void TCustomChartAxis::Scroll(double offset, bool checkLimits)
     minimum_ += offset;
     maximum_ += offset;
     // The caller (the mouse wheel scrolls several axes) paints once after all of them have moved.
-    Changed();
+    InvalidateChart();
 }
 
 bool TCustomChartAxis::HitTest(int x, int y) const
@@ -175,7 +180,7 @@ bool TCustomChartAxis::HitTest(int x, int y) const
     const int alongHigh = std::max(scale_.PixelStart, scale_.PixelEnd);
     const int acrossLow = linePos_ <= labelsPos_ ? linePos_ - 3 : labelsPos_;
     const int acrossHigh = linePos_ <= labelsPos_ ? labelsPos_ : linePos_ + 3;
-    const TRect area = isHorizontal_ ? TRect{alongLow, acrossLow, alongHigh, acrossHigh}
+    const TRect area = IsHorizontal() ? TRect{alongLow, acrossLow, alongHigh, acrossHigh}
                                      : TRect{acrossLow, alongLow, acrossHigh, alongHigh};
     return area.Contains({x, y});
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// The setter rule of every published property: compare, store, ask for a repaint.
+// The setter rule of every published property: compare, store, and mark the chart for the next paint
+// (invalidate); painting at once is RepaintNow, which only the chart and the axis label style use.
 
-// Stores value into field when they differ; whether it did (for setters that do more than repaint on a change).
+// Stores value into field when they differ; whether it did (for setters that do more than invalidate on a change).
 template <class T, class U>
 bool StoreChanged(T& field, const U& value)
 {
@@ -12,10 +13,10 @@ bool StoreChanged(T& field, const U& value)
     return true;
 }
 
-// A changed value is stored and repaint is called; an equal one costs nothing.
-template <class T, class U, class Repaint>
-void StoreAndRepaint(T& field, const U& value, Repaint&& repaint)
+// A changed value is stored and invalidate is called; an equal one costs nothing.
+template <class T, class U, class Invalidate>
+void StoreAndInvalidate(T& field, const U& value, Invalidate&& invalidate)
 {
     if (StoreChanged(field, value))
-        repaint();
+        invalidate();
 }

@@ -10,12 +10,12 @@ TChartBrush::TChartBrush(TColor color, TBrushStyle style) : color_(color), style
 
 void TChartBrush::SetColor(TColor value)
 {
-    StoreAndRepaint(color_, value, [this] { Changed(); });
+    StoreAndInvalidate(color_, value, [this] { Changed(); });
 }
 
 void TChartBrush::SetStyle(TBrushStyle value)
 {
-    StoreAndRepaint(style_, value, [this] { Changed(); });
+    StoreAndInvalidate(style_, value, [this] { Changed(); });
 }
 
 void TChartBrush::Assign(const TChartBrush& source)

@@ -351,5 +351,5 @@ void TChartCanvas3D::SetMonochrome(bool value)
     DiscardBitmap();
     bufferDirty_ = true;
     if (options_ != nullptr)
-        options_->Repaint();
+        options_->InvalidateChart();
 }

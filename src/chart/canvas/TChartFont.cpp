@@ -16,7 +16,7 @@ int TChartFont::SizeToHeight(int points)
 
 void TChartFont::SetName(const std::string& value)
 {
-    StoreAndRepaint(name_, value, [this] { Changed(); });
+    StoreAndInvalidate(name_, value, [this] { Changed(); });
 }
 
 int TChartFont::Size() const
@@ -31,22 +31,22 @@ void TChartFont::SetSize(int points)
 
 void TChartFont::SetHeight(int pixels)
 {
-    StoreAndRepaint(height_, pixels, [this] { Changed(); });
+    StoreAndInvalidate(height_, pixels, [this] { Changed(); });
 }
 
 void TChartFont::SetColor(TColor value)
 {
-    StoreAndRepaint(color_, value, [this] { Changed(); });
+    StoreAndInvalidate(color_, value, [this] { Changed(); });
 }
 
 void TChartFont::SetStyle(TFontStyles value)
 {
-    StoreAndRepaint(style_, value, [this] { Changed(); });
+    StoreAndInvalidate(style_, value, [this] { Changed(); });
 }
 
 void TChartFont::SetCharSet(std::uint8_t value)
 {
-    StoreAndRepaint(charSet_, value, [this] { Changed(); });
+    StoreAndInvalidate(charSet_, value, [this] { Changed(); });
 }
 
 bool TChartFont::IsDefault() const

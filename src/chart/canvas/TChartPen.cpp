@@ -21,12 +21,12 @@ TChartPen::TChartPen(TColor color, TPenStyle style, int width, bool visible)
 
 void TChartPen::SetSmallDots(bool value)
 {
-    StoreAndRepaint(smallDots_, value, [this] { Changed(); });
+    StoreAndInvalidate(smallDots_, value, [this] { Changed(); });
 }
 
 void TChartPen::SetVisible(bool value)
 {
-    StoreAndRepaint(visible_, value, [this] { Changed(); });
+    StoreAndInvalidate(visible_, value, [this] { Changed(); });
 }
 
 void TChartPen::Assign(const TChartPen& source)

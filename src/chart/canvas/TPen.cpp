@@ -11,22 +11,22 @@ TPen::TPen(TColor color, TPenStyle style, int width, TPenMode mode)
 
 void TPen::SetColor(TColor value)
 {
-    StoreAndRepaint(color_, value, [this] { Changed(); });
+    StoreAndInvalidate(color_, value, [this] { Changed(); });
 }
 
 void TPen::SetStyle(TPenStyle value)
 {
-    StoreAndRepaint(style_, value, [this] { Changed(); });
+    StoreAndInvalidate(style_, value, [this] { Changed(); });
 }
 
 void TPen::SetWidth(int value)
 {
-    StoreAndRepaint(width_, value, [this] { Changed(); });
+    StoreAndInvalidate(width_, value, [this] { Changed(); });
 }
 
 void TPen::SetMode(TPenMode value)
 {
-    StoreAndRepaint(mode_, value, [this] { Changed(); });
+    StoreAndInvalidate(mode_, value, [this] { Changed(); });
 }
 
 void TPen::Assign(const TPen& source)

@@ -9,19 +9,19 @@ TView3DOptions::TView3DOptions(TNotifyEvent onChange) : onChange_(std::move(onCh
 }
 
 template <typename T>
-void TView3DOptions::Store(T& field, T value)
+void TView3DOptions::StoreAndInvalidate(T& field, T value)
 {
-    StoreAndRepaint(field, value, [this] { Repaint(); });
+    ::StoreAndInvalidate(field, value, [this] { InvalidateChart(); });
 }
 
-void TView3DOptions::SetElevation(int value) { Store(elevation_, value); }
-void TView3DOptions::SetHorizOffset(int value) { Store(horizOffset_, value); }
-void TView3DOptions::SetOrthogonal(bool value) { Store(orthogonal_, value); }
-void TView3DOptions::SetPerspective(int value) { Store(perspective_, value); }
-void TView3DOptions::SetRotation(int value) { Store(rotation_, value); }
-void TView3DOptions::SetTilt(int value) { Store(tilt_, value); }
-void TView3DOptions::SetVertOffset(int value) { Store(vertOffset_, value); }
-void TView3DOptions::SetZoomText(bool value) { Store(zoomText_, value); }
+void TView3DOptions::SetElevation(int value) { StoreAndInvalidate(elevation_, value); }
+void TView3DOptions::SetHorizOffset(int value) { StoreAndInvalidate(horizOffset_, value); }
+void TView3DOptions::SetOrthogonal(bool value) { StoreAndInvalidate(orthogonal_, value); }
+void TView3DOptions::SetPerspective(int value) { StoreAndInvalidate(perspective_, value); }
+void TView3DOptions::SetRotation(int value) { StoreAndInvalidate(rotation_, value); }
+void TView3DOptions::SetTilt(int value) { StoreAndInvalidate(tilt_, value); }
+void TView3DOptions::SetVertOffset(int value) { StoreAndInvalidate(vertOffset_, value); }
+void TView3DOptions::SetZoomText(bool value) { StoreAndInvalidate(zoomText_, value); }
 
 void TView3DOptions::SetZoom(int value)
 {
@@ -30,7 +30,7 @@ void TView3DOptions::SetZoom(int value)
     if (onZoom_)
         onZoom_(value);
     zoom_ = value;
-    Repaint();
+    InvalidateChart();
 }
 
 void TView3DOptions::Assign(const TView3DOptions& source)
@@ -50,7 +50,7 @@ void TView3DOptions::Assign(const TView3DOptions& source)
     vertOffset_ = source.vertOffset_;
     zoom_ = source.zoom_;
     zoomText_ = source.zoomText_;
-    Repaint();
+    InvalidateChart();
 }
 
 void TView3DOptions::SetOnChange(TNotifyEvent handler)
@@ -63,7 +63,7 @@ void TView3DOptions::SetOnZoom(TZoomHandler handler)
     onZoom_ = std::move(handler);
 }
 
-void TView3DOptions::Repaint() const
+void TView3DOptions::InvalidateChart() const
 {
     if (onChange_)
         onChange_();

@@ -39,12 +39,12 @@ public:
 
     void SetOnChange(TNotifyEvent handler);
     void SetOnZoom(TZoomHandler handler);
-    // Asks the owner to repaint (the canvas uses it when its picture kind changes).
-    void Repaint() const;
+    // Marks the owner for the next paint (the canvas uses it when its picture kind changes).
+    void InvalidateChart() const;
 
 private:
     template <typename T>
-    void Store(T& field, T value);
+    void StoreAndInvalidate(T& field, T value);
 
     int elevation_ = 345;
     int horizOffset_ = 0;

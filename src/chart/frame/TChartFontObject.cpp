@@ -3,11 +3,11 @@
 #include "chart/panel/TCustomAxisPanel.h"
 
 TChartFontObject::TChartFontObject(TCustomAxisPanel& chart)
-    : chart_(chart), font_([this] { Repaint(); })
+    : chart_(chart), font_([this] { InvalidateChart(); })
 {
 }
 
-void TChartFontObject::Repaint() const
+void TChartFontObject::InvalidateChart() const
 {
     chart_.Invalidate();
 }

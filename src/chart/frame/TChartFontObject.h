@@ -21,13 +21,13 @@ public:
     void SetFont(const TChartFont& value) { font_.Assign(value); }
 
 protected:
-    // Asks the owning chart for a new picture.
-    void Repaint() const;
-    // The setter rule: a changed value is stored and repainted; an equal one costs nothing.
+    // Marks the owning chart for the next paint.
+    void InvalidateChart() const;
+    // The setter rule: a changed value is stored and the chart invalidated; an equal one costs nothing.
     template <typename T>
-    void Store(T& field, T value)
+    void StoreAndInvalidate(T& field, T value)
     {
-        StoreAndRepaint(field, value, [this] { Repaint(); });
+        ::StoreAndInvalidate(field, value, [this] { InvalidateChart(); });
     }
 
 private:

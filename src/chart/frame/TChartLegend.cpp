@@ -10,9 +10,9 @@
 TChartLegend::TChartLegend(TCustomChart& chart)
     : TChartFontObject(chart), chart_(chart), brush_(clAutoColor, bsSolid)
 {
-    brush_.SetOnChange([this] { Repaint(); });
-    dividingLines_.SetOnChange([this] { Repaint(); });
-    frame_.SetOnChange([this] { Repaint(); });
+    brush_.SetOnChange([this] { InvalidateChart(); });
+    dividingLines_.SetOnChange([this] { InvalidateChart(); });
+    frame_.SetOnChange([this] { InvalidateChart(); });
 }
 
 void TChartLegend::Assign(const TChartLegend& source)
@@ -40,83 +40,83 @@ void TChartLegend::Assign(const TChartLegend& source)
 
 void TChartLegend::SetAlignment(TLegendAlignment value)
 {
-    Store(alignment_, value);
+    StoreAndInvalidate(alignment_, value);
 }
 
 void TChartLegend::SetColor(TColor value)
 {
-    Store(color_, value);
+    StoreAndInvalidate(color_, value);
 }
 
 void TChartLegend::SetColorWidth(int value)
 {
     if (value < 0 || value > 100)
         throw LegendException("Legend Color Width must be between 0 and 100 %");
-    Store(colorWidth_, value);
+    StoreAndInvalidate(colorWidth_, value);
 }
 
 void TChartLegend::SetFirstValue(int value)
 {
     if (value < 0)
         throw LegendException("First Legend Value must be > 0");
-    Store(firstValue_, value);
+    StoreAndInvalidate(firstValue_, value);
 }
 
 void TChartLegend::SetHorizMargin(int value)
 {
-    Store(horizMargin_, value);
+    StoreAndInvalidate(horizMargin_, value);
 }
 
 void TChartLegend::SetInverted(bool value)
 {
-    Store(inverted_, value);
+    StoreAndInvalidate(inverted_, value);
 }
 
 void TChartLegend::SetLegendStyle(TLegendStyle value)
 {
-    Store(legendStyle_, value);
+    StoreAndInvalidate(legendStyle_, value);
 }
 
 void TChartLegend::SetMaxNumRows(int value)
 {
-    Store(maxNumRows_, value);
+    StoreAndInvalidate(maxNumRows_, value);
 }
 
 void TChartLegend::SetResizeChart(bool value)
 {
-    Store(resizeChart_, value);
+    StoreAndInvalidate(resizeChart_, value);
 }
 
 void TChartLegend::SetShadowColor(TColor value)
 {
-    Store(shadowColor_, value);
+    StoreAndInvalidate(shadowColor_, value);
 }
 
 void TChartLegend::SetShadowSize(int value)
 {
-    Store(shadowSize_, value);
+    StoreAndInvalidate(shadowSize_, value);
 }
 
 void TChartLegend::SetTextStyle(TLegendTextStyle value)
 {
-    Store(textStyle_, value);
+    StoreAndInvalidate(textStyle_, value);
 }
 
 void TChartLegend::SetTopPos(int value)
 {
     if (value < 0 || value > 100)
         throw LegendException("Top Legend Position must be between 0 and 100 %");
-    Store(topPos_, value);
+    StoreAndInvalidate(topPos_, value);
 }
 
 void TChartLegend::SetVertMargin(int value)
 {
-    Store(vertMargin_, value);
+    StoreAndInvalidate(vertMargin_, value);
 }
 
 void TChartLegend::SetVisible(bool value)
 {
-    Store(visible_, value);
+    StoreAndInvalidate(visible_, value);
 }
 
 TLegendStyle TChartLegend::EffectiveLegendStyle() const

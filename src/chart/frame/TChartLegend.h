@@ -84,12 +84,11 @@ public:
     // The position (from the first drawn item) of the item under the point, or -1.
     int ItemAt(int x, int y) const;
 
-    // Lays the legend out, draws it and takes its room from PlotRect.
-    void Draw();
-
-private:
-    // What the item loop needs from the layout.
-    struct TItemPlace {
+    // What Paint needs from the layout.
+    struct TLayout {
+        TLegendStyle Style = lsAuto;
+        // The number of items drawn; none when not even one fits.
+        int ShownCount = 0;
         int Top = 0;
         int XColor = 0;
         int XText = 0;
@@ -97,14 +96,21 @@ private:
         int ItemHeight = 0;
     };
 
+    // Places the box and the items (LegendBox, ColumnCount, RowCount) and, when an item fits, takes their
+    // room from PlotRect; nothing is drawn.
+    TLayout LayOut();
+    // Draws the box and the items where LayOut put them.
+    void Paint(const TLayout& layout);
+
+private:
     bool IsVertical() const { return alignment_ == laLeft || alignment_ == laRight; }
     // Places the box and the item columns; returns how many items fit.
-    int LayOut(TItemPlace& place, int entryCount);
+    int PlaceBox(TLayout& place, int entryCount);
     // Columns and rows of a top or bottom legend.
     void CalcColumnsRows(int itemWidth, int entryCount);
     // Frame, shadow and background around LegendBox.
     void DrawBox();
-    void DrawItems(const TItemPlace& place, TLegendStyle style, int entryCount);
+    void DrawItems(const TLayout& place);
     // Takes the legend's box and margin from PlotRect.
     void TakeSpace();
 

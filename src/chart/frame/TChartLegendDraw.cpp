@@ -21,26 +21,36 @@ void TChartLegend::CalcColumnsRows(int itemWidth, int entryCount)
         rowCount_ = std::min((entryCount + columnCount_ - 1) / columnCount_, maxNumRows_);
 }
 
-void TChartLegend::Draw()
+TChartLegend::TLayout TChartLegend::LayOut()
 {
-    const TLegendStyle style = EffectiveLegendStyle();
+    // Kept for callers that read the legend's colour through the chart.
     chart_.SetLegendBackColor(color_);
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Font().Assign(Font());
 
-    TItemPlace place;
-    place.ItemHeight = canvas.FontHeight();
-    place.ItemWidth = WidestItemText(-1) + 4;
+    TLayout layout;
+    layout.Style = EffectiveLegendStyle();
+    layout.ItemHeight = canvas.FontHeight();
+    layout.ItemWidth = WidestItemText(-1) + 4;
     const int entryCount = LegendEntryCount();
-    const int visibleCount = LayOut(place, entryCount);
+    const int visibleCount = PlaceBox(layout, entryCount);
     if (visibleCount < 1)
-        return;
-    DrawBox();
-    DrawItems(place, style, std::min(entryCount, visibleCount));
+        return layout;
+    layout.ShownCount = std::min(entryCount, visibleCount);
     TakeSpace();
+    return layout;
 }
 
-int TChartLegend::LayOut(TItemPlace& place, int entryCount)
+void TChartLegend::Paint(const TLayout& layout)
+{
+    if (layout.ShownCount < 1)
+        return;
+    chart_.Canvas().Font().Assign(Font());
+    DrawBox();
+    DrawItems(layout);
+}
+
+int TChartLegend::PlaceBox(TLayout& place, int entryCount)
 {
     colorBoxWidth_ = Round(place.ItemWidth * colorWidth_ * 0.01_ext);
     const int frameWidth = frame_.Width();
@@ -132,7 +142,7 @@ void TChartLegend::DrawBox()
     canvas.Rectangle(legendBox_.Inflate(frameWidth, frameWidth));
 }
 
-void TChartLegend::DrawItems(const TItemPlace& place, TLegendStyle style, int shownCount)
+void TChartLegend::DrawItems(const TLayout& place)
 {
     TChartCanvas3D& canvas = chart_.Canvas();
     canvas.Pen().SetStyle(psSolid);
@@ -141,7 +151,7 @@ void TChartLegend::DrawItems(const TItemPlace& place, TLegendStyle style, int sh
     const TTextAlignGuard align(canvas, TA_LEFT | TA_TOP);
 
     const int first = firstValue_;
-    const int last = shownCount + firstValue_ - 1;
+    const int last = place.ShownCount + firstValue_ - 1;
     const int h = place.ItemHeight;
     for (int p = 0; p <= last - first; ++p) {
         const int i = inverted_ ? last - p : first + p;
@@ -162,17 +172,17 @@ void TChartLegend::DrawItems(const TItemPlace& place, TLegendStyle style, int sh
         if (!text.empty()) {
             canvas.Brush().SetStyle(bsClear);
             canvas.TextOut(x, y, text);
-            if (style == lsValues) {
+            if (place.Style == lsValues) {
                 TChartSeries* series = chart_.FirstActiveSeries();
                 if (series != nullptr) {
-                    series->DrawLegendItem(series->MapIndex(i), symbol);
+                    series->DrawLegendItem(series->MapIndex(i), symbol, color_);
                 } else {
                     canvas.Brush().SetColor(clWhite);
                     canvas.Brush().SetStyle(bsSolid);
                     canvas.Rectangle(symbol);
                 }
             } else if (TChartSeries* series = chart_.NthLegendSeries(i)) {
-                series->DrawLegendItem(-1, symbol);
+                series->DrawLegendItem(-1, symbol, color_);
             }
         }
         if (p > 0 && dividingLines_.Visible()) {

@@ -18,8 +18,8 @@ TChartTitle::TChartTitle(TCustomAxisPanel& chart)
     : TChartFontObject(chart), brush_(clAutoColor, bsSolid)
 {
     Font().SetColor(DefaultFontColor);
-    brush_.SetOnChange([this] { Repaint(); });
-    frame_.SetOnChange([this] { Repaint(); });
+    brush_.SetOnChange([this] { InvalidateChart(); });
+    frame_.SetOnChange([this] { InvalidateChart(); });
 }
 
 void TChartTitle::Assign(const TChartTitle& source)
@@ -36,27 +36,27 @@ void TChartTitle::Assign(const TChartTitle& source)
 
 void TChartTitle::SetAdjustFrame(bool value)
 {
-    Store(adjustFrame_, value);
+    StoreAndInvalidate(adjustFrame_, value);
 }
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    Store(alignment_, value);
+    StoreAndInvalidate(alignment_, value);
 }
 
 void TChartTitle::SetColor(TColor value)
 {
-    Store(color_, value);
+    StoreAndInvalidate(color_, value);
 }
 
 void TChartTitle::SetText(const std::vector<std::string>& lines)
 {
-    Store(text_, lines);
+    StoreAndInvalidate(text_, lines);
 }
 
 void TChartTitle::SetVisible(bool value)
 {
-    Store(visible_, value);
+    StoreAndInvalidate(visible_, value);
 }
 
 bool TChartTitle::IsFontStored() const
@@ -71,17 +71,81 @@ bool TChartTitle::TitleContains(int x, int y) const
     return visible_ && titleBox_.Contains({x, y});
 }
 
-void TChartTitle::PaintTitle(TTitleRole role)
+void TChartTitle::AdoptBrushColor()
 {
+    // A brush colour of its own becomes the title's Color, so the stored settings show what is drawn.
+    if (color_ == clAutoColor && brush_.Style() == bsSolid && brush_.Color() != clAutoColor)
+        SetColor(brush_.Color());
+}
+
+bool TChartTitle::FillsBox() const
+{
+    return brush_.Style() == bsSolid ? color_ != clAutoColor : brush_.Style() != bsClear;
+}
+
+TChartTitle::TLayout TChartTitle::LayOut(TTitleRole role)
+{
+    AdoptBrushColor();
     const bool isTitle = role == TTitleRole::Title;
     TCustomAxisPanel& chart = ParentChart();
     TChartCanvas3D& canvas = chart.Canvas();
     canvas.Font().Assign(Font());
-    const int lineHeight = canvas.FontHeight();
 
-    // A brush colour of its own becomes the title's Color, so the stored settings show what is drawn.
-    if (color_ == clAutoColor && brush_.Style() == bsSolid && brush_.Color() != clAutoColor)
-        SetColor(brush_.Color());
+    TLayout layout;
+    layout.Role = role;
+    layout.LineHeight = canvas.FontHeight();
+    layout.FrameOn = frame_.Visible() && frame_.Color() != clAutoColor;
+    const int frameWidth = layout.FrameOn ? frame_.Width() : 0;
+    TRect plot = chart.PlotRect();
+    layout.Left = plot.Left + frameWidth;
+    layout.Right = plot.Right - frameWidth;
+    const int lineCount = static_cast<int>(text_.size());
+    const int linesHeight = lineCount * layout.LineHeight;
+    // Without lines the gap is not taken either.
+    const int taken = lineCount > 0 ? linesHeight + TitleFootGap : 0;
+    if (isTitle) {
+        const int topY = plot.Top + frameWidth;
+        layout.TopY = topY;
+        titleBox_ = {layout.Left, topY, layout.Right, topY + linesHeight};
+        plot.Top = topY + taken + frameWidth;
+    } else {
+        const int bottomY = plot.Bottom - frameWidth;
+        layout.TopY = bottomY - linesHeight;
+        titleBox_ = {layout.Left, bottomY - linesHeight, layout.Right, bottomY};
+        plot.Bottom = bottomY - taken - frameWidth;
+    }
+    titleBox_ = titleBox_.Inflate(frameWidth, frameWidth);
+
+    layout.WWidth = canvas.TextWidth("W");
+    layout.DrawBox = layout.FrameOn || FillsBox();
+    if (layout.DrawBox && adjustFrame_) {
+        int widest = 0;
+        for (const std::string& line : text_)
+            widest = std::max(widest, canvas.TextWidth(line));
+        const int boxWidth = widest + layout.WWidth;
+        switch (alignment_) {
+        case taLeftJustify:
+            titleBox_.Right = titleBox_.Left + boxWidth;
+            break;
+        case taRightJustify:
+            titleBox_.Left = titleBox_.Right - boxWidth;
+            break;
+        case taCenter: {
+            const int mid = (titleBox_.Left + titleBox_.Right) / 2;
+            titleBox_.Left = mid - boxWidth / 2;
+            titleBox_.Right = mid + boxWidth / 2;
+            break;
+        }
+        }
+    }
+    chart.SetPlotRect(plot);
+    return layout;
+}
+
+void TChartTitle::Paint(const TLayout& layout)
+{
+    TChartCanvas3D& canvas = ParentChart().Canvas();
+    canvas.Font().Assign(Font());
     if (brush_.Style() == bsSolid) {
         canvas.Brush().SetColor(color_);
         canvas.Brush().SetStyle(color_ == clAutoColor ? bsClear : bsSolid);
@@ -94,97 +158,34 @@ void TChartTitle::PaintTitle(TTitleRole role)
             canvas.SetBackColor(ColorToRGB(color_));
         }
     }
-
-    // A clear brush of the title's own fills nothing either, so neither does it narrow the box.
-    const bool brushClear = canvas.Brush().Style() == bsClear;
-    const bool frameOn = frame_.Visible() && frame_.Color() != clAutoColor;
-    const int frameWidth = frameOn ? frame_.Width() : 0;
-    const TRect plot = chart.PlotRect();
-    const int left = plot.Left + frameWidth;
-    const int right = plot.Right - frameWidth;
-    int topY = 0;
-    int bottomY = 0;
-    if (isTitle) {
-        topY = plot.Top + frameWidth;
-        bottomY = topY - TitleFootGap;
-    } else {
-        bottomY = plot.Bottom - frameWidth;
-        topY = bottomY + TitleFootGap;
-    }
-    const int lineCount = static_cast<int>(text_.size());
-    titleBox_ = {left, topY, right, bottomY};
-    if (isTitle)
-        titleBox_.Bottom = topY + lineCount * lineHeight;
-    else
-        titleBox_.Top = bottomY - lineCount * lineHeight;
-
-    int penWidth = 0;
-    if (frameOn) {
+    if (layout.FrameOn)
         canvas.SelectChartPen(frame_);
-        penWidth = frame_.Width();
-    } else {
+    else
         canvas.Pen().SetStyle(psClear);
-    }
-    titleBox_ = titleBox_.Inflate(penWidth, penWidth);
-
-    const int wWidth = canvas.TextWidth("W");
-    if (frameOn || !brushClear) {
-        if (adjustFrame_) {
-            int widest = 0;
-            for (const std::string& line : text_)
-                widest = std::max(widest, canvas.TextWidth(line));
-            const int boxWidth = widest + wWidth;
-            switch (alignment_) {
-            case taLeftJustify:
-                titleBox_.Right = titleBox_.Left + boxWidth;
-                break;
-            case taRightJustify:
-                titleBox_.Left = titleBox_.Right - boxWidth;
-                break;
-            case taCenter: {
-                const int mid = (titleBox_.Left + titleBox_.Right) / 2;
-                titleBox_.Left = mid - boxWidth / 2;
-                titleBox_.Right = mid + boxWidth / 2;
-                break;
-            }
-            }
-        }
+    if (layout.DrawBox)
         canvas.Rectangle(titleBox_);
-    }
 
     canvas.SetBackMode(bmTransparent);
     const TTextAlignGuard align(canvas, TA_LEFT | TA_TOP);
+    const int lineCount = static_cast<int>(text_.size());
+    // The foot draws its lowest line first.
+    const bool isTitle = layout.Role == TTitleRole::Title;
     for (int i = 0; i < lineCount; ++i) {
-        const std::string& line = text_[static_cast<std::size_t>(isTitle ? i : lineCount - 1 - i)];
+        const int index = isTitle ? i : lineCount - 1 - i;
+        const std::string& line = text_[static_cast<std::size_t>(index)];
         const int textWidth = canvas.TextWidth(line);
         int x = 0;
         switch (alignment_) {
         case taLeftJustify:
-            x = left + wWidth / 2;
+            x = layout.Left + layout.WWidth / 2;
             break;
         case taRightJustify:
-            x = right - textWidth - wWidth / 2;
+            x = layout.Right - textWidth - layout.WWidth / 2;
             break;
         case taCenter:
-            x = (left + right) / 2 - textWidth / 2;
+            x = (layout.Left + layout.Right) / 2 - textWidth / 2;
             break;
         }
-        if (isTitle) {
-            canvas.TextOut(x, topY, line);
-            topY += lineHeight;
-            bottomY = topY;
-        } else {
-            const int y = bottomY - lineHeight;
-            canvas.TextOut(x, y, line);
-            bottomY = y;
-            topY = y;
-        }
+        canvas.TextOut(x, layout.TopY + index * layout.LineHeight, line);
     }
-
-    TRect newPlot = chart.PlotRect();
-    if (isTitle)
-        newPlot.Top = bottomY + penWidth + TitleFootGap;
-    else
-        newPlot.Bottom = topY - penWidth - TitleFootGap;
-    chart.SetPlotRect(newPlot);
 }

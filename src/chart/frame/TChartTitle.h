@@ -46,10 +46,32 @@ public:
     TRect TitleBox() const { return titleBox_; }
     bool TitleContains(int x, int y) const;
 
-    // Draws the title at the top of PlotRect or the foot at its bottom, and takes that room from PlotRect.
-    void PaintTitle(TTitleRole role);
+    // What Paint needs from the layout.
+    struct TLayout {
+        TTitleRole Role = TTitleRole::Title;
+        // The plot's edges inside the frame; lines are aligned between them.
+        int Left = 0;
+        int Right = 0;
+        // The first line's top; each next line is LineHeight lower.
+        int TopY = 0;
+        int LineHeight = 0;
+        int WWidth = 0;
+        bool FrameOn = false;
+        bool DrawBox = false;
+    };
+
+    // Places the title at the top of PlotRect or the foot at its bottom (TitleBox), and takes that room
+    // from PlotRect; nothing is drawn.
+    TLayout LayOut(TTitleRole role);
+    // Draws the box and lines where LayOut put them.
+    void Paint(const TLayout& layout);
 
 private:
+    // A brush colour of its own becomes Color.
+    void AdoptBrushColor();
+    // Whether the brush fills the box.
+    bool FillsBox() const;
+
     bool adjustFrame_ = true;
     TAlignment alignment_ = taCenter;
     TChartBrush brush_;

@@ -42,15 +42,15 @@ void TChartWall::Assign(const TChartWall& source)
 
 void TChartWall::SetColor(TColor value)
 {
-    StoreAndRepaint(color_, value, [this] { chart_.Invalidate(); });
+    StoreAndInvalidate(color_, value, [this] { chart_.Invalidate(); });
 }
 
 void TChartWall::SetDark3D(bool value)
 {
-    StoreAndRepaint(dark3D_, value, [this] { chart_.Invalidate(); });
+    StoreAndInvalidate(dark3D_, value, [this] { chart_.Invalidate(); });
 }
 
 void TChartWall::SetSize(int value)
 {
-    StoreAndRepaint(size_, value, [this] { chart_.Invalidate(); });
+    StoreAndInvalidate(size_, value, [this] { chart_.Invalidate(); });
 }

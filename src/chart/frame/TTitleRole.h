@@ -1,4 +1,4 @@
 #pragma once
 
-// Which text PaintTitle draws: the title at the top of the plot rectangle or the foot at its bottom.
+// Which text a TChartTitle lays out and draws: the title at the top of the plot rectangle or the foot at its bottom.
 enum class TTitleRole { Title, Foot };

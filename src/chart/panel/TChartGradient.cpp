@@ -3,9 +3,9 @@
 #include "chart/canvas/SetterRule.h"
 
 template <typename T>
-void TChartGradient::Store(T& field, T value)
+void TChartGradient::StoreAndInvalidate(T& field, T value)
 {
-    StoreAndRepaint(field, value, [this] {
+    ::StoreAndInvalidate(field, value, [this] {
         if (onChange_)
             onChange_();
     });
@@ -13,22 +13,22 @@ void TChartGradient::Store(T& field, T value)
 
 void TChartGradient::SetVisible(bool value)
 {
-    Store(visible_, value);
+    StoreAndInvalidate(visible_, value);
 }
 
 void TChartGradient::SetDirection(TGradientDirection value)
 {
-    Store(direction_, value);
+    StoreAndInvalidate(direction_, value);
 }
 
 void TChartGradient::SetStartColor(TColor value)
 {
-    Store(startColor_, value);
+    StoreAndInvalidate(startColor_, value);
 }
 
 void TChartGradient::SetEndColor(TColor value)
 {
-    Store(endColor_, value);
+    StoreAndInvalidate(endColor_, value);
 }
 
 void TChartGradient::Assign(const TChartGradient& source)

@@ -31,7 +31,7 @@ public:
 
 private:
     template <typename T>
-    void Store(T& field, T value);
+    void StoreAndInvalidate(T& field, T value);
 
     bool visible_ = false;
     TGradientDirection direction_ = gdTopBottom;

@@ -267,22 +267,22 @@ double TCustomAxisPanel::PageRange(const TChartSeries& series, TRangeEnd end) co
 
 void TCustomAxisPanel::SetAxisVisible(bool value)
 {
-    Store(axisVisible_, value);
+    StoreAndInvalidate(axisVisible_, value);
 }
 
 void TCustomAxisPanel::SetView3DWalls(bool value)
 {
-    Store(view3DWalls_, value);
+    StoreAndInvalidate(view3DWalls_, value);
 }
 
 void TCustomAxisPanel::SetClipPoints(bool value)
 {
-    Store(clipPoints_, value);
+    StoreAndInvalidate(clipPoints_, value);
 }
 
 void TCustomAxisPanel::SetScaleLastPage(bool value)
 {
-    Store(scaleLastPage_, value);
+    StoreAndInvalidate(scaleLastPage_, value);
 }
 
 int TCustomAxisPanel::AxisPageCount(const TCustomChartAxis& axis) const
@@ -317,7 +317,7 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
     if (value < 0)
         throw ChartException("MaxPointsPerPage must be >= 0");
-    Store(maxPointsPerPage_, value);
+    StoreAndInvalidate(maxPointsPerPage_, value);
     const int pages = NumPages();
     if (page_ > pages)
         SetPage(pages);

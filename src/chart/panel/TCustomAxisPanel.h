@@ -15,6 +15,7 @@ class TChartSeries;
 class TCustomChartAxis;
 class TChartAxis;
 class TChartDepthAxis;
+struct TFrameLayout;
 
 // Adds the series list, the five axes, the ordered draw pass, paging and axis ranges from series.
 class BHN_CHART_API TCustomAxisPanel : public TCustomChartPanelExtended {
@@ -71,6 +72,10 @@ public:
     // Called by an axis's constructor.
     void AddAxis(TCustomChartAxis* axis) { axesList_.push_back(axis); }
     bool AxisIsShown(const TCustomChartAxis& axis) const;
+    // The wall size an axis leaves beside the plot; a chart without walls leaves none.
+    virtual int WallSizeForAxis(const TCustomChartAxis&) const { return 0; }
+    // Paints at once where the chart can; this one only marks the picture for the next paint.
+    virtual void RepaintNow() { Invalidate(); }
 
     // The series' value range an automatic axis takes (the current page only, when paging).
     double MinXValue(const TCustomChartAxis& axis) const;
@@ -113,8 +118,10 @@ public:
 protected:
     void DrawChartContents(const TRect& panelRect) override;
     int ZPlaneCount() const override { return maxZOrder_ + 1; }
-    // Draws the title, foot and legend, each taking its room from PlotRect (between FrontPlaneBegin and FrontPlaneEnd).
-    virtual void PlaceTitlesAndLegend() = 0;
+    // Places the title, foot and legend, each taking its room from PlotRect; nothing is drawn.
+    virtual void LayOutTitlesAndLegend(TFrameLayout& layout) = 0;
+    // Draws them where the layout put them (between FrontPlaneBegin and FrontPlaneEnd).
+    virtual void PaintTitlesAndLegend(const TFrameLayout& layout) = 0;
     virtual void PaintWalls() = 0;
     // The back image inside the walls is drawn by the walls; outside them by the background.
     virtual bool BackImageInside() const { return false; }

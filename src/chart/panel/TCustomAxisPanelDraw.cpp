@@ -5,6 +5,7 @@
 #include "chart/canvas/CanvasGuards.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
+#include "chart/frame/TFrameLayout.h"
 #include "chart/series/TChartSeries.h"
 
 #include <algorithm>
@@ -35,14 +36,18 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect)
         if (series->Active())
             series->BeforeDrawChart();
     }
-    {
-        TFrontPlaneGuard frontPlane(canvas);
-        PlaceTitlesAndLegend();
-    }
+    // Every rectangle first: the titles and legend, then the axes in what they leave.
+    TFrameLayout frame;
+    LayOutTitlesAndLegend(frame);
     // Every series shares one z-plane.
     maxZOrder_ = 0;
     ReserveAxesSpace();
     CollectSeriesMargins();
+    // Then the drawing, from that layout.
+    {
+        TFrontPlaneGuard frontPlane(canvas);
+        PaintTitlesAndLegend(frame);
+    }
     canvas.SetProjection(Depth3DX(), PlotRect());
     PaintWalls();
     if (axisVisible_)
@@ -95,8 +100,11 @@ void TCustomAxisPanel::ReserveAxesSpace()
     }
     SetPlotRect(r);
 
-    for (TCustomChartAxis* axis : axesList_)
+    for (TCustomChartAxis* axis : axesList_) {
         axis->PlacePixels();
+        if (AxisIsShown(*axis))
+            axis->PlaceLine();
+    }
 }
 
 void TCustomAxisPanel::CollectSeriesMargins()
@@ -134,7 +142,7 @@ void TCustomAxisPanel::PaintAxes()
         OnBeforeDrawAxes();
     for (TCustomChartAxis* axis : axesList_) {
         if (AxisIsShown(*axis))
-            axis->DrawAxis(TAxisLinePosition::Recalculate);
+            axis->DrawAxis();
     }
 }
 

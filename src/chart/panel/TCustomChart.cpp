@@ -4,6 +4,7 @@
 #include "chart/frame/TChartLegend.h"
 #include "chart/frame/TChartTitle.h"
 #include "chart/frame/TChartWall.h"
+#include "chart/frame/TFrameLayout.h"
 
 TCustomChart::TCustomChart(TNotifyEvent onInvalidate)
     : TCustomAxisPanel(std::move(onInvalidate))
@@ -82,7 +83,7 @@ void TCustomChart::SetFrame(const TChartPen& value)
 
 void TCustomChart::SetBackImageInside(bool value)
 {
-    Store(backImageInside_, value);
+    StoreAndInvalidate(backImageInside_, value);
 }
 
 bool TCustomChart::ColorIsUnused(TColor color) const
@@ -90,18 +91,31 @@ bool TCustomChart::ColorIsUnused(TColor color) const
     return color != backWall_->Color() && TCustomAxisPanel::ColorIsUnused(color);
 }
 
-void TCustomChart::PlaceTitlesAndLegend()
+void TCustomChart::LayOutTitlesAndLegend(TFrameLayout& layout)
 {
-    const bool legendDrawn = legend_->Visible() && ActiveSeriesCount() > 0;
-    const bool legendVertical = legend_->Alignment() == laLeft || legend_->Alignment() == laRight;
-    if (legendDrawn && legendVertical)
-        legend_->Draw();
+    const bool legendShown = legend_->Visible() && ActiveSeriesCount() > 0;
+    layout.LegendFirst = legend_->Alignment() == laLeft || legend_->Alignment() == laRight;
+    // Each takes its room from what the ones before it left.
+    if (legendShown && layout.LegendFirst)
+        layout.Legend = legend_->LayOut();
     if (title_->Visible())
-        title_->PaintTitle(TTitleRole::Title);
+        layout.Title = title_->LayOut(TTitleRole::Title);
     if (foot_->Visible())
-        foot_->PaintTitle(TTitleRole::Foot);
-    if (legendDrawn && !legendVertical)
-        legend_->Draw();
+        layout.Foot = foot_->LayOut(TTitleRole::Foot);
+    if (legendShown && !layout.LegendFirst)
+        layout.Legend = legend_->LayOut();
+}
+
+void TCustomChart::PaintTitlesAndLegend(const TFrameLayout& layout)
+{
+    if (layout.Legend && layout.LegendFirst)
+        legend_->Paint(*layout.Legend);
+    if (layout.Title)
+        title_->Paint(*layout.Title);
+    if (layout.Foot)
+        foot_->Paint(*layout.Foot);
+    if (layout.Legend && !layout.LegendFirst)
+        legend_->Paint(*layout.Legend);
 }
 
 void TCustomChart::PaintWalls()

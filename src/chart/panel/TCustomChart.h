@@ -42,7 +42,7 @@ public:
     const TChartLegend& Legend() const { return *legend_; }
     void SetLegend(const TChartLegend& value);
 
-    int WallSizeForAxis(const TCustomChartAxis& axis) const;
+    int WallSizeForAxis(const TCustomChartAxis& axis) const override;
     // The back wall's colour; writing it (at run time) also makes the back wall's brush solid.
     TColor BackColor() const;
     void SetBackColor(TColor value);
@@ -73,7 +73,7 @@ public:
     // Gives the axes back the settings they had before the first zoom or scroll.
     void UndoZoom();
     // Paints now: the platform's immediate paint (OnRepaint) after the buffer is marked stale.
-    void Repaint()
+    void RepaintNow() override
     {
         Invalidate();
         if (OnRepaint)
@@ -93,7 +93,8 @@ public:
     TOnGetLegendText OnGetLegendText;
 
 protected:
-    void PlaceTitlesAndLegend() override;
+    void LayOutTitlesAndLegend(TFrameLayout& layout) override;
+    void PaintTitlesAndLegend(const TFrameLayout& layout) override;
     void PaintWalls() override;
     int BackWallSize() const override;
 

@@ -213,5 +213,5 @@ void TCustomChart::MouseWheel(int delta)
             axis->Scroll(notches > 0 ? -offset : offset, false);
         }
     }
-    Repaint();
+    RepaintNow();
 }

@@ -38,12 +38,12 @@ TCustomChartPanel::~TCustomChartPanel() = default;
 
 void TCustomChartPanel::SetWidth(int value)
 {
-    Store(width_, value);
+    StoreAndInvalidate(width_, value);
 }
 
 void TCustomChartPanel::SetHeight(int value)
 {
-    Store(height_, value);
+    StoreAndInvalidate(height_, value);
 }
 
 void TCustomChartPanel::SetSize(int width, int height)
@@ -54,27 +54,27 @@ void TCustomChartPanel::SetSize(int width, int height)
 
 void TCustomChartPanel::SetColor(TColor value)
 {
-    Store(color_, value);
+    StoreAndInvalidate(color_, value);
 }
 
 void TCustomChartPanel::SetBevelInner(TBevelCut value)
 {
-    Store(bevelInner_, value);
+    StoreAndInvalidate(bevelInner_, value);
 }
 
 void TCustomChartPanel::SetBevelOuter(TBevelCut value)
 {
-    Store(bevelOuter_, value);
+    StoreAndInvalidate(bevelOuter_, value);
 }
 
 void TCustomChartPanel::SetBevelWidth(int value)
 {
-    Store(bevelWidth_, value);
+    StoreAndInvalidate(bevelWidth_, value);
 }
 
 void TCustomChartPanel::SetBorderWidth(int value)
 {
-    Store(borderWidth_, value);
+    StoreAndInvalidate(borderWidth_, value);
 }
 
 void TCustomChartPanel::SetCursor(TCursor value)
@@ -90,12 +90,12 @@ void TCustomChartPanel::SetChart3DPercent(int value)
 {
     if (value < MinChart3DPercent || value > MaxChart3DPercent)
         throw ChartException(FormatRange("3D effect percent must be between %d and %d", MinChart3DPercent, MaxChart3DPercent));
-    Store(chart3DPercent_, value);
+    StoreAndInvalidate(chart3DPercent_, value);
 }
 
 void TCustomChartPanel::SetView3D(bool value)
 {
-    Store(view3D_, value);
+    StoreAndInvalidate(view3D_, value);
 }
 
 void TCustomChartPanel::SetView3DOptions(const TView3DOptions& value)
@@ -105,22 +105,22 @@ void TCustomChartPanel::SetView3DOptions(const TView3DOptions& value)
 
 void TCustomChartPanel::SetMarginLeft(int value)
 {
-    Store(marginLeft_, value);
+    StoreAndInvalidate(marginLeft_, value);
 }
 
 void TCustomChartPanel::SetMarginTop(int value)
 {
-    Store(marginTop_, value);
+    StoreAndInvalidate(marginTop_, value);
 }
 
 void TCustomChartPanel::SetMarginRight(int value)
 {
-    Store(marginRight_, value);
+    StoreAndInvalidate(marginRight_, value);
 }
 
 void TCustomChartPanel::SetMarginBottom(int value)
 {
-    Store(marginBottom_, value);
+    StoreAndInvalidate(marginBottom_, value);
 }
 
 bool TCustomChartPanel::Monochrome() const

@@ -135,11 +135,11 @@ protected:
     void CalcDepth3D();
     // The panel bevels, border and inner bevel on the rectangle.
     void DrawPanelBevels(TRect rect);
-    // The setter rule: a changed value is stored and repainted; an equal one costs nothing.
+    // The setter rule: a changed value is stored and the chart invalidated; an equal one costs nothing.
     template <typename T>
-    void Store(T& field, T value)
+    void StoreAndInvalidate(T& field, T value)
     {
-        StoreAndRepaint(field, value, [this] { Invalidate(); });
+        ::StoreAndInvalidate(field, value, [this] { Invalidate(); });
     }
 
 private:

@@ -13,7 +13,7 @@ TCustomChartPanelExtended::TCustomChartPanelExtended(TNotifyEvent onInvalidate)
 
 void TCustomChartPanelExtended::SetBackImageMode(TChartBackImageMode value)
 {
-    Store(backImageMode_, value);
+    StoreAndInvalidate(backImageMode_, value);
 }
 
 void TCustomChartPanelExtended::FillPanelBackground(const TRect& rect)

@@ -64,7 +64,7 @@ void TCustomChart::ZoomToValues(const TZoomValues& values)
                 target.Axis.SetMinMax(minimum + (target.Minimum - minimum) / AnimatedZoomFactor,
                                       maximum + (target.Maximum - maximum) / AnimatedZoomFactor);
             }
-            Repaint();
+            RepaintNow();
         }
     }
     for (const TTarget& target : targets)

@@ -16,7 +16,7 @@ TChartSeries::TChartSeries()
     : marks_(*this)
 {
     points_.OnValuesChanged = [this](TSeriesNotification code, int index) { NotifyDependents(code, index); };
-    points_.OnRepaint = [this] { RequestRepaint(); };
+    points_.OnInvalidateChart = [this] { InvalidateChart(); };
     points_.OnValueSourceChanged = [this] { CheckDataSource(); };
 }
 
@@ -34,13 +34,13 @@ TChartSeries::~TChartSeries()
 void TChartSeries::SetXValues(const TChartValueList& value)
 {
     XValues().CopySettingsFrom(value);
-    RequestRepaint();
+    InvalidateChart();
 }
 
 void TChartSeries::SetYValues(const TChartValueList& value)
 {
     YValues().CopySettingsFrom(value);
-    RequestRepaint();
+    InvalidateChart();
 }
 
 namespace {
@@ -90,7 +90,7 @@ void TChartSeries::PointAdded(int index)
     if (!dependents_.empty())
         NotifyDependents(snAdd, index);
     if (active_)
-        RequestRepaint();
+        InvalidateChart();
 }
 
 int TChartSeries::AddPointFrom(const TChartSeries& source, int index)
@@ -129,7 +129,7 @@ void TChartSeries::ClearPoints()
         OnClearValues(*this);
     NotifyDependents(snClear, 0);
     if (active_)
-        RequestRepaint();
+        InvalidateChart();
 }
 
 void TChartSeries::DeletePoint(int index)
@@ -138,7 +138,7 @@ void TChartSeries::DeletePoint(int index)
     marks_.DeletePosition(index);
     NotifyDependents(snDelete, index);
     if (active_)
-        RequestRepaint();
+        InvalidateChart();
 }
 
 void TChartSeries::DeleteFromSource(TChartSeries& source, int index)
@@ -201,7 +201,7 @@ TColor TChartSeries::OwnOrPaletteColor(int index) const
 void TChartSeries::SetPointColor(int index, TColor color)
 {
     points_.SetColor(index, color);
-    RequestRepaint();
+    InvalidateChart();
 }
 
 std::string TChartSeries::PointLabel(int index) const
@@ -270,7 +270,7 @@ void TChartSeries::SetHorizAxis(THorizAxis value)
     if (!StoreChanged(horizAxis_, value))
         return;
     RecalcGetAxis();
-    RequestRepaint();
+    InvalidateChart();
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
@@ -278,7 +278,7 @@ void TChartSeries::SetVertAxis(TVertAxis value)
     if (!StoreChanged(vertAxis_, value))
         return;
     RecalcGetAxis();
-    RequestRepaint();
+    InvalidateChart();
 }
 
 void TChartSeries::SetCustomHorizAxis(TChartAxis* value)
@@ -286,7 +286,7 @@ void TChartSeries::SetCustomHorizAxis(TChartAxis* value)
     if (!StoreChanged(customHorizAxis_, value))
         return;
     RecalcGetAxis();
-    RequestRepaint();
+    InvalidateChart();
 }
 
 void TChartSeries::SetCustomVertAxis(TChartAxis* value)
@@ -294,7 +294,7 @@ void TChartSeries::SetCustomVertAxis(TChartAxis* value)
     if (!StoreChanged(customVertAxis_, value))
         return;
     RecalcGetAxis();
-    RequestRepaint();
+    InvalidateChart();
 }
 
 void TChartSeries::SetParentChart(TCustomAxisPanel* value)
@@ -315,7 +315,7 @@ TChartCanvas3D& TChartSeries::Canvas() const
     return parentChart_->Canvas();
 }
 
-void TChartSeries::RequestRepaint() const
+void TChartSeries::InvalidateChart() const
 {
     if (parentChart_ != nullptr)
         parentChart_->Invalidate();
@@ -323,54 +323,54 @@ void TChartSeries::RequestRepaint() const
 
 void TChartSeries::SetActive(bool value)
 {
-    StoreAndRepaint(active_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(active_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    StoreAndRepaint(seriesColor_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(seriesColor_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetPercentFormat(const std::string& value)
 {
-    StoreAndRepaint(percentFormat_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(percentFormat_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetShowInLegend(bool value)
 {
-    StoreAndRepaint(showInLegend_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(showInLegend_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetTitle(const std::string& value)
 {
-    StoreAndRepaint(title_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(title_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetValueFormat(const std::string& value)
 {
-    StoreAndRepaint(valueFormat_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(valueFormat_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetZOrder(int value)
 {
-    StoreAndRepaint(zOrder_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(zOrder_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetClipToAxisRange(bool value)
 {
-    StoreAndRepaint(clipToAxisRange_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(clipToAxisRange_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetKeepPointPastEdge(bool value)
 {
-    StoreAndRepaint(keepPointPastEdge_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(keepPointPastEdge_, value, [this] { InvalidateChart(); });
 }
 
 void TChartSeries::SetColorEachPoint(bool value)
 {
     if (!StoreChanged(colorEachPoint_, value))
         return;
-    RequestRepaint();
+    InvalidateChart();
     if (value)
         return;
     // Null points keep their clNone: resetting it would turn them into drawn points.

@@ -135,8 +135,9 @@ public:
     // Legend.
     virtual int LegendItemCount() const { return Count(); }
     virtual std::string LegendText(int index, TLegendTextStyle style) const;
-    virtual void DrawLegendItem(int index, const TRect& rect);
-    virtual void DrawLegendSymbol(int index, const TRect& rect);
+    // Draws the symbol of item index (-1: the whole series) on a legend of colour legendColor.
+    virtual void DrawLegendItem(int index, const TRect& rect, TColor legendColor);
+    virtual void DrawLegendSymbol(int index, const TRect& rect, TColor legendColor);
     virtual void LegendItemPen(int index, TColor& backColor, TBrushStyle& style);
     virtual int MapIndex(int index) const { return index; }
     virtual TColor LegendColor(int index) const { return PointColor(index); }
@@ -162,10 +163,10 @@ public:
     // Leaves the old chart (DetachSeries) and joins the new one (AttachSeries).
     void SetParentChart(TCustomAxisPanel* value);
     TChartCanvas3D& Canvas() const;
-    // Asks the parent chart, if any, to paint again.
-    void RequestRepaint() const;
+    // Marks the parent chart, if any, for the next paint.
+    void InvalidateChart() const;
     // The change handler of the series' pens and brushes.
-    void ChangedNotify() const { RequestRepaint(); }
+    void ChangedNotify() const { InvalidateChart(); }
 
     // Published properties.
     bool Active() const { return active_; }
@@ -235,7 +236,7 @@ protected:
     // A series type with more coordinates makes its further value lists on these points.
     TSeriesPoints& Points() { return points_; }
     // The base legend symbol: the rectangle filled with the current brush, outlined when it would vanish.
-    void DrawBaseLegendSymbol(const TRect& rect);
+    void DrawBaseLegendSymbol(const TRect& rect, TColor legendColor);
 
 private:
     TColor OwnOrPaletteColor(int index) const;

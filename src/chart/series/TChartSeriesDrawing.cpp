@@ -198,7 +198,7 @@ std::string TChartSeries::LegendText(int index, TLegendTextStyle style) const
     }
 }
 
-void TChartSeries::DrawLegendItem(int index, const TRect& rect)
+void TChartSeries::DrawLegendItem(int index, const TRect& rect, TColor legendColor)
 {
     if (parentChart_ == nullptr || (index == -1 && colorEachPoint_))
         return;
@@ -206,33 +206,33 @@ void TChartSeries::DrawLegendItem(int index, const TRect& rect)
     Canvas().Brush().SetColor(color);
     if (color == clNone)
         return;
-    TColor background = parentChart_->LegendBackColor();
+    TColor background = legendColor;
     TBrushStyle style = bsSolid;
     LegendItemPen(index, background, style);
     if (background == clAutoColor) {
-        background = parentChart_->LegendBackColor();
+        background = legendColor;
         if (background == clAutoColor)
             background = parentChart_->Color();
     }
     parentChart_->SetBrushCanvas(color, style, background);
-    DrawLegendSymbol(index, rect);
+    DrawLegendSymbol(index, rect, legendColor);
 }
 
 void TChartSeries::LegendItemPen(int, TColor&, TBrushStyle&)
 {
 }
 
-void TChartSeries::DrawLegendSymbol(int, const TRect& rect)
+void TChartSeries::DrawLegendSymbol(int, const TRect& rect, TColor legendColor)
 {
-    DrawBaseLegendSymbol(rect);
+    DrawBaseLegendSymbol(rect, legendColor);
 }
 
-void TChartSeries::DrawBaseLegendSymbol(const TRect& rect)
+void TChartSeries::DrawBaseLegendSymbol(const TRect& rect, TColor legendColor)
 {
     TChartCanvas3D& canvas = Canvas();
     canvas.Rectangle(rect);
     const TColor brushColor = canvas.Brush().Color();
-    if (brushColor == parentChart_->LegendBackColor()) {
+    if (brushColor == legendColor) {
         if (brushColor == clBlack)
             canvas.Pen().SetColor(clWhite);
         canvas.Brush().SetStyle(bsClear);

@@ -29,7 +29,7 @@ void TChartSeries::SetDataSource(TChartSeries* source)
     if (source == nullptr) {
         RemoveDataSources();
         ClearPoints();
-        RequestRepaint();
+        InvalidateChart();
         return;
     }
     if (parentChart_ == nullptr)
@@ -69,7 +69,7 @@ void TChartSeries::CopyAllFrom(TChartSeries& source)
             const int index = AddPointFrom(source, i);
             points_.InsertColorAndLabel(index, source.points_.OwnColor(i), source.PointLabel(i));
         }
-        RequestRepaint();
+        InvalidateChart();
     }
     NotifyDependents(snRefresh, 0);
 }

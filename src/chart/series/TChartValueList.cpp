@@ -227,12 +227,12 @@ void TChartValueList::SetMultiplier(double value)
         return;
     Changed();
     points_.ValuesChanged(snRefresh, 0);
-    points_.Repaint();
+    points_.InvalidateChart();
 }
 
 void TChartValueList::SetDateTime(bool value)
 {
-    StoreAndRepaint(dateTime_, value, [this] { points_.Repaint(); });
+    StoreAndInvalidate(dateTime_, value, [this] { points_.InvalidateChart(); });
 }
 
 void TChartValueList::SetValueSource(const std::string& value)

@@ -19,7 +19,7 @@ TCustomBarSeries::TCustomBarSeries(TBarDirection direction)
 
 void TCustomBarSeries::SetBarWidthPercent(int value)
 {
-    StoreAndRepaint(barWidthPercent_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(barWidthPercent_, value, [this] { InvalidateChart(); });
 }
 
 int TCustomBarSeries::HalfBarSize() const

@@ -44,47 +44,47 @@ TCustomSeries::TCustomSeries()
 
 void TCustomSeries::SetAreaColor(TColor value)
 {
-    StoreAndRepaint(areaColor_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(areaColor_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetLineClickable(bool value)
 {
-    StoreAndRepaint(lineClickable_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(lineClickable_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetDark3D(bool value)
 {
-    StoreAndRepaint(dark3D_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(dark3D_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetDrawArea(bool value)
 {
-    StoreAndRepaint(drawArea_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(drawArea_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetConnectPoints(bool value)
 {
-    StoreAndRepaint(connectPoints_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(connectPoints_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetInvertedStairs(bool value)
 {
-    StoreAndRepaint(invertedStairs_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(invertedStairs_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetLineBrush(TBrushStyle value)
 {
-    StoreAndRepaint(lineBrush_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(lineBrush_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetLineHeight(int value)
 {
-    StoreAndRepaint(lineHeight_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(lineHeight_, value, [this] { InvalidateChart(); });
 }
 
 void TCustomSeries::SetStairs(bool value)
 {
-    StoreAndRepaint(stairs_, value, [this] { RequestRepaint(); });
+    StoreAndInvalidate(stairs_, value, [this] { InvalidateChart(); });
 }
 
 int TCustomSeries::BottomPixel(int) const
@@ -290,7 +290,7 @@ int TCustomSeries::PointAtPixel(int x, int y)
     return -1;
 }
 
-void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
+void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect, TColor legendColor)
 {
     const TColor color = index == -1 ? SeriesColor() : PointColor(index);
     TChartCanvas3D& canvas = Canvas();
@@ -316,6 +316,6 @@ void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
             canvas.HorizLine(rect.Left, rect.Right, middleY);
         }
     } else {
-        DrawBaseLegendSymbol(rect);
+        DrawBaseLegendSymbol(rect, legendColor);
     }
 }

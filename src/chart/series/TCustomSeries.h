@@ -58,7 +58,7 @@ public:
     void VertMargins(int& top, int& bottom) override;
     int MarkerHalfHeight() const override { return pointer_.Visible() ? pointer_.VertSize() : -1; }
     int PointAtPixel(int x, int y) override;
-    void DrawLegendSymbol(int index, const TRect& rect) override;
+    void DrawLegendSymbol(int index, const TRect& rect, TColor legendColor) override;
 
 private:
     enum class TSegmentMarkers { Without, With };

@@ -187,7 +187,7 @@ void TFastLineSeries::FlushLine()
     points_.clear();
 }
 
-void TFastLineSeries::DrawLegendSymbol(int index, const TRect& rect)
+void TFastLineSeries::DrawLegendSymbol(int index, const TRect& rect, TColor)
 {
     TChartCanvas3D& canvas = Canvas();
     canvas.SelectChartPen(linePen_);

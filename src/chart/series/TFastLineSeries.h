@@ -20,7 +20,7 @@ public:
     void SetLinePen(const TChartPen& value) { linePen_.Assign(value); }
 
     void DrawAllPoints() override;
-    void DrawLegendSymbol(int index, const TRect& rect) override;
+    void DrawLegendSymbol(int index, const TRect& rect, TColor legendColor) override;
 
 private:
     // The points of one pixel column, in drawing order of first, extremes, last.

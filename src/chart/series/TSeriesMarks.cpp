@@ -14,7 +14,7 @@ TSeriesMarks::TSeriesMarks(TChartSeries& owner)
 
 void TSeriesMarks::Changed() const
 {
-    owner_.RequestRepaint();
+    owner_.InvalidateChart();
 }
 
 void TSeriesMarks::Assign(const TSeriesMarks& source)
@@ -36,32 +36,32 @@ void TSeriesMarks::Assign(const TSeriesMarks& source)
 
 void TSeriesMarks::SetVisible(bool value)
 {
-    StoreAndRepaint(visible_, value, [this] { Changed(); });
+    StoreAndInvalidate(visible_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle value)
 {
-    StoreAndRepaint(style_, value, [this] { Changed(); });
+    StoreAndInvalidate(style_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetBackColor(TColor value)
 {
-    StoreAndRepaint(backColor_, value, [this] { Changed(); });
+    StoreAndInvalidate(backColor_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetArrowLength(int value)
 {
-    StoreAndRepaint(arrowLength_, value, [this] { Changed(); });
+    StoreAndInvalidate(arrowLength_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetTransparent(bool value)
 {
-    StoreAndRepaint(transparent_, value, [this] { Changed(); });
+    StoreAndInvalidate(transparent_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetClip(bool value)
 {
-    StoreAndRepaint(clip_, value, [this] { Changed(); });
+    StoreAndInvalidate(clip_, value, [this] { Changed(); });
 }
 
 void TSeriesMarks::SetPosition(int index, const TRect& rect)

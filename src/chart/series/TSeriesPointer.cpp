@@ -17,7 +17,7 @@ TSeriesPointer::TSeriesPointer(TChartSeries& owner)
 
 void TSeriesPointer::Changed() const
 {
-    owner_.RequestRepaint();
+    owner_.InvalidateChart();
 }
 
 void TSeriesPointer::CheckSize(int value)
@@ -48,39 +48,39 @@ void TSeriesPointer::Assign(const TSeriesPointer& source)
 
 void TSeriesPointer::SetDark3D(bool value)
 {
-    StoreAndRepaint(dark3D_, value, [this] { Changed(); });
+    StoreAndInvalidate(dark3D_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetDraw3D(bool value)
 {
-    StoreAndRepaint(draw3D_, value, [this] { Changed(); });
+    StoreAndInvalidate(draw3D_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetHorizSize(int value)
 {
     CheckSize(value);
-    StoreAndRepaint(horizSize_, value, [this] { Changed(); });
+    StoreAndInvalidate(horizSize_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
     CheckSize(value);
-    StoreAndRepaint(vertSize_, value, [this] { Changed(); });
+    StoreAndInvalidate(vertSize_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetInflateMargins(bool value)
 {
-    StoreAndRepaint(inflateMargins_, value, [this] { Changed(); });
+    StoreAndInvalidate(inflateMargins_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value)
 {
-    StoreAndRepaint(style_, value, [this] { Changed(); });
+    StoreAndInvalidate(style_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::SetVisible(bool value)
 {
-    StoreAndRepaint(visible_, value, [this] { Changed(); });
+    StoreAndInvalidate(visible_, value, [this] { Changed(); });
 }
 
 void TSeriesPointer::PrepareMarkerCanvas(TColor color) const

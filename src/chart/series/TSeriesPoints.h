@@ -88,7 +88,7 @@ public:
     // A stored value was replaced (snValueChange, its index) or every value reads anew (snRefresh).
     std::function<void(TSeriesNotification code, int index)> OnValuesChanged;
     // A list changed how its values are shown.
-    TNotifyEvent OnRepaint;
+    TNotifyEvent OnInvalidateChart;
     // A list was given another field of a data source to take its values from.
     TNotifyEvent OnValueSourceChanged;
 
@@ -101,10 +101,10 @@ private:
         if (OnValuesChanged)
             OnValuesChanged(code, index);
     }
-    void Repaint() const
+    void InvalidateChart() const
     {
-        if (OnRepaint)
-            OnRepaint();
+        if (OnInvalidateChart)
+            OnInvalidateChart();
     }
     void ValueSourceChanged() const
     {

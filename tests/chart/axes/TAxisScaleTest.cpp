@@ -13,12 +13,6 @@ constexpr int IntMin = std::numeric_limits<int>::min();
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 
-TAxisScale Along(TAxisScale scale, TPixelAxis along)
-{
-    scale.Along = along;
-    return scale;
-}
-
 // Two values a pixel for a hundred pixels from 10 to 110, so odd values fall on half pixels.
 constexpr TAxisScale Upright{.Minimum = 0, .Maximum = 200, .PixelStart = 10, .PixelEnd = 110};
 constexpr TAxisScale Inverted{.Minimum = 0, .Maximum = 200, .PixelStart = 10, .PixelEnd = 110, .Inverted = true};
@@ -74,8 +68,8 @@ TEST(AxisScale, MapsValuesToPixelsWithEveryRoundingAndGuard)
     for (const auto& c : cases) {
         EXPECT_EQ(c.Scale.XValueToPixel(c.Value), c.X) << c.Name;
         EXPECT_EQ(c.Scale.YValueToPixel(c.Value), c.Y) << c.Name;
-        EXPECT_EQ(Along(c.Scale, TPixelAxis::X).ValueToPixel(c.Value), c.X) << c.Name;
-        EXPECT_EQ(Along(c.Scale, TPixelAxis::Y).ValueToPixel(c.Value), c.Y) << c.Name;
+        EXPECT_EQ(c.Scale.PixelAlong(TPixelAxis::X, c.Value), c.X) << c.Name;
+        EXPECT_EQ(c.Scale.PixelAlong(TPixelAxis::Y, c.Value), c.Y) << c.Name;
     }
 }
 
@@ -101,8 +95,8 @@ TEST(AxisScale, MapsPixelsToValuesFromTheMinimumAlongXAndFromTheMaximumAlongY)
         {"80-bit steps", {.Minimum = 0, .Maximum = 0.3, .PixelStart = 0, .PixelEnd = 100}, 28, 0.083999999999999991, 0.216},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Along(c.Scale, TPixelAxis::X).PixelToValue(c.Pixel), c.X) << c.Name;
-        EXPECT_EQ(Along(c.Scale, TPixelAxis::Y).PixelToValue(c.Pixel), c.Y) << c.Name;
+        EXPECT_EQ(c.Scale.PixelToValue(TPixelAxis::X, c.Pixel), c.X) << c.Name;
+        EXPECT_EQ(c.Scale.PixelToValue(TPixelAxis::Y, c.Pixel), c.Y) << c.Name;
     }
 }
 

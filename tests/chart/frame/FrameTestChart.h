@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "support/TRecordingDevice.h"
+#include "chart/frame/TFrameLayout.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TChartSeries.h"
 
@@ -33,8 +34,13 @@ public:
         return after;
     }
 
-    // The chart's own placement of legend, title and foot.
-    void PlaceTitles() { PlaceTitlesAndLegend(); }
+    // The chart's own placement and drawing of legend, title and foot.
+    void PlaceTitles()
+    {
+        TFrameLayout layout;
+        LayOutTitlesAndLegend(layout);
+        PaintTitlesAndLegend(layout);
+    }
     // The depth offsets and projection the draw pass sets up before the walls in 3D.
     void Prepare3D()
     {
@@ -58,7 +64,7 @@ class TSymbolProbeSeries : public TChartSeries {
 public:
     std::vector<std::pair<int, TRect>> Symbols;
 
-    void DrawLegendItem(int index, const TRect& rect) override { Symbols.emplace_back(index, rect); }
+    void DrawLegendItem(int index, const TRect& rect, TColor) override { Symbols.emplace_back(index, rect); }
 };
 
 // Attaches a series with a title (and a name); the chart owns it.

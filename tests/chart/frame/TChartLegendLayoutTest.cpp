@@ -20,7 +20,7 @@ struct TLegendDraw {
 
     void Draw()
     {
-        plotAfter = chart.DrawStep(device, [this] { chart.Legend().Draw(); });
+        plotAfter = chart.DrawStep(device, [this] { chart.Legend().Paint(chart.Legend().LayOut()); });
     }
 };
 

@@ -110,7 +110,7 @@ TEST(ChartLegend, ValueItemsAskTheSeriesForEachPointSymbol)
     points.AddPoint(3, 30, "c");
     chart.Legend().SetFirstValue(1);
     TRecordingDevice device;
-    chart.DrawStep(device, [&] { chart.Legend().Draw(); });
+    chart.DrawStep(device, [&] { chart.Legend().Paint(chart.Legend().LayOut()); });
 
     ASSERT_EQ(points.Symbols.size(), 2u);
     EXPECT_EQ(points.Symbols[0].first, 1);
@@ -131,9 +131,47 @@ TEST(ChartLegend, LastValuesShowEachSeriesLastPoint)
     // A series without points has no last value: its item stays empty and draws nothing.
     EXPECT_EQ(chart.Legend().ItemText(1), "");
     TRecordingDevice device;
-    chart.DrawStep(device, [&] { chart.Legend().Draw(); });
+    chart.DrawStep(device, [&] { chart.Legend().Paint(chart.Legend().LayOut()); });
     EXPECT_EQ(first.Symbols.size(), 1u);
     EXPECT_TRUE(empty.Symbols.empty());
+}
+
+namespace {
+
+// A series with the engine's own legend symbol: a filled rectangle, outlined again when it matches the legend.
+class TPlainSymbolSeries : public TChartSeries {
+public:
+    void CalcFirstLastVisible() override { SetVisibleRange(Count() > 0 ? 0 : -1, Count() - 1); }
+    void DrawAllPoints() override {}
+};
+
+} // namespace
+
+TEST(ChartLegend, SymbolsGetTheColourOfTheLegendThatDrawsThem)
+{
+    // The symbol outlines itself against the legend that draws it, whatever the chart's LegendBackColor
+    // says by then: the layout records the legend's colour for callers, the drawing hands it over.
+    TFrameTestChart chart;
+    auto* series = new TPlainSymbolSeries;
+    series->SetTitle("S");
+    series->SetSeriesColor(clYellow);
+    chart.AttachSeries(series);
+    chart.Legend().SetColor(clYellow);
+    chart.Legend().SetLegendStyle(lsSeries);
+    TRecordingDevice device;
+    chart.DrawStep(device, [&] {
+        const TChartLegend::TLayout layout = chart.Legend().LayOut();
+        EXPECT_EQ(chart.LegendBackColor(), clYellow);
+        EXPECT_TRUE(device.Records().empty());
+        chart.SetLegendBackColor(clRed);
+        chart.Legend().Paint(layout);
+    });
+    // The legend's box, the symbol, and the symbol's outline with a clear brush.
+    const std::vector<TDrawRecord> boxes = device.RecordsOf(TDrawOp::Rectangle);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].Rect, boxes[2].Rect);
+    EXPECT_EQ(boxes[1].State.Brush, (TDeviceBrush{clYellow, bsSolid}));
+    EXPECT_EQ(boxes[2].State.Brush.Style, bsClear);
 }
 
 TEST(ChartLegend, SettersRepaintOnlyOnChange)

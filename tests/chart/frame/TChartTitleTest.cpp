@@ -16,7 +16,10 @@ struct TTitleDraw {
 
     void Draw(TTitleRole role = TTitleRole::Title)
     {
-        plotAfter = chart.DrawStep(device, [this, role] { (role == TTitleRole::Title ? chart.Title() : chart.Foot()).PaintTitle(role); });
+        plotAfter = chart.DrawStep(device, [this, role] {
+            TChartTitle& title = role == TTitleRole::Title ? chart.Title() : chart.Foot();
+            title.Paint(title.LayOut(role));
+        });
     }
 };
 
@@ -205,6 +208,36 @@ TEST(ChartTitle, BrushColourBecomesTheTitleColourAndShowsAtOnce)
     const std::vector<TDrawRecord> boxes = d.device.RecordsOf(TDrawOp::Rectangle);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].State.Brush, (TDeviceBrush{clRed, bsSolid}));
+}
+
+TEST(ChartTitle, LayoutPlacesWithoutDrawingAndPaintDrawsThere)
+{
+    // A framed two-line foot: the layout settles the box, the plot's bottom and the colour, and draws nothing.
+    TFrameTestChart chart;
+    TChartTitle& foot = chart.Foot();
+    foot.SetText({"One", "Two"});
+    foot.Frame().SetVisible(true);
+    foot.Brush().SetColor(clYellow);
+    TRecordingDevice device;
+    TRect plotAfterLayout;
+    chart.DrawStep(device, [&] {
+        const TChartTitle::TLayout layout = foot.LayOut(TTitleRole::Foot);
+        plotAfterLayout = chart.PlotRect();
+        EXPECT_TRUE(device.Records().empty());
+        EXPECT_EQ(foot.Color(), clYellow);
+        foot.Paint(layout);
+    });
+    // Bottom 324 less the frame 1: lines at 323 - 26 and 323 - 13; the plot ends 5 above the framed box.
+    EXPECT_EQ(foot.TitleBox(), (TRect{276 - 12, 323 - 2 * LH - 1, 276 + 12, 324}));
+    EXPECT_EQ(plotAfterLayout.Bottom, 323 - 2 * LH - 1 - 5);
+    const std::vector<TDrawRecord> boxes = device.RecordsOf(TDrawOp::Rectangle);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Rect, foot.TitleBox());
+    EXPECT_EQ(boxes[0].State.Brush, (TDeviceBrush{clYellow, bsSolid}));
+    // The lowest line is drawn first.
+    EXPECT_EQ(DrawnTexts(device), (std::vector<std::string>{"Two", "One"}));
+    const std::vector<TPoint> expectedPositions{{276 - 9, 323 - LH}, {276 - 9, 323 - 2 * LH}};
+    EXPECT_EQ(TextPositions(device), expectedPositions);
 }
 
 TEST(ChartTitle, TitleContainsTheLastDrawnBox)

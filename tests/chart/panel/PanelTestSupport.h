@@ -17,10 +17,10 @@ public:
     TRect PlotRectBeforeTitles;
 
 protected:
-    void PlaceTitlesAndLegend() override
+    void LayOutTitlesAndLegend(TFrameLayout& layout) override
     {
         PlotRectBeforeTitles = PlotRect();
-        TChart::PlaceTitlesAndLegend();
+        TChart::LayOutTitlesAndLegend(layout);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "chart/canvas/SystemColors.h"
 #include "chart/frame/TChartWall.h"
 #include "chart/panel/ChartException.h"
+#include "chart/panel/TCustomAxisPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -408,6 +409,50 @@ TEST(ChartCanvasHelpers, SetBrushCanvasKeepsAPatternVisibleOnItsBackground)
             EXPECT_EQ(fill.State.BackColor, c.Background);
         }
     }
+}
+
+// An axis panel that is not a full chart (no titles, walls or legend), with hooks a test sets.
+class TBareAxisPanel : public TCustomAxisPanel {
+public:
+    TBareAxisPanel()
+    {
+        SetUseBitmapBuffer(false);
+        SetView3D(false);
+        EndConstruction();
+    }
+
+    int WallSize = 0;
+    int Repaints = 0;
+
+    int WallSizeForAxis(const TCustomChartAxis&) const override { return WallSize; }
+    void RepaintNow() override { ++Repaints; }
+
+protected:
+    void LayOutTitlesAndLegend(TFrameLayout&) override {}
+    void PaintTitlesAndLegend(const TFrameLayout&) override {}
+    void PaintWalls() override {}
+};
+
+TEST(AxisPanelHooks, AxesUseTheHooksOfAnyPanel)
+{
+    // The wall an axis leaves beside the plot comes from the panel: the left axis' line moves right by it.
+    int linePos[2] = {};
+    const int walls[2] = {0, 7};
+    for (int i = 0; i < 2; ++i) {
+        TBareAxisPanel panel;
+        panel.WallSize = walls[i];
+        TRecordingDevice device;
+        panel.DrawToCanvas(device, {0, 0, 553, 337});
+        linePos[i] = panel.LeftAxis().LinePos();
+    }
+    EXPECT_EQ(linePos[1], linePos[0] + 7);
+
+    // A label style change asks the panel to paint at once.
+    TBareAxisPanel panel;
+    panel.BottomAxis().SetLabelStyle(talText);
+    EXPECT_EQ(panel.Repaints, 1);
+    panel.BottomAxis().SetLabelStyle(talText);
+    EXPECT_EQ(panel.Repaints, 1);
 }
 
 } // namespace

@@ -293,7 +293,7 @@ TEST_F(SeriesDrawing, LegendSymbolIsALineAndAMarkerOnlyWithAVisiblePointer)
     const TRect rect{10, 20, 40, 32};
 
     device.Clear();
-    series.DrawLegendItem(-1, rect);
+    series.DrawLegendItem(-1, rect, clWhite);
     std::vector<TDrawRecord> lines = Only(device.Records(), TDrawOp::LineTo);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].P1, (TPoint{10, 26}));
@@ -303,7 +303,7 @@ TEST_F(SeriesDrawing, LegendSymbolIsALineAndAMarkerOnlyWithAVisiblePointer)
 
     series.Pointer().SetVisible(true);
     device.Clear();
-    series.DrawLegendItem(-1, rect);
+    series.DrawLegendItem(-1, rect, clWhite);
     const std::vector<TDrawRecord> markers = Only(device.Records(), TDrawOp::Rectangle);
     ASSERT_EQ(Only(device.Records(), TDrawOp::LineTo).size(), 1u);
     ASSERT_EQ(markers.size(), 1u);
@@ -313,7 +313,7 @@ TEST_F(SeriesDrawing, LegendSymbolIsALineAndAMarkerOnlyWithAVisiblePointer)
     series.LinePen().SetVisible(false);
     series.Pointer().SetHorizSize(20);
     device.Clear();
-    series.DrawLegendItem(-1, rect);
+    series.DrawLegendItem(-1, rect, clWhite);
     const std::vector<TDrawRecord> wide = Only(device.Records(), TDrawOp::Rectangle);
     ASSERT_EQ(wide.size(), 1u);
     // Without a visible line the limit is half the rectangle plus one: 30 div 2 + 1 = 16.

@@ -156,7 +156,7 @@ TEST_P(PointStorageEvents, AListChangeIsToldThroughThePoints)
     p.Points.OnValuesChanged = [&events](TSeriesNotification code, int index) {
         events.push_back("values " + std::to_string(code) + " " + std::to_string(index));
     };
-    p.Points.OnRepaint = [&events] { events.push_back("repaint"); };
+    p.Points.OnInvalidateChart = [&events] { events.push_back("repaint"); };
     p.Points.OnValueSourceChanged = [&events] { events.push_back("source"); };
     c.Change(p);
     EXPECT_EQ(events, c.Events);
