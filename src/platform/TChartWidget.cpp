@@ -92,7 +92,8 @@ void TChartWidget::paintEvent(QPaintEvent*)
     // run of failing paints (the error box itself makes the window paint again).
     try {
         // A buffer made for another device pixel ratio (the window moved to another screen) is drawn anew.
-        const auto* buffer = dynamic_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
+        // Every buffer of this window was made by a window device's CreateBitmap.
+        const auto* buffer = static_cast<const TQtDevice*>(chart_->Canvas().Bitmap());
         if (buffer != nullptr && buffer->Scale() != window.Scale())
             chart_->Canvas().DiscardBitmap();
         chart_->Paint(window);

@@ -457,14 +457,12 @@ std::unique_ptr<TBitmapDevice> TQtDevice::CreateBitmap(int width, int height, TB
 
 void TQtDevice::CopyBitmap(TBitmapDevice& bitmap, int x, int y)
 {
-    auto* source = dynamic_cast<TQtDevice*>(&bitmap);
-    if (source == nullptr)
-        return;
-    const QImage* image = source->FinishedImage();
+    auto& source = static_cast<TQtDevice&>(bitmap);
+    const QImage* image = source.FinishedImage();
     if (image == nullptr || image->isNull())
         return;
     QImage converted;
-    if (source->format_ == bfMonochrome) {
+    if (source.format_ == bfMonochrome) {
         converted = image->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).convertToFormat(QImage::Format_RGB32);
         image = &converted;
     }

@@ -63,14 +63,12 @@ bool TAxisLabelLoops::DrawHandlerLabels()
     const TCustomAxisPanel& chart = axis_.ParentChart();
     if (!chart.OnGetNextAxisLabel)
         return false;
-    auto* sender = dynamic_cast<TChartAxis*>(&axis_);
-    if (!sender)
-        return false;
+    TChartAxis& sender = axis_.AsChartAxis();
     const TAxisScale& scale = axis_.Scale();
     double value = 0;
     for (int index = 0; index <= MaxHandlerLabelIndex; ++index) {
         bool stop = true;
-        chart.OnGetNextAxisLabel(*sender, index, value, stop);
+        chart.OnGetNextAxisLabel(sender, index, value, stop);
         if (stop)
             return index > 0;
         if (value < scale.Minimum - HandlerTolerance || value > scale.Maximum + HandlerTolerance)

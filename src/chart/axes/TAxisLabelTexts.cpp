@@ -43,9 +43,7 @@ void TAxisLabelTexts::CallGetAxisLabel(TChartSeries* series, int valueIndex, std
     const TCustomAxisPanel& chart = axis_.ParentChart();
     if (!chart.OnGetAxisLabel)
         return;
-    // The handler receives the axis as the chart publishes it; every axis the chart makes is one.
-    if (auto* sender = dynamic_cast<TChartAxis*>(const_cast<TCustomChartAxis*>(&axis_)))
-        chart.OnGetAxisLabel(*sender, series, valueIndex, text);
+    chart.OnGetAxisLabel(const_cast<TCustomChartAxis&>(axis_).AsChartAxis(), series, valueIndex, text);
 }
 
 int TAxisLabelTexts::WidestLine(const std::string& text) const

@@ -6,5 +6,5 @@
 // The axis the chart publishes as BottomAxis, TopAxis, LeftAxis and RightAxis.
 class BHN_CHART_API TChartAxis : public TCustomChartAxis {
 public:
-    using TCustomChartAxis::TCustomChartAxis;
+    TChartAxis(TCustomAxisPanel& chart, TAxisKind kind) : TCustomChartAxis(chart, kind) {}
 };

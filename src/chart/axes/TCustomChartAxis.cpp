@@ -2,6 +2,7 @@
 
 #include "chart/axes/AxisException.h"
 #include "chart/axes/CheckAxisAngle.h"
+#include "chart/axes/TChartAxis.h"
 #include "chart/canvas/ChartMath.h"
 #include "chart/canvas/SetterRule.h"
 #include "chart/canvas/TChartCanvas3D.h"
@@ -45,6 +46,11 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind)
 }
 
 TCustomChartAxis::~TCustomChartAxis() = default;
+
+TChartAxis& TCustomChartAxis::AsChartAxis()
+{
+    return static_cast<TChartAxis&>(*this);
+}
 
 void TCustomChartAxis::InvalidateChart() const
 {

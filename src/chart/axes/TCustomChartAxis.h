@@ -14,6 +14,7 @@
 #include <vector>
 
 class TCustomAxisPanel;
+class TChartAxis;
 class TChartSeries;
 class TAxisTickPositions;
 
@@ -24,12 +25,13 @@ class BHN_CHART_API TCustomChartAxis {
 public:
     static constexpr const char* DefaultAxisValuesFormat = "#,##0.###";
 
-    TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind);
     TCustomChartAxis(const TCustomChartAxis&) = delete;
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
     virtual ~TCustomChartAxis();
 
     TCustomAxisPanel& ParentChart() const { return chart_; }
+    // The axis as the chart's handlers receive it: only TChartAxis may build this base, so every axis is one.
+    TChartAxis& AsChartAxis();
     TAxisKind Kind() const { return kind_; }
 
     // Copies every published property, the title, the pens, the font and the kind (so the orientation).
@@ -85,8 +87,6 @@ public:
     void SetMaximum(double value);
     double Minimum() const { return minimum_; }
     void SetMinimum(double value);
-    bool IsMaximumStored() const { return !automatic_ && !automaticMaximum_; }
-    bool IsMinimumStored() const { return !automatic_ && !automaticMinimum_; }
     TChartPen& MinorGrid() { return minorGrid_; }
     const TChartPen& MinorGrid() const { return minorGrid_; }
     void SetMinorGrid(const TChartPen& value) { minorGrid_.Assign(value); }
@@ -185,6 +185,9 @@ public:
     std::vector<TChartSeries*> ActiveSeriesOnAxis() const;
 
 private:
+    friend class TChartAxis;
+    TCustomChartAxis(TCustomAxisPanel& chart, TAxisKind kind);
+
     // Marks the chart for the next paint.
     void InvalidateChart() const;
     // Paints the chart at once (the chart's immediate paint) rather than at the next paint request.

@@ -61,12 +61,6 @@ public:
     // Copies the buffer, when there is one, onto the destination at the position, and draws there from now on.
     virtual void ShowImage(TDrawingDevice& destination, TPoint position) = 0;
     virtual bool PaintFromBuffer() = 0;
-    // Attaches the window device first; for windows whose device lives only during one paint.
-    bool PaintFromBuffer(TDrawingDevice& window)
-    {
-        AttachCanvas(window);
-        return PaintFromBuffer();
-    }
     virtual void Invalidate() = 0;
     virtual bool BufferDirty() const = 0;
     virtual bool Buffered() const = 0;

@@ -43,7 +43,6 @@ public:
     TRect InitWindow(TDrawingDevice& destination, TView3DOptions* options, const TRect& rect, bool is3D) override;
     void SetProjection(int depth, const TRect& plotRect) override;
     void ShowImage(TDrawingDevice& destination, TPoint position) override;
-    using TCanvas3D::PaintFromBuffer;
     bool PaintFromBuffer() override;
     void Invalidate() final { bufferDirty_ = true; }
     bool BufferDirty() const override { return bufferDirty_; }

@@ -89,8 +89,8 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
             raise([&] { OnClickLegend(*this, button, shift, x, y); });
         break;
     case cpAxis:
-        if (auto* axis = dynamic_cast<TChartAxis*>(part.Axis); axis != nullptr && OnClickAxis)
-            raise([&] { OnClickAxis(*this, *axis, button, shift, x, y); });
+        if (part.Axis != nullptr && OnClickAxis)
+            raise([&] { OnClickAxis(*this, part.Axis->AsChartAxis(), button, shift, x, y); });
         if (!handled)
             startDrag();
         break;
@@ -141,8 +141,8 @@ void TCustomChart::MouseMove(TShiftState, int x, int y)
         // The content moves with the mouse: the value under the old pixel comes under the new one.
         const auto scrollAxes = [&](bool horizontal, int from, int to) {
             for (TCustomChartAxis* custom : AxesList()) {
-                auto* axis = dynamic_cast<TChartAxis*>(custom);
-                if (axis == nullptr || axis->IsDepthAxis() || axis->IsHorizontal() != horizontal)
+                TChartAxis* axis = &custom->AsChartAxis();
+                if (axis->IsDepthAxis() || axis->IsHorizontal() != horizontal)
                     continue;
                 const double delta = axis->PixelToValue(from) - axis->PixelToValue(to);
                 double newMinimum = axis->Minimum() + delta;
