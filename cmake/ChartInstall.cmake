@@ -28,7 +28,7 @@ if(TARGET bhnchart-qt)
     endif()
   endforeach()
   # Headers of the Qt side without a source of their own.
-  list(APPEND bhn_chart_headers platform/EDeviceError.h platform/TPictureFormat.h)
+  list(APPEND bhn_chart_headers platform/EDeviceError.h picture/TPictureFormat.h)
 endif()
 list(REMOVE_ITEM bhn_chart_headers ${BHN_CHART_PRIVATE_HEADERS})
 foreach(header IN LISTS bhn_chart_headers)

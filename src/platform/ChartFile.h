@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/ChartApi.h"
-#include "platform/TPictureFormat.h"
+#include "picture/TPictureFormat.h"
 
 #include <QByteArray>
 #include <QImage>

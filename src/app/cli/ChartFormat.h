@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TPictureFormat.h"
+#include "picture/TPictureFormat.h"
 
 #include <optional>
 #include <string>

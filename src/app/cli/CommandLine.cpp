@@ -10,12 +10,12 @@
 #include "app/cli/ModeNames.h"
 #include "app/cli/OutputFormat.h"
 #include "app/cli/ParseArguments.h"
+#include "app/cli/PictureLimits.h"
 #include "app/cli/ResultRecord.h"
 #include "app/cli/StandardStreams.h"
 #include "app/cli/TBatchReader.h"
 #include "app/cli/Usage.h"
 #include "model/BHNcalc.h"
-#include "platform/PictureLimits.h"
 
 #include <algorithm>
 #include <cerrno>
