@@ -146,7 +146,6 @@ public:
 
     ~TProgramSession()
     {
-        form_.reset();
         application_.reset();
         UnregisterChartSeriesTypes();
     }
@@ -157,22 +156,9 @@ public:
     // A window for the user was asked for and no display could be opened.
     bool DisplayMissing() const { return display_.DisplayMissing(); }
 
-    // The window from the embedded form description, or null after reporting why it could not be built.
-    TForm1* CreateForm()
-    {
-        try {
-            form_ = std::make_unique<TForm1>();
-        } catch (const EFormError& error) {
-            std::fprintf(stderr, "%s%s\n", cli::MessagePrefix, error.what());
-            return nullptr;
-        }
-        return form_.get();
-    }
-
 private:
     TDisplayChoice display_;
     std::unique_ptr<QGuiApplication> application_;
-    std::unique_ptr<TForm1> form_;
 };
 
 // Qt takes any number as the window's scale: one that is not finite and positive leaves the window without
@@ -234,8 +220,16 @@ int RunCalculatorWindow(int argc, char** argv, const std::string& screenshotPath
             cli::MessagePrefix, NamedDisplays().c_str());
         return cli::ExitRefused;
     }
-    TForm1* form = session.CreateForm();
-    if (form == nullptr) {
+    return ShowCalculatorWindow(TForm1::EmbeddedFormText(), screenshotPath);
+}
+
+int ShowCalculatorWindow(std::string_view formText, const std::string& screenshotPath)
+{
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>(formText);
+    } catch (const EFormError& error) {
+        std::fprintf(stderr, "%s%s\n", cli::MessagePrefix, error.what());
         return cli::ExitRefused;
     }
     if (WindowScaleRefused(*form)) {
