@@ -49,12 +49,11 @@ TForm1::TForm1(std::string_view formText, const std::string& fileName)
 {
     TFormClassTable classes = StandardControlClasses();
     AddChartFormClasses(classes);
-    const std::map<std::string, std::function<void()>> methods{
-        {"FormActivate", [this] { FormActivate(); }},
-        {"Button1Click", [this] { window_->Button1Click(); }},
-        {"Edit4Change", [this] { window_->Edit4Change(); }},
-        {"RadioGroup1Click", [this] { window_->RadioGroup1Click(); }},
-    };
+    // The handlers run on the window made once the form has given it its controls.
+    std::map<std::string, std::function<void()>> methods;
+    for (const auto& [name, handler] : TCalculatorWindow::HandlersByName()) {
+        methods[name] = [this, handler] { ((*window_).*handler)(); };
+    }
     LoadForm(formText, fileName, "TForm1", Properties(), classes, methods);
     BindFields();
     ChartActions = new TChartActions(*this);

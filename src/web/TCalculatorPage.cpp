@@ -62,20 +62,15 @@ TCalculatorPage::TCalculatorPage(std::string_view formText, const std::string& f
 
 void TCalculatorPage::Bind(const TFormNode& node)
 {
-    const std::map<std::string, std::function<void()>> methods{
-        {"FormActivate", [this] { calculator_->FormActivate(); }},
-        {"Button1Click", [this] { calculator_->Button1Click(); }},
-        {"Edit4Change", [this] { calculator_->Edit4Change(); }},
-        {"RadioGroup1Click", [this] { calculator_->RadioGroup1Click(); }},
-    };
+    const auto& handlers = TCalculatorWindow::HandlersByName();
     for (const TFormProperty& property : node.Properties) {
         if (property.Path.starts_with("On")) {
-            const auto method = methods.find(FormIdentifier(property.Value));
-            if (method == methods.end()) {
+            const auto handler = handlers.find(FormIdentifier(property.Value));
+            if (handler == handlers.end()) {
                 throw EFormError("line " + std::to_string(property.Line) + ": no handler "
                                  + FormIdentifier(property.Value));
             }
-            events_[node.Name + "." + property.Path] = method->second;
+            events_[node.Name + "." + property.Path] = [this, method = handler->second] { ((*calculator_).*method)(); };
         }
     }
     for (const TFormNode& child : node.Children) {

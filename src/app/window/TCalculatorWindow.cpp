@@ -35,6 +35,17 @@ TCalculatorWindow::TCalculatorWindow(const TCalculatorControls& controls, TCusto
 {
 }
 
+const std::map<std::string, TCalculatorWindow::THandler>& TCalculatorWindow::HandlersByName()
+{
+    static const std::map<std::string, THandler> handlers{
+        {"FormActivate", &TCalculatorWindow::FormActivate},
+        {"Button1Click", &TCalculatorWindow::Button1Click},
+        {"Edit4Change", &TCalculatorWindow::Edit4Change},
+        {"RadioGroup1Click", &TCalculatorWindow::RadioGroup1Click},
+    };
+    return handlers;
+}
+
 void TCalculatorWindow::FormActivate()
 {
     using namespace BHNcalc;

@@ -3,6 +3,7 @@
 #include "app/TCalculatorSeries.h"
 
 #include <functional>
+#include <map>
 #include <string>
 
 class TCustomAxisPanel;
@@ -25,6 +26,10 @@ class TCalculatorWindow {
 public:
     // Throws EFormError when the chart lacks one of the calculator's series.
     TCalculatorWindow(const TCalculatorControls& controls, TCustomAxisPanel& chart);
+
+    // The handlers the form description names, by name; the desktop window and the page both bind from it.
+    using THandler = void (TCalculatorWindow::*)();
+    static const std::map<std::string, THandler>& HandlersByName();
 
     void FormActivate();
     void Button1Click();
