@@ -35,7 +35,14 @@ function(bhn_chart_library name shared_name)
 
   # The extended arithmetic the headers use goes into the shared library; its headers are installed with the
   # engine's, and the choice of extended type is part of the interface.
-  add_library(${shared_name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  # The browser has no shared libraries: there the library of that name is a static one.
+  get_property(shared_supported GLOBAL PROPERTY TARGET_SUPPORTS_SHARED_LIBS)
+  if(shared_supported)
+    set(kind SHARED)
+  else()
+    set(kind STATIC)
+  endif()
+  add_library(${shared_name} ${kind} $<TARGET_OBJECTS:${name}_objects>)
   # Beside the window module's folder, as installed; the packages find them there too.
   set_target_properties(${shared_name} PROPERTIES VERSION ${BHN_CHART_VERSION} SOVERSION ${BHN_CHART_SOVERSION}
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${BHN_CHART_LIBDIR})
