@@ -235,10 +235,12 @@ void TCanvasDevice::Rectangle(const TRect& rect)
     }
 }
 
-void TCanvasDevice::RoundRect(const TRect& rect, int, int)
+void TCanvasDevice::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight)
 {
-    // The calculator's chart draws no rounded corners; they are drawn square.
-    Rectangle(rect);
+    spans_.clear();
+    RoundRectSpans(rect, cornerWidth, cornerHeight, spans_);
+    FillWithBrush();
+    OutlineSpans();
 }
 
 void TCanvasDevice::Ellipse(const TRect& rect)
@@ -246,10 +248,15 @@ void TCanvasDevice::Ellipse(const TRect& rect)
     spans_.clear();
     EllipseSpans(rect, spans_);
     FillWithBrush();
+    OutlineSpans();
+}
+
+void TCanvasDevice::OutlineSpans()
+{
     if (linePen_.Width == 0) {
         return;
     }
-    // The outline: the whole top and bottom rows, the ends of the rows between.
+    // The whole top and bottom rows, the ends of the rows between.
     for (std::size_t i = 0; i < spans_.size(); ++i) {
         const auto [y, from, to] = spans_[i];
         if (to <= from) {

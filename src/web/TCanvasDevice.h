@@ -62,6 +62,8 @@ private:
     void Outline(std::span<const TPoint> points, bool closed);
     // The area in spans_ with the brush.
     void FillWithBrush();
+    // The pen round the shape spans_ hold.
+    void OutlineSpans();
     // A rectangle of the text's frame (u along the text, v across it) turned by the font's angle about (x, y).
     void FillTextBand(int x, int y, int u, int v, int width, int height, TColor rgb);
 

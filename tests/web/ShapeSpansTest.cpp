@@ -63,6 +63,31 @@ TEST(ShapeSpans, AnEllipseIsSymmetricAndWithinItsRectangle)
     EXPECT_TRUE(spans.empty());
 }
 
+TEST(ShapeSpans, ARoundedRectangleCutsItsCornersAsTheCornerEllipseDoes)
+{
+    using TRows = std::vector<std::vector<int>>;
+    TSpans spans;
+    RoundRectSpans({0, 0, 12, 8}, 6, 6, spans);
+    EXPECT_EQ(Rows(spans), (TRows{{0, 1, 11}, {1, 0, 12}, {2, 0, 12}, {3, 0, 12}, {4, 0, 12}, {5, 0, 12},
+                               {6, 0, 12}, {7, 1, 11}}));
+    // Without corners it is the rectangle.
+    spans.clear();
+    RoundRectSpans({2, 3, 5, 5}, 0, 0, spans);
+    EXPECT_EQ(Rows(spans), (TRows{{3, 2, 5}, {4, 2, 5}}));
+    // Corners larger than the rectangle are the rectangle's own ellipse.
+    spans.clear();
+    RoundRectSpans({10, 20, 18, 26}, 100, 100, spans);
+    TSpans ellipse;
+    EllipseSpans({10, 20, 18, 26}, ellipse);
+    EXPECT_EQ(Rows(spans), Rows(ellipse));
+    // So are corners as large as a rectangle of odd height: every row of the ellipse is used once.
+    spans.clear();
+    RoundRectSpans({0, 0, 8, 9}, 8, 9, spans);
+    ellipse.clear();
+    EllipseSpans({0, 0, 8, 9}, ellipse);
+    EXPECT_EQ(Rows(spans), Rows(ellipse));
+}
+
 TEST(ShapeSpans, ArcsRunCounterClockwiseOnScreen)
 {
     const TRect box{0, 0, 21, 21};

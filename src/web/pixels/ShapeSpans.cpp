@@ -46,6 +46,33 @@ void EllipseSpans(const TRect& rect, std::vector<TPixelSurface::TSpan>& spans)
     }
 }
 
+void RoundRectSpans(const TRect& rect, int cornerWidth, int cornerHeight, std::vector<TPixelSurface::TSpan>& spans)
+{
+    const int height = rect.Height();
+    const int width = std::clamp(cornerWidth, 0, std::max(0, rect.Width()));
+    const int cornerRows = std::clamp(cornerHeight, 0, std::max(0, height));
+    std::vector<TPixelSurface::TSpan> corner;
+    EllipseSpans({0, 0, width, cornerRows}, corner);
+    // The corner ellipse's upper rows round the top, its lower rows the bottom; the rows between are whole.
+    const int upper = cornerRows / 2;
+    const int lower = cornerRows - upper;
+    for (int row = 0; row < height; ++row) {
+        int ellipseRow = -1;
+        if (row < upper) {
+            ellipseRow = row;
+        } else if (row >= height - lower) {
+            ellipseRow = cornerRows - (height - row);
+        }
+        int left = 0;
+        int right = 0;
+        if (ellipseRow >= 0 && !corner.empty()) {
+            left = corner[static_cast<std::size_t>(ellipseRow)].From;
+            right = width - corner[static_cast<std::size_t>(ellipseRow)].To;
+        }
+        spans.push_back({rect.Top + row, rect.Left + left, rect.Right - right});
+    }
+}
+
 std::vector<TPoint> ArcPoints(const TRect& rect, TPoint start, TPoint end)
 {
     const double cx = (rect.Left + rect.Right) / 2.0;
