@@ -2,10 +2,13 @@
 
 #include "app/ProgramRun.h"
 #include "app/TForm1.h"
+#include "app/cli/Usage.h"
 #include "platform/ChartRendering.h"
 #include "platform/TChartWidget.h"
+#include "platform/form/FormNodeSearch.h"
 #include "platform/form/TButton.h"
 #include "platform/form/TEdit.h"
+#include "platform/form/TFormParser.h"
 #include "platform/form/TRadioGroup.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +16,9 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -48,6 +54,16 @@ TEST_F(ChartCommand, DrawsWhatTheWindowShowsAfterTheSameSteps)
         const QImage drawn = QImage(path).convertToFormat(QImage::Format_RGB32);
         EXPECT_TRUE(drawn == shown);
     }
+}
+
+// The form holds the chart's size; the chart command's usage states it as its default.
+TEST_F(ChartCommand, TheUsageStatesTheFormsChartSizeAsTheDefault)
+{
+    const TFormNode form = ParseForm(TForm1::EmbeddedFormText(), "BHN1.form");
+    const std::optional<TFormSize> chartSize = FindFormSize(*FindFormObject(form, "Chart1"));
+    ASSERT_TRUE(chartSize.has_value());
+    const std::string size = std::to_string(chartSize->Width) + "x" + std::to_string(chartSize->Height) + ")";
+    EXPECT_NE(cli::CommandUsageText("chart").value_or("").find(size), std::string::npos) << size;
 }
 
 }  // namespace

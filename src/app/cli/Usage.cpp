@@ -2,6 +2,7 @@
 
 #include "app/cli/ModeNames.h"
 #include "app/cli/TBatchReader.h"
+#include "model/BHNcalc.h"
 
 #include <array>
 
@@ -70,6 +71,9 @@ std::string ModeText()
 std::string UsageText()
 {
     static_assert(MaxBatchLineBytes == 65536, "the usage states the batch line limit");
+    static_assert(BHNcalc::MinimumBHN == 200 && BHNcalc::MaximumStandardBHN == 359 && BHNcalc::MaximumVariableBHN == 360
+            && BHNcalc::DefaultStandardBHN == 270,
+        "the usage states the hardness limits and the default standard");
     std::string text = "usage: bhncalc                 (opens the calculator window)\n";
     for (const TCommandUsage& command : Commands) {
         text += "       ";
