@@ -95,6 +95,16 @@ TEST(PixelSurface, ALogicalPixelIsABlockOfDevicePixels)
     uneven.Fill({0, 0, 1, 1}, RedPixel);
     uneven.Fill({2, 0, 3, 1}, RedPixel);
     EXPECT_EQ(Picture(uneven)[0], "#####");
+    // Below 1 (a page zoomed out) some logical pixels have no device pixel: painting them paints nothing, not the
+    // next row, nor past the last one.
+    TPixelSurface shrunk(4, 4, 0.5);
+    ASSERT_EQ(shrunk.DeviceHeight(), 2);
+    shrunk.Fill({0, 1, 4, 2}, RedPixel);
+    shrunk.Fill({0, 3, 4, 4}, RedPixel);
+    shrunk.Fill({3, 0, 4, 4}, RedPixel);
+    EXPECT_EQ(Picture(shrunk), (std::vector<std::string>{"..", ".."}));
+    shrunk.Fill({0, 0, 1, 1}, RedPixel);
+    EXPECT_EQ(Picture(shrunk), (std::vector<std::string>{"#.", ".."}));
 }
 
 TEST(PixelSurface, AnInvertingPenTwiceLeavesThePixelsAsTheyWere)

@@ -92,6 +92,10 @@ void TPixelSurface::Fill(const TRect& rect, std::uint32_t pixel)
     const int x1 = columns_[inside->Right];
     const int y0 = rows_[inside->Top];
     const int y1 = rows_[inside->Bottom];
+    // Below scale 1 a logical pixel may cover no device pixel at all.
+    if (x1 == x0 || y1 == y0) {
+        return;
+    }
     const std::size_t width = static_cast<std::size_t>(x1 - x0);
     std::uint32_t* first = pixels_.data() + static_cast<std::size_t>(y0) * deviceWidth_ + x0;
     std::fill(first, first + width, pixel);
