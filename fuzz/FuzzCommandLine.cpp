@@ -3,6 +3,7 @@
 #include "FuzzText.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/PictureLimits.h"
 
 #include <sstream>
 #include <string>
@@ -93,8 +94,9 @@ int FuzzCommandLine(const std::uint8_t* data, std::size_t size)
     // The window commands only check what reaches them; drawing is the chart tests' business.
     const cli::TWindowCommands window{
         [](const cli::TChartRequest& request) {
-            FuzzCheck(!request.outPath.empty() && request.mode >= 0 && request.mode <= 7 && request.width >= 1
-                    && request.width <= 10000 && request.height >= 1 && request.height <= 10000,
+            const auto inRange = [](int side) { return side >= 1 && side <= MaxPictureSide; };
+            FuzzCheck(!request.outPath.empty() && request.mode >= 0 && request.mode <= 7
+                    && (!request.size || (inRange(request.size->width) && inRange(request.size->height))),
                 "a chart request that reaches the window is complete and in range");
             return 0;
         },

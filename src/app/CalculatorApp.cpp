@@ -266,7 +266,6 @@ int RenderCalculatorChart(int argc, char** argv, const cli::TChartRequest& reque
         // No picture can be drawn: a failed output, not the batch's "some lines refused".
         return cli::ExitRefused;
     }
-    const int width = request.width.value_or(chart->Width());
-    const int height = request.height.value_or(chart->Height());
-    return SavePicture(request.outPath, [&] { return ChartFile(*chart, width, height, request.format); });
+    const cli::TPictureSize size = request.size.value_or(cli::TPictureSize{chart->Width(), chart->Height()});
+    return SavePicture(request.outPath, [&] { return ChartFile(*chart, size.width, size.height, request.format); });
 }

@@ -53,8 +53,9 @@ TEST(WindowCommands, ChartPassesItsInputsAndSize)
     EXPECT_EQ(run.chart->variableBHN, 300);
     EXPECT_EQ(run.chart->standardBHN, 250);
     EXPECT_EQ(run.chart->mode, 4);
-    EXPECT_EQ(run.chart->width, 800);
-    EXPECT_EQ(run.chart->height, 500);
+    ASSERT_TRUE(run.chart->size);
+    EXPECT_EQ(run.chart->size->width, 800);
+    EXPECT_EQ(run.chart->size->height, 500);
 }
 
 TEST(WindowCommands, ChartModeNamesAreCaseBlindAndValuesMayFollowAnEqualsSign)
@@ -63,7 +64,8 @@ TEST(WindowCommands, ChartModeNamesAreCaseBlindAndValuesMayFollowAnEqualsSign)
     ASSERT_TRUE(run.chart) << run.err;
     EXPECT_EQ(run.chart->outPath, "x.png");
     EXPECT_EQ(run.chart->mode, 7);
-    EXPECT_EQ(run.chart->width, 20);
+    ASSERT_TRUE(run.chart->size);
+    EXPECT_EQ(run.chart->size->width, 20);
 }
 
 TEST(WindowCommands, ChartOverflowNamesTheOptionAndQuotesTheText)
@@ -110,8 +112,9 @@ TEST(WindowCommands, ChartSidesRunFromOneToTenThousand)
         }
         ASSERT_EQ(run.status, 0) << run.err;
         ASSERT_TRUE(run.chart);
-        EXPECT_EQ(run.chart->width, c.Width);
-        EXPECT_EQ(run.chart->height, c.Height);
+        ASSERT_TRUE(run.chart->size);
+        EXPECT_EQ(run.chart->size->width, c.Width);
+        EXPECT_EQ(run.chart->size->height, c.Height);
     }
 }
 
@@ -123,8 +126,7 @@ TEST(WindowCommands, ChartDefaultsToTheCalculatorsStartingInputs)
     EXPECT_EQ(run.chart->standardBHN, 270);
     EXPECT_EQ(run.chart->mode, 0);
     // The picture takes the chart's size from the window's form.
-    EXPECT_FALSE(run.chart->width);
-    EXPECT_FALSE(run.chart->height);
+    EXPECT_FALSE(run.chart->size);
 }
 
 TEST(WindowCommands, ChartTakesItsFormatFromTheExtensionUnlessFormatIsGiven)

@@ -102,18 +102,22 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 // Reads "WxH" with both sides from 1 to MaxPictureSide pixels.
-bool ParseSize(const std::string& text, int& width, int& height)
+std::optional<TPictureSize> ParseSize(const std::string& text)
 {
     const std::size_t x = text.find_first_of("xX");
     if (x == std::string::npos) {
-        return false;
+        return std::nullopt;
     }
     const auto side = [](std::string_view digits, int& value) {
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         return ec == std::errc() && end == digits.data() + digits.size() && value >= 1 && value <= MaxPictureSide;
     };
     const std::string_view all(text);
-    return side(all.substr(0, x), width) && side(all.substr(x + 1), height);
+    TPictureSize size;
+    if (!side(all.substr(0, x), size.width) || !side(all.substr(x + 1), size.height)) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWindowCommands& window)
@@ -156,15 +160,12 @@ int RunChart(const std::vector<std::string>& args, std::ostream& err, const TWin
     request.variableBHN = inputs.variable;
     request.standardBHN = inputs.standard;
     if (const auto size = parsed->Option("--size")) {
-        int width = 0;
-        int height = 0;
-        if (!ParseSize(*size, width, height)) {
+        request.size = ParseSize(*size);
+        if (!request.size) {
             err << MessagePrefix << "--size takes WIDTHxHEIGHT with each side from 1 to " << MaxPictureSide
                 << ", not " << Quoted(*size) << '\n';
             return ExitRefused;
         }
-        request.width = width;
-        request.height = height;
     }
     if (!window.renderChart) {
         err << MessagePrefix << "chart is not available in this build\n";

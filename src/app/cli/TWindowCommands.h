@@ -10,6 +10,11 @@
 namespace cli {
 
 // A picture of the calculator's chart after Calculate with these inputs, written as a PNG, SVG or PDF file.
+struct TPictureSize {
+    int width = 0;
+    int height = 0;
+};
+
 struct TChartRequest {
     std::string outPath;
     TPictureFormat format = TPictureFormat::Png;
@@ -17,9 +22,8 @@ struct TChartRequest {
     double variableBHN = 0.0;
     double standardBHN = 0.0;
     std::int32_t mode = 0;
-    // The picture's size in pixels, given together; none for the chart's size in the window's form.
-    std::optional<int> width;
-    std::optional<int> height;
+    // The picture's size in pixels; none for the chart's size in the window's form.
+    std::optional<TPictureSize> size;
 };
 
 // The commands that need the window system; main supplies them, so the rest of the command line stays testable.
