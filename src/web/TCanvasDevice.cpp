@@ -209,6 +209,9 @@ void TCanvasDevice::FillWithBrush()
 
 void TCanvasDevice::FillRect(const TRect& rect)
 {
+    if (brush_.Style == bsClear) {
+        return;
+    }
     if (brush_.Style == bsSolid) {
         surface_.Fill(rect, TPixelSurface::PixelOf(brush_.Color));
         return;

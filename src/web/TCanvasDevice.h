@@ -19,7 +19,6 @@ public:
     int Height() const override { return surface_.Height(); }
     // The page canvas's id; 0 for an off-screen surface.
     int CanvasId() const { return canvasId_; }
-    const TPixelSurface& Surface() const { return surface_; }
     // Puts what was painted since the last time on the page canvas.
     void Present();
 
